@@ -1,0 +1,12 @@
+# The Windows program and the Windows test programs (cross-built with mingw-w64).
+
+# The Win32 implementation of the platform (all of platform/win32 but the entry point).
+file(GLOB SCHULFERIEN_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
+list(FILTER SCHULFERIEN_WIN32_SOURCES EXCLUDE REGEX "winmain\\.cpp$")
+add_library(schulferien_win32 STATIC ${SCHULFERIEN_WIN32_SOURCES})
+target_compile_definitions(schulferien_win32 PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
+target_link_libraries(schulferien_win32 PUBLIC schulferien_core)
+include(cmake/windows_libs.cmake OPTIONAL)
+
+include(cmake/contract.cmake OPTIONAL)
+include(cmake/windows_app.cmake OPTIONAL)

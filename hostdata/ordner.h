@@ -1,0 +1,7 @@
+// Choosing the host's data folder (module modOrdner).
+#pragma once
+
+#include <string>
+
+std::string BrowseForFolder();
+bool Datenordner_auswählen();

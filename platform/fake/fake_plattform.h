@@ -1,0 +1,164 @@
+// An in-memory Windows for tests: a file system with backslash paths, names that compare
+// without regard to case, attributes, read-only, locked and inaccessible entries; a clock,
+// an environment, message boxes that are recorded, scripted dialogs and a recorded window.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/plattform.h"
+
+// Thrown by FakePlattform::Beenden: the program ended. Deliberately no std::exception, so
+// that no error handling of the program catches it.
+struct ProgrammBeendet {};
+
+// The window's controls as plain state.
+class FakeFenster : public Fenster {
+public:
+    struct Zustand {
+        bool aktiv = true;
+        bool sichtbar = true;
+        std::string beschriftung;
+        Element bild = Element::Keins;
+        std::optional<std::uint32_t> hintergrundfarbe;
+        std::optional<int> oben;
+    };
+
+    void Titel_setzen(const std::string& text) override { titel = text; }
+    void Aktivieren(Element e, bool aktiv) override { zustand[e].aktiv = aktiv; }
+    void Sichtbar_setzen(Element e, bool s) override { zustand[e].sichtbar = s; }
+    void Beschriftung_setzen(Element e, const std::string& t) override {
+        zustand[e].beschriftung = t;
+    }
+    void Bild_kopieren(Element ziel, Element quelle) override { zustand[ziel].bild = quelle; }
+    Element Bild(Element bild) override { return zustand[bild].bild; }
+    void Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) override {
+        zustand[e].hintergrundfarbe = farbe;
+    }
+    void Eintrag_hinzufügen(Element, const std::string& text) override {
+        einträge.push_back(text);
+    }
+    int Eintragsanzahl(Element) override { return static_cast<int>(einträge.size()); }
+    std::string Eintrag(Element, int index) override;
+    void Auswahl_setzen(Element, int index) override;
+    int Auswahl(Element) override { return auswahl; }
+    void Fokus_setzen(Element e) override { fokus = e; }
+    void Oben_setzen(Element e, int twips) override { zustand[e].oben = twips; }
+    void Höhe_setzen(int twips) override { höhe = twips; }
+    bool Ist_sichtbar() override { return sichtbar; }
+    void Entladen() override { entladen = true; }
+
+    std::string titel;
+    std::map<Element, Zustand> zustand;
+    std::vector<std::string> einträge;  // cmbLänderliste, the only list
+    int auswahl = -1;
+    Element fokus = Element::cmdAuswahl5;  // first in the tab order
+    std::optional<int> höhe;
+    bool sichtbar = false;
+    bool entladen = false;
+};
+
+class FakePlattform : public Plattform {
+public:
+    FakePlattform();
+
+    // --- Plattform ---
+    std::string Umgebungsvariable(const std::string& name) override;
+    std::string Programmname() override { return programmname; }
+    std::string Programmverzeichnis() override { return programmverzeichnis; }
+    Zeitpunkt Jetzt() override { return jetzt; }
+
+    bool Datei_vorhanden(const std::string& pfad) override;
+    bool Muster_vorhanden(const std::string& muster) override;
+    std::uint32_t Attribute_lesen(const std::string& pfad) override;
+    void Attribute_normal(const std::string& pfad) override;
+    void Datei_entfernen(const std::string& pfad) override;
+
+    std::string Datei_lesen(const std::string& pfad) override;
+    int Datei_öffnen(const std::string& pfad, Schreibart art) override;
+    void Datei_schreiben(int nr, const std::string& bytes) override;
+    void Datei_schließen(int nr, bool übernehmen) override;
+
+    void Piepen() override { ++pieptöne; }
+    void Meldungsfenster(const std::string& text, const std::string& titel) override;
+    [[noreturn]] void Beenden() override;
+
+    Fenster& Hauptfenster_erstellen() override;
+    Fenster& Hauptfenster() override;
+    void Hauptfenster_zeigen() override;
+
+    std::string Ordner_auswählen(const std::string& titel) override;
+    std::optional<std::uint32_t> Farbe_auswählen(std::uint32_t farbe, bool voll) override;
+
+    // --- Set-up and inspection for tests ---
+    // Paths are full Windows paths ("C:\Daten\Konfigdaten.dat"); parent folders of a new
+    // entry are created as needed.
+    void Ordner_anlegen(const std::string& pfad);
+    void Datei_anlegen(const std::string& pfad, const std::string& bytes,
+                       std::uint32_t attribute = Attribut::Archiv);
+    void Attribute_setzen(const std::string& pfad, std::uint32_t attribute);
+    // A locked file is held open by another program without sharing: it can't be
+    // opened, written or deleted.
+    void Sperren(const std::string& pfad, bool gesperrt = true);
+    // A folder without access: probes in it throw DateinameFalsch, files in it can't be
+    // read or written.
+    void Zugriff_sperren(const std::string& ordner, bool gesperrt = true);
+    // The next write fails after this many more bytes have been written (disk full).
+    void Schreibfehler_nach(std::size_t bytes) { schreibgrenze = bytes; }
+    bool Vorhanden(const std::string& pfad) const;  // any entry, hidden or not
+    std::optional<std::string> Inhalt(const std::string& pfad) const;
+    std::vector<std::string> Dateien(const std::string& ordner) const;  // names, sorted
+    int Offene_Dateien() const { return static_cast<int>(offen.size()); }
+
+    std::map<std::string, std::string> umgebung;
+    std::string programmname = "Schulferien";
+    std::string programmverzeichnis = "C:\\Tools";
+    Zeitpunkt jetzt{2025, 3, 14, 9, 30, 0};
+
+    struct Meldung {
+        std::string text, titel;
+    };
+    std::vector<Meldung> meldungen;
+    int pieptöne = 0;
+    bool beendet = false;
+    // Called while a message box is shown (before the user confirms it).
+    std::function<void(const std::string& text)> bei_meldung;
+
+    // Dialog answers, taken in order; an empty queue answers "cancel".
+    std::deque<std::string> ordner_antworten;
+    std::deque<std::optional<std::uint32_t>> farb_antworten;
+    struct Farbdialog {
+        std::uint32_t start;
+        bool voll;
+    };
+    std::vector<Farbdialog> farbdialoge;  // every colour dialog that was opened
+    std::vector<std::string> ordnerdialoge;  // the titles of every folder picker shown
+    bool farbdialog_fehlt = false;  // Hauptfenster_erstellen throws KomponenteFehlt
+
+    FakeFenster fenster;
+    bool fenster_erstellt = false;
+
+private:
+    struct Knoten {
+        std::string name;  // the path as it was created
+        bool ordner = false;
+        std::uint32_t attribute = Attribut::Archiv;
+        std::string inhalt;
+        bool gesperrt = false;
+        bool kein_zugriff = false;
+    };
+    struct Offen {
+        std::string pfad;
+        std::string temp;  // Ersetzen: the new file beside the old one
+        Schreibart art;
+    };
+    std::map<std::string, Knoten> knoten;  // key: normalised lower-case path
+    std::map<int, Offen> offen;
+    int nächste_nummer = 1;
+    std::optional<std::size_t> schreibgrenze;
+};

@@ -1,0 +1,10 @@
+# A Wine prefix of the project's own, made once and reused.
+wine_env_prepare() {
+    export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Preparing a Wine prefix in $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        xvfb-run -a wineboot -i >/dev/null 2>&1 || true
+        wineserver -w || true
+    fi
+}

@@ -1,0 +1,20 @@
+// The one text-file channel: at most one open file, read and written line by line in the
+// host's scrambled line form (key character, shifted characters, CR LF; Windows-1252).
+#pragma once
+
+#include <string>
+
+bool Datei_öffnen(const std::string& pfad, const std::string& modus, const std::string& option);
+void Datei_schließen();
+std::string LineIn();
+void LineOut(const std::string& text);
+std::string LineInRaw();  // throws Laufzeitfehler to its caller
+bool Dateiende();
+
+// The scrambling itself, on Windows-1252 bytes.
+std::string Verwürfeln(const std::string& ansi, unsigned char schlüssel);
+std::string Entwürfeln(const std::string& zeile);  // zeile: key character and the rest
+// The next key character, 32 to 254, from a generator that starts alike in every run.
+unsigned char Nächster_Schlüssel();
+void Schlüssel_zurücksetzen();  // back to the start of the sequence (tests)
+bool Kanal_offen();

@@ -1,0 +1,21 @@
+// Text helpers. Texts are UTF-8; positions and lengths count characters, not bytes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+std::size_t Länge(const std::string& s);
+std::string Links(const std::string& s, std::size_t n);
+std::string Rechts(const std::string& s, std::size_t n);
+// From character `start` (counted from 1), `n` characters (all the rest by default).
+std::string Mitte(const std::string& s, std::size_t start, std::size_t n = std::string::npos);
+// Lower case for ASCII and the letters of Windows-1252.
+std::string Kleinbuchstaben(const std::string& s);
+// UTF-8 to Windows-1252 bytes (characters it lacks become "?") and back.
+std::string Nach_Ansi(const std::string& utf8);
+std::string Von_Ansi(const std::string& ansi);
+// The numeric value of a text of decimal digits, as the month table and the period texts
+// use it ("01" is 1). Throws Laufzeitfehler(Typenkonflikt) for any other text.
+int Wert(const std::string& ziffern);
+// The number with at least two digits ("7" -> "07").
+std::string Zweistellig(int zahl);

@@ -1,0 +1,4 @@
+#pragma once
+
+void Main();
+void Programmpfade_lesen();
