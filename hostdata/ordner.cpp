@@ -1,0 +1,74 @@
+// Module modOrdner: the user points the tool at the host's data folder, and the choice is
+// turned into the most likely data folder.
+#include "hostdata/ordner.h"
+
+#include <string>
+
+#include "platform/plattform.h"
+#include "services/meldungen.h"
+#include "services/text.h"
+#include "startup/globale.h"
+#include "startup/host.h"
+
+namespace {
+
+constexpr const char* Ordnerdialog_Titel = "Ordner mit An-/Abwesenheitsdaten auswählen:";
+
+// Subfolders of a host data folder named "data" from which the choice steps up once. The
+// suffixes begin with "data", not with a backslash, so ...\mydata\logs\ steps up as well.
+constexpr const char* Unterordner_von_data[] = {"data\\backups\\", "data\\inifiles\\",
+                                                "data\\logs\\"};
+
+bool Endet_mit(const std::string& pfad_klein, const std::string& ende) {
+    return Rechts(pfad_klein, Länge(ende)) == ende;
+}
+
+bool Enthält_Daten(const std::string& ordner) {
+    return plattform().Muster_vorhanden(ordner + Host::Datenmuster);
+}
+
+}  // namespace
+
+std::string BrowseForFolder() {
+    return Geschützt("modOrdner - BrowseForFolder",
+                     [&] { return plattform().Ordner_auswählen(Ordnerdialog_Titel); });
+}
+
+bool Datenordner_auswählen() {
+    return Geschützt("modOrdner - Datenordner_auswählen", [&]() -> bool {
+        // The earlier choice is forgotten at once, also when the user cancels.
+        Datenordner = BrowseForFolder();
+        if (Datenordner.empty()) return false;
+        if (Rechts(Datenordner, 1) != "\\") Datenordner += "\\";
+
+        for (const char* ende : Unterordner_von_data) {
+            if (Endet_mit(Kleinbuchstaben(Datenordner), ende)) {
+                Datenordner = ParentDir(Datenordner);
+                break;
+            }
+        }
+
+        try {
+            if (!Enthält_Daten(Datenordner) &&
+                !Endet_mit(Kleinbuchstaben(Datenordner), "\\data\\")) {
+                const std::string data = std::string(Host::Datenunterordner);
+                if (Ordner_vorhanden(Datenordner + data)) {
+                    Datenordner += data + "\\";
+                } else if (Ordner_vorhanden(Datenordner + Host::Abwesenheitsordner)) {
+                    Datenordner += std::string(Host::Abwesenheitsordner) + "\\";
+                    if (!Enthält_Daten(Datenordner) && Ordner_vorhanden(Datenordner + data)) {
+                        Datenordner += data + "\\";
+                    }
+                }
+            }
+        } catch (const Laufzeitfehler& fehler) {
+            if (fehler.Nummer != Fehlernummer::DateinameFalsch) throw;
+            Meldung_anzeigen("Auf " + Pfad_kürzen(Datenordner) +
+                             " kann nicht zugegriffen werden. Bitte wählen Sie einen anderen "
+                             "Ordner.");
+            Datenordner.clear();
+            return false;
+        }
+        return true;
+    });
+}

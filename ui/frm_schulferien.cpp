@@ -1,0 +1,137 @@
+// The main window frmSchulferien: loading, the buttons, the state list and the colour step.
+#include "ui/frm_schulferien.h"
+
+#include <cstdint>
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "hostdata/ordner.h"
+#include "platform/plattform.h"
+#include "services/meldungen.h"
+#include "services/texte.h"
+#include "startup/globale.h"
+#include "startup/host.h"
+
+namespace {
+
+// Light green (red 128, green 255, blue 128): the colour the dialog offers while none is
+// chosen.
+constexpr std::int32_t Vorgabefarbe = 8454016;
+
+// Removal mode: step 4 moves to the place of step 2 and the window shrinks (twips).
+constexpr int Rahmen4_oben_Entfernen = 1560;
+constexpr int Beenden_oben_Entfernen = 3000;
+constexpr int Fensterhöhe_Entfernen = 4095;
+
+void Schritt_nicht_verfügbar(Fenster& f, Element rahmen, int schritt, Element steuerelement) {
+    f.Aktivieren(rahmen, false);
+    f.Bild_kopieren(imgIcon(schritt), Element::imgInaktiv);
+    f.Aktivieren(steuerelement, false);
+}
+
+// Step 4 becomes current; its frame is enabled as well.
+void Schritt4_aktuell(Fenster& f) {
+    f.Aktivieren(fraRahmen(4), true);
+    f.Bild_kopieren(imgIcon(4), Element::imgPfeil);
+    f.Aktivieren(cmdAuswahl(4), true);
+}
+
+}  // namespace
+
+void Form_Load() {
+    Geschützt(std::string(frmName) + " - Form_Load", [&] {
+        Fenster& f = fenster();
+        f.Titel_setzen(Titel);
+        f.Bild_kopieren(imgIcon(1), Element::imgPfeil);
+        Schritt_nicht_verfügbar(f, fraRahmen(4), 4, cmdAuswahl(4));
+
+        if (Aktivieren) {
+            for (std::size_t s = 1; s < Schulferienarray.size(); ++s) {
+                f.Eintrag_hinzufügen(Element::cmbLänderliste, Schulferienarray[s].Name);
+            }
+            Schritt_nicht_verfügbar(f, fraRahmen(2), 2, Element::cmbLänderliste);
+            Schritt_nicht_verfügbar(f, fraRahmen(3), 3, cmdAuswahl(3));
+        } else {
+            for (Element e : {fraRahmen(2), imgIcon(2), Element::cmbLänderliste, fraRahmen(3),
+                              imgIcon(3), cmdAuswahl(3)}) {
+                f.Sichtbar_setzen(e, false);
+            }
+            f.Beschriftung_setzen(fraRahmen(4), "Schritt 2: Kennzeichnen der Schulferien aufheben");
+            f.Beschriftung_setzen(cmdAuswahl(4), "Kennzeichnen der Schulferien aufheben");
+            f.Oben_setzen(fraRahmen(4), Rahmen4_oben_Entfernen);
+            f.Oben_setzen(cmdAuswahl(5), Beenden_oben_Entfernen);
+            f.Höhe_setzen(Fensterhöhe_Entfernen);
+        }
+
+        // A data folder from the host's path settings is checked at once when it holds data.
+        if (!Datenordner.empty() && plattform().Muster_vorhanden(Datenordner + Host::Datenmuster)) {
+            Datenordner_checken();
+        }
+
+        if (Aktivieren && FerientageGelesen) {
+            f.Beschriftung_setzen(fraRahmen(4), "Schritt 4: Schulferiendaten aktualisieren");
+            f.Beschriftung_setzen(cmdAuswahl(4), "Schulferiendaten aktualisieren");
+        }
+    });
+}
+
+void cmdAuswahl_Click(std::int16_t Index) {
+    switch (Index) {
+        case 1:
+            if (Datenordner_auswählen()) Datenordner_checken();
+            break;
+        case 3:
+            Farbe_auswählen();
+            break;
+        case 4:
+            if (Aktivieren) {
+                Ferientagedatei_erstellen();
+            } else {
+                Ferientagedatei_löschen();
+            }
+            break;
+        case 5:
+            fenster().Entladen();
+            break;
+        default:
+            break;
+    }
+}
+
+void cmbLänderliste_Click() {
+    Fenster& f = fenster();
+    f.Bild_kopieren(imgIcon(2), Element::imgOK);
+    if (f.Bild(imgIcon(3)) == Element::imgOK) {
+        // The colour is chosen already: step 4 is current again, the focus stays.
+        f.Bild_kopieren(imgIcon(4), Element::imgPfeil);
+        f.Aktivieren(cmdAuswahl(4), true);
+        return;
+    }
+    f.Aktivieren(fraRahmen(3), true);
+    f.Bild_kopieren(imgIcon(3), Element::imgPfeil);
+    f.Aktivieren(cmdAuswahl(3), true);
+    // While the window loads it is not shown yet and can't take the focus.
+    if (f.Ist_sichtbar()) f.Fokus_setzen(cmdAuswahl(3));
+}
+
+void Farbe_auswählen() {
+    // A cancelled dialog, and any failure here, ends the step quietly; what was changed
+    // before stays.
+    try {
+        // The default is kept even when the user cancels.
+        if (Farbe == 0) Farbe = Vorgabefarbe;
+        const std::optional<std::uint32_t> gewählt =
+            plattform().Farbe_auswählen(static_cast<std::uint32_t>(Farbe), true);
+        if (!gewählt) return;
+        Farbe = static_cast<std::int32_t>(*gewählt);
+
+        Fenster& f = fenster();
+        f.Hintergrundfarbe_setzen(cmdAuswahl(3), static_cast<std::uint32_t>(Farbe));
+        f.Bild_kopieren(imgIcon(3), Element::imgOK);
+        Schritt4_aktuell(f);
+        f.Fokus_setzen(cmdAuswahl(4));
+    } catch (const Laufzeitfehler&) {
+    } catch (const std::exception&) {
+    }
+}
