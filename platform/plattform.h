@@ -85,7 +85,7 @@ Element imgIcon(int index);
 // The main window's controls, as the window logic (ui/) changes them.
 // None of these calls runs an event handler of the window.
 class Fenster {
-public:
+  public:
     virtual ~Fenster() = default;
     virtual void Titel_setzen(const std::string& text) = 0;
     virtual void Aktivieren(Element e, bool aktiv) = 0;
@@ -111,7 +111,7 @@ public:
 };
 
 class Plattform {
-public:
+  public:
     virtual ~Plattform() = default;
 
     // Process and environment.
@@ -164,4 +164,6 @@ public:
 // The platform the program runs on; set once by the entry point or a test.
 Plattform& plattform();
 void Plattform_setzen(Plattform* p);
-inline Fenster& fenster() { return plattform().Hauptfenster(); }
+inline Fenster& fenster() {
+    return plattform().Hauptfenster();
+}

@@ -5,7 +5,11 @@
 #include <string>
 
 bool Datei_öffnen(const std::string& pfad, const std::string& modus, const std::string& option);
+// Closes the channel; a file opened with "Output" takes the old file's place now.
 void Datei_schließen();
+// Closes the channel giving up what was written with "Output": the old file stays as it was.
+// Used when the program ends on a failure.
+void Kanal_verwerfen();
 std::string LineIn();
 void LineOut(const std::string& text);
 std::string LineInRaw();  // throws Laufzeitfehler to its caller

@@ -12,15 +12,15 @@ struct Bundesland {
     std::array<std::string, 34> Ferien;
 };
 
-inline bool Aktivieren = false;         // Main: true in marking mode, false in removal mode
-inline std::string Heute;               // Main: the start-up date as YYMMDD
-inline std::string Benutzername;        // Main: the login name, "NoName" without one
-inline std::string Programmordner;      // Main: the host's installation folder, ends in "\"
-inline std::string Datenordner;         // Programmpfade_lesen, Datenordner_auswählen
-inline std::string Logordner;           // Programmpfade_lesen, Datenordner_checken; "" = no log
+inline bool Aktivieren = false;     // Main: true in marking mode, false in removal mode
+inline std::string Heute;           // Main: the start-up date as YYMMDD
+inline std::string Benutzername;    // Main: the login name, "NoName" without one
+inline std::string Programmordner;  // Main: the host's installation folder, ends in "\"
+inline std::string Datenordner;     // Programmpfade_lesen, Datenordner_auswählen
+inline std::string Logordner;       // Programmpfade_lesen, Datenordner_checken; "" = no log
 inline std::array<Bundesland, 17> Schulferienarray;  // Schulferienarray_definieren; 1..16
-inline std::array<std::string, 121> Monatsarray;    // month texts 1..120
-inline std::string Land;                // the chosen state's name
+inline std::array<std::string, 121> Monatsarray;     // month texts 1..120
+inline std::string Land;                             // the chosen state's name
 inline std::int32_t Farbe = 0;          // marking colour, red in the lowest byte; 0 = none
 inline bool FerientageGelesen = false;  // an earlier Ferientage.dat was read
 inline std::string Kennung;             // Konfigdaten_lesen: lines 2, 3 and 8

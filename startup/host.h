@@ -16,5 +16,5 @@ inline constexpr const char* Datenunterordner = "Data";
 inline constexpr const char* Abwesenheitsordner = "AnAbwesenheitsdaten";
 inline constexpr const char* Logunterordner = "Logs\\";
 inline constexpr const char* Logdatei_Endung = " Zedrano.log";  // after YYMM
-inline constexpr const char* Adminmarke = "ZedraAdmin|";         // log entries of level 2
+inline constexpr const char* Adminmarke = "ZedraAdmin|";        // log entries of level 2
 }  // namespace Host

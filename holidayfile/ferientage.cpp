@@ -1,0 +1,105 @@
+#include "holidayfile/ferientage.h"
+
+#include <cstdint>
+
+#include "platform/plattform.h"
+#include "services/dateikanal.h"
+#include "services/meldungen.h"
+#include "services/text.h"
+#include "startup/globale.h"
+#include "startup/host.h"
+
+namespace {
+
+constexpr const char* Kopf = "[Ferientage]";
+
+// "&H" and hexadecimal digits, or a decimal number; anything else is no number.
+std::int32_t Farbwert(const std::string& text) {
+    std::size_t i = 0, ende = text.size();
+    while (i < ende && text[i] == ' ') ++i;
+    while (ende > i && text[ende - 1] == ' ') --ende;
+    const std::string t = text.substr(i, ende - i);
+    if (t.size() > 2 && (t[0] == '&') && (t[1] == 'H' || t[1] == 'h')) {
+        if (t.size() > 10) throw Fehler(Fehlernummer::Überlauf);
+        std::uint32_t wert = 0;
+        for (std::size_t k = 2; k < t.size(); ++k) {
+            const char c = t[k];
+            int ziffer;
+            if (c >= '0' && c <= '9')
+                ziffer = c - '0';
+            else if (c >= 'A' && c <= 'F')
+                ziffer = c - 'A' + 10;
+            else if (c >= 'a' && c <= 'f')
+                ziffer = c - 'a' + 10;
+            else
+                throw Fehler(Fehlernummer::Typenkonflikt);
+            wert = wert * 16 + static_cast<std::uint32_t>(ziffer);
+        }
+        return static_cast<std::int32_t>(wert);
+    }
+    bool negativ = false;
+    std::size_t k = 0;
+    if (k < t.size() && (t[k] == '-' || t[k] == '+')) negativ = t[k++] == '-';
+    if (k == t.size()) throw Fehler(Fehlernummer::Typenkonflikt);
+    std::int64_t wert = 0;
+    for (; k < t.size(); ++k) {
+        if (t[k] < '0' || t[k] > '9') throw Fehler(Fehlernummer::Typenkonflikt);
+        wert = wert * 10 + (t[k] - '0');
+        if (wert > 2147483648LL) throw Fehler(Fehlernummer::Überlauf);
+    }
+    if (negativ) wert = -wert;
+    if (wert > 2147483647LL) throw Fehler(Fehlernummer::Überlauf);
+    return static_cast<std::int32_t>(wert);
+}
+
+std::string Hex2(int wert) {
+    static constexpr char ziffern[] = "0123456789ABCDEF";
+    return {ziffern[(wert >> 4) & 15], ziffern[wert & 15]};
+}
+
+}  // namespace
+
+std::string HexFarbe(std::int32_t farbe) {
+    return Geschützt("modSchulferien - HexFarbe", [&] {
+        const int rot = farbe & 255;
+        const int grün = (farbe / 256) & 255;
+        const int blau = (farbe / 65536) & 255;
+        return "&H" + Hex2(blau) + Hex2(grün) + Hex2(rot);
+    });
+}
+
+void Feiertage_schreiben() {
+    Geschützt("modSchulferien - Feiertage_schreiben", [] {
+        Datei_öffnen(Datenordner + Host::Ferientagedatei, "Output", "");
+        LineOut(Kopf);
+        LineOut(Kennung);
+        LineOut(HexFarbe(Farbe));
+        LineOut(Land);
+        LineOut("void");
+        const std::string leer(31, '0');
+        for (std::size_t i = 1; i < Monatsarray.size(); ++i)
+            if (Mitte(Monatsarray[i], 6) != leer) LineOut(Monatsarray[i]);
+        Datei_schließen();
+    });
+}
+
+void Feiertage_lesen() {
+    try {
+        const std::string pfad = Datenordner + Host::Ferientagedatei;
+        if (!plattform().Datei_vorhanden(pfad)) return;
+        if (!Datei_öffnen(pfad, "Input", "IgnoreErrors")) return;
+        if (LineIn() != Kopf) {
+            Datei_schließen();
+            return;
+        }
+        LineIn();
+        const std::int32_t farbe = Farbwert(LineIn());
+        Farbe = farbe;
+        Land = LineIn();
+        FerientageGelesen = true;
+        Datei_schließen();
+    } catch (const std::exception&) {
+        // An unreadable file only means that nothing is offered again.
+        Datei_schließen();
+    }
+}

@@ -1,0 +1,72 @@
+#include "hostdata/konfigdaten.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "platform/plattform.h"
+#include "services/dateikanal.h"
+#include "services/meldungen.h"
+#include "services/text.h"
+#include "startup/globale.h"
+#include "startup/host.h"
+
+namespace {
+
+[[noreturn]] void Kopf_fehlt(const std::string& kopf) {
+    Programm_abbrechen("Der Dateiheader " + kopf + " in '" + Host::Konfigdatei +
+                       "' wurde nicht erkannt");
+}
+
+void Kopf_prüfen(const std::string& zeile, const std::string& kopf) {
+    if (zeile != kopf) Kopf_fehlt(kopf);
+}
+
+// An administrator entry names the user when it ends in ":" and the user's name, in any case.
+bool Nennt_Benutzer(const std::string& eintrag) {
+    const std::string ende = ":" + Kleinbuchstaben(Benutzername);
+    const std::string klein = Kleinbuchstaben(eintrag);
+    return klein.size() >= ende.size() &&
+           klein.compare(klein.size() - ende.size(), ende.size(), ende) == 0;
+}
+
+}  // namespace
+
+void Konfigdaten_lesen() {
+    Geschützt("modSchulferien - Konfigdaten_lesen", [] {
+        const std::string pfad = Datenordner + Host::Konfigdatei;
+        if (!plattform().Datei_vorhanden(pfad))
+            Programm_abbrechen("Die Datei '" + pfad + "' wurde nicht gefunden");
+
+        Datei_öffnen(pfad, "Input", "");
+        Kopf_prüfen(LineIn(), "[Zedrano]");
+        Kennung = LineIn();
+        Editionszeile = LineIn();
+        Kopf_prüfen(LineIn(), "[Firma]");
+        LineIn();
+        LineIn();
+        const bool epv = Rechts(Editionszeile, 3) == "EPV";
+        Kopf_prüfen(LineIn(), "[Settings]");
+        Einstellungen = LineIn();
+        LineIn();
+
+        const std::string admin_kopf = "[Administratoren]";
+        while (!Dateiende())
+            if (LineIn() == admin_kopf) break;
+        if (Dateiende()) Kopf_fehlt(admin_kopf);
+
+        Rechte = 0;
+        std::int16_t administratoren = 0;
+        while (!Dateiende()) {
+            const std::string eintrag = LineIn();
+            if (eintrag == "NoAdmins") continue;
+            if (Links(eintrag, 1) != "A") continue;
+            if (Nennt_Benutzer(eintrag)) Rechte = 2;
+            if (administratoren == std::numeric_limits<std::int16_t>::max())
+                throw Fehler(Fehlernummer::Überlauf);
+            ++administratoren;
+        }
+        Datei_schließen();
+
+        if (administratoren == 0 || Mitte(Einstellungen, 16, 1) == "1" || epv) Rechte = 2;
+    });
+}

@@ -1,0 +1,31 @@
+#include "services/logbuch.h"
+
+#include "services/dateikanal.h"
+#include "services/meldungen.h"
+#include "services/text.h"
+#include "startup/globale.h"
+#include "startup/host.h"
+
+void Logbuch_ergänzen(std::uint8_t stufe, const std::string& text) {
+    Geschützt("modSchulferien - Logbuch_ergänzen", [&] {
+        if (Logordner.empty()) return;
+        const Zeitpunkt t = plattform().Jetzt();
+        std::string eintrag = Zweistellig(t.Tag) + "." + Zweistellig(t.Monat) + "." +
+                              Zweistellig(t.Jahr % 100) + " " + Zweistellig(t.Stunde) + ":" +
+                              Zweistellig(t.Minute) + ":" + Zweistellig(t.Sekunde) + "|" +
+                              Benutzername + "|";
+        if (stufe == 2) eintrag += Host::Adminmarke;
+        eintrag += text;
+        if (!Datei_öffnen(Logordner + Links(Heute, 4) + Host::Logdatei_Endung, "Append",
+                          "IgnoreErrors"))
+            return;
+        LineOut(eintrag);
+        Datei_schließen();
+    });
+}
+
+std::string FormatDatumDS(const Zeitpunkt& datum) {
+    return Geschützt("modSchulferien - FormatDatumDS", [&] {
+        return Zweistellig(datum.Jahr % 100) + Zweistellig(datum.Monat) + Zweistellig(datum.Tag);
+    });
+}

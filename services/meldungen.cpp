@@ -1,0 +1,60 @@
+#include "services/meldungen.h"
+
+#include "services/dateikanal.h"
+#include "services/text.h"
+#include "services/texte.h"
+
+void Meldung_anzeigen(const std::string& text) {
+    plattform().Piepen();
+    plattform().Meldungsfenster(text, Titel);
+}
+
+void Fehler_melden(const std::string& ort, const Laufzeitfehler& fehler) {
+    Kanal_verwerfen();
+    Meldung_anzeigen(std::string("Es ist folgender Fehler aufgetreten in Modul '") + ort +
+                     "':" + CR + CR + "Fehler Nr. " + std::to_string(fehler.Nummer) + CR +
+                     fehler.Beschreibung() + CR + CR + Programmende);
+    plattform().Beenden();
+}
+
+void Programm_abbrechen(const std::string& text) {
+    Kanal_verwerfen();
+    Meldung_anzeigen(text + "." + CR + CR + Programmende);
+    plattform().Beenden();
+}
+
+std::string Pfad_kürzen(const std::string& pfad) {
+    std::string p = pfad;
+    if (!p.empty() && p.back() == '\\') p.pop_back();
+    if (Länge(p) > 100) p = Links(p, 45) + " ... " + Rechts(p, 45);
+    return "'" + p + "'";
+}
+
+std::string ParentDir(const std::string& pfad) {
+    return Geschützt("modSchulferien - ParentDir", [&] {
+        if (pfad.size() < 2) return std::string();
+        // The last character is never taken; a backslash is never part of a longer
+        // UTF-8 sequence, so searching the bytes before the last one is enough.
+        const std::size_t i = pfad.find_last_of('\\', pfad.size() - 2);
+        return i == std::string::npos ? std::string() : pfad.substr(0, i + 1);
+    });
+}
+
+bool Ordner_vorhanden(const std::string& pfad) {
+    try {
+        return (plattform().Attribute_lesen(pfad) & Attribut::Verzeichnis) != 0;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void Datei_löschen(const std::string& pfad) {
+    try {
+        plattform().Attribute_normal(pfad);
+    } catch (const std::exception&) {
+    }
+    try {
+        plattform().Datei_entfernen(pfad);
+    } catch (const std::exception&) {
+    }
+}

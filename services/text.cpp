@@ -1,0 +1,163 @@
+#include "services/text.h"
+
+#include <array>
+#include <cstdint>
+
+#include "platform/plattform.h"
+
+namespace {
+
+// Byte length of the UTF-8 character that starts with `b`; a stray byte counts as one.
+std::size_t Zeichenlänge(unsigned char b) {
+    if (b >= 0xF0 && b < 0xF8) return 4;
+    if (b >= 0xE0) return b < 0xF0 ? 3 : 1;
+    if (b >= 0xC0) return 2;
+    return 1;
+}
+
+// Byte offset of character `n` (0-based), or s.size() when the text is shorter.
+std::size_t Versatz(const std::string& s, std::size_t n) {
+    std::size_t i = 0;
+    while (n > 0 && i < s.size()) {
+        i += Zeichenlänge(static_cast<unsigned char>(s[i]));
+        --n;
+    }
+    return i < s.size() ? i : s.size();
+}
+
+// Decodes one character at s[i]; advances i. Invalid sequences give the byte itself.
+char32_t Dekodieren(const std::string& s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t n = Zeichenlänge(b);
+    if (n == 1 || i + n > s.size()) {
+        ++i;
+        return b;
+    }
+    char32_t c = b & (n == 2 ? 0x1F : n == 3 ? 0x0F : 0x07);
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto f = static_cast<unsigned char>(s[i + k]);
+        if ((f & 0xC0) != 0x80) {
+            ++i;
+            return b;
+        }
+        c = (c << 6) | (f & 0x3F);
+    }
+    i += n;
+    return c;
+}
+
+void Kodieren(char32_t c, std::string& aus) {
+    if (c < 0x80) {
+        aus += static_cast<char>(c);
+    } else if (c < 0x800) {
+        aus += static_cast<char>(0xC0 | (c >> 6));
+        aus += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        aus += static_cast<char>(0xE0 | (c >> 12));
+        aus += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        aus += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        aus += static_cast<char>(0xF0 | (c >> 18));
+        aus += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        aus += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        aus += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Windows-1252 bytes 0x80..0x9F; the five unassigned ones keep their C1 code points, as
+// Windows converts them, so that every byte survives a round trip.
+constexpr std::array<char32_t, 32> Cp1252_80 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t Klein(char32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    switch (c) {
+        case 0x160:
+            return 0x161;
+        case 0x152:
+            return 0x153;
+        case 0x17D:
+            return 0x17E;
+        case 0x178:
+            return 0xFF;
+        default:
+            return c;
+    }
+}
+
+}  // namespace
+
+std::size_t Länge(const std::string& s) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < s.size(); i += Zeichenlänge(static_cast<unsigned char>(s[i]))) ++n;
+    return n;
+}
+
+std::string Links(const std::string& s, std::size_t n) {
+    return s.substr(0, Versatz(s, n));
+}
+
+std::string Rechts(const std::string& s, std::size_t n) {
+    const std::size_t l = Länge(s);
+    return n >= l ? s : s.substr(Versatz(s, l - n));
+}
+
+std::string Mitte(const std::string& s, std::size_t start, std::size_t n) {
+    if (start < 1) throw Fehler(Fehlernummer::UngültigerAufruf);
+    const std::size_t von = Versatz(s, start - 1);
+    if (n == std::string::npos) return s.substr(von);
+    const std::string rest = s.substr(von);
+    return rest.substr(0, Versatz(rest, n));
+}
+
+std::string Kleinbuchstaben(const std::string& s) {
+    std::string aus;
+    aus.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) Kodieren(Klein(Dekodieren(s, i)), aus);
+    return aus;
+}
+
+std::string Nach_Ansi(const std::string& utf8) {
+    std::string aus;
+    aus.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = Dekodieren(utf8, i);
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            aus += static_cast<char>(c);
+            continue;
+        }
+        char ersatz = '?';
+        for (std::size_t k = 0; k < Cp1252_80.size(); ++k)
+            if (Cp1252_80[k] == c) ersatz = static_cast<char>(0x80 + k);
+        aus += ersatz;
+    }
+    return aus;
+}
+
+std::string Von_Ansi(const std::string& ansi) {
+    std::string aus;
+    aus.reserve(ansi.size() + ansi.size() / 4);
+    for (const char ch : ansi) {
+        const auto b = static_cast<unsigned char>(ch);
+        Kodieren(b >= 0x80 && b < 0xA0 ? Cp1252_80[b - 0x80] : b, aus);
+    }
+    return aus;
+}
+
+int Wert(const std::string& ziffern) {
+    if (ziffern.empty() || ziffern.size() > 9) throw Fehler(Fehlernummer::Typenkonflikt);
+    int wert = 0;
+    for (const char c : ziffern) {
+        if (c < '0' || c > '9') throw Fehler(Fehlernummer::Typenkonflikt);
+        wert = wert * 10 + (c - '0');
+    }
+    return wert;
+}
+
+std::string Zweistellig(int zahl) {
+    std::string s = std::to_string(zahl);
+    return s.size() < 2 ? "0" + s : s;
+}

@@ -1,0 +1,19 @@
+#include "startup/globale.h"
+
+void Globale_zurücksetzen() {
+    Aktivieren = false;
+    Heute.clear();
+    Benutzername.clear();
+    Programmordner.clear();
+    Datenordner.clear();
+    Logordner.clear();
+    Schulferienarray = {};
+    Monatsarray = {};
+    Land.clear();
+    Farbe = 0;
+    FerientageGelesen = false;
+    Kennung.clear();
+    Editionszeile.clear();
+    Einstellungen.clear();
+    Rechte = 0;
+}
