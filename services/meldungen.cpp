@@ -1,8 +1,19 @@
 #include "services/meldungen.h"
 
+#include <cstdlib>
+
 #include "services/dateikanal.h"
 #include "services/text.h"
 #include "services/texte.h"
+
+namespace {
+
+[[noreturn]] void Beenden() {
+    plattform().Beenden();
+    std::abort();  // a platform's Beenden never returns
+}
+
+}  // namespace
 
 void Meldung_anzeigen(const std::string& text) {
     plattform().Piepen();
@@ -14,13 +25,13 @@ void Fehler_melden(const std::string& ort, const Laufzeitfehler& fehler) {
     Meldung_anzeigen(std::string("Es ist folgender Fehler aufgetreten in Modul '") + ort +
                      "':" + CR + CR + "Fehler Nr. " + std::to_string(fehler.Nummer) + CR +
                      fehler.Beschreibung() + CR + CR + Programmende);
-    plattform().Beenden();
+    Beenden();
 }
 
 void Programm_abbrechen(const std::string& text) {
     Kanal_verwerfen();
     Meldung_anzeigen(text + "." + CR + CR + Programmende);
-    plattform().Beenden();
+    Beenden();
 }
 
 std::string Pfad_kürzen(const std::string& pfad) {

@@ -1,0 +1,211 @@
+#include "services/dateikanal.h"
+
+#include "kern.h"
+#include "services/meldungen.h"
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> codes) {
+    std::string s;
+    for (int c : codes) s += static_cast<char>(c);
+    return s;
+}
+
+TEST(Verwürfeln, WorkedExamples) {
+    EXPECT_EQ(Verwürfeln("abc", 'A'), "Aceg");
+    EXPECT_EQ(Verwürfeln(Nach_Ansi("äb"), '~'), "~Cb");
+    EXPECT_EQ(Von_Ansi(Entwürfeln("~Cb")), "äb");
+    EXPECT_EQ(Entwürfeln("Aceg"), "abc");
+}
+
+TEST(Verwürfeln, EveryByteUnderEveryKeyComesBack) {
+    std::string alle;
+    for (int c = 32; c <= 255; ++c) alle += static_cast<char>(c);
+    for (int schlüssel = 32; schlüssel <= 254; ++schlüssel) {
+        const std::string zeile = Verwürfeln(alle, static_cast<unsigned char>(schlüssel));
+        ASSERT_EQ(zeile.size(), alle.size() + 1);
+        ASSERT_EQ(static_cast<unsigned char>(zeile[0]), schlüssel);
+        for (const char b : zeile) ASSERT_GE(static_cast<unsigned char>(b), 32) << schlüssel;
+        ASSERT_EQ(Entwürfeln(zeile), alle) << "key " << schlüssel;
+    }
+}
+
+TEST(Verwürfeln, ControlCharactersAreDroppedWithoutShifting) {
+    EXPECT_EQ(Entwürfeln(Verwürfeln("a\tb\x01"
+                                    "c",
+                                    'A')),
+              "abc");
+    EXPECT_EQ(Verwürfeln("a\tbc", 'A'), "Aceg");
+    EXPECT_EQ(Verwürfeln("", 'Z'), "Z");
+}
+
+TEST(Ansi, EveryByteSurvivesTheWayThroughUtf8) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        ASSERT_EQ(Nach_Ansi(Von_Ansi(byte)), byte) << b;
+    }
+    EXPECT_EQ(Nach_Ansi("Thüringen €"),
+              Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n', ' ', 0x80}));
+    EXPECT_EQ(Nach_Ansi("Ω"), "?");
+}
+
+TEST(Schlüssel, KeysStayInRangeAndRepeatFromRunToRun) {
+    Schlüssel_zurücksetzen();
+    std::vector<int> erste;
+    for (int i = 0; i < 5000; ++i) {
+        const int k = Nächster_Schlüssel();
+        ASSERT_GE(k, 32);
+        ASSERT_LE(k, 254);
+        if (i < 20) erste.push_back(k);
+    }
+    Schlüssel_zurücksetzen();
+    for (int k : erste) EXPECT_EQ(Nächster_Schlüssel(), k);
+}
+
+class Dateikanal : public Kern {};
+
+TEST_F(Dateikanal, LinesWrittenComeBackUnchanged) {
+    fake.Ordner_anlegen("C:\\Daten");
+    const std::vector<std::string> texte = {"[Ferientage]", "", "Grüße aus Köln – 100 €",
+                                            std::string(500, 'x'), "ü|ß|Ä"};
+    ASSERT_TRUE(Datei_öffnen("C:\\Daten\\t.dat", "Output", ""));
+    for (const auto& t : texte) LineOut(t);
+    Datei_schließen();
+
+    const std::string bytes = *fake.Inhalt("C:\\Daten\\t.dat");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    ASSERT_TRUE(Datei_öffnen("C:\\Daten\\t.dat", "Input", ""));
+    for (const auto& t : texte) {
+        ASSERT_FALSE(Dateiende());
+        EXPECT_EQ(LineIn(), t);
+    }
+    EXPECT_TRUE(Dateiende());
+    Datei_schließen();
+}
+
+TEST_F(Dateikanal, AppendAddsLinesWithTheirOwnKeys) {
+    fake.Datei_anlegen("C:\\Logs\\l.log", Verwürfelt({"eins"}));
+    ASSERT_TRUE(Datei_öffnen("C:\\Logs\\l.log", "Append", ""));
+    LineOut("zwei");
+    Datei_schließen();
+    ASSERT_TRUE(Datei_öffnen("C:\\Logs\\neu.log", "Append", ""));
+    LineOut("drei");
+    Datei_schließen();
+    EXPECT_EQ(Zeilen("C:\\Logs\\l.log"), (std::vector<std::string>{"eins", "zwei"}));
+    EXPECT_EQ(Zeilen("C:\\Logs\\neu.log"), (std::vector<std::string>{"drei"}));
+}
+
+TEST_F(Dateikanal, LineEndsAsTheHostWritesThem) {
+    // CR LF, CR alone, a LF that follows no CR (part of the line), no end on the last line.
+    fake.Datei_anlegen("C:\\D\\x.dat", "Aceg\r\nAceg\rA\nb\r\nAceg");
+    ASSERT_TRUE(Datei_öffnen("C:\\D\\x.dat", "Input", ""));
+    EXPECT_EQ(LineInRaw(), "Aceg");
+    EXPECT_EQ(LineIn(), "abc");
+    EXPECT_EQ(LineInRaw(), "A\nb");
+    EXPECT_EQ(LineIn(), "abc");
+    EXPECT_TRUE(Dateiende());
+    EXPECT_THROW(LineInRaw(), Laufzeitfehler);
+    Datei_schließen();
+}
+
+TEST_F(Dateikanal, PlainTextReadAsScrambledIsGarbledNotAnError) {
+    fake.Datei_anlegen("C:\\D\\x.dat", "[Ferientage]\r\n");
+    ASSERT_TRUE(Datei_öffnen("C:\\D\\x.dat", "Input", ""));
+    const std::string text = LineIn();
+    EXPECT_EQ(Länge(text), 11u);
+    EXPECT_NE(text, "Ferientage]");
+    Datei_schließen();
+}
+
+// Whatever the bytes, reading ends in a line or in the LineIn error report; never a crash.
+TEST_F(Dateikanal, ReadingDamagedFilesEndsInLinesOrTheErrorReport) {
+    struct Fall {
+        const char* name;
+        std::string bytes;
+        int zeilen;  // lines LineIn returns before the report
+        long fehler;
+    };
+    const std::vector<Fall> fälle = {
+        {"empty file", "", 0, Fehlernummer::HinterDateiende},
+        {"empty line", "\r\n", 0, Fehlernummer::UngültigerAufruf},
+        {"second line empty", "Aceg\r\n\r\nAceg\r\n", 1, Fehlernummer::UngültigerAufruf},
+        {"huge line without CR", std::string(1 << 20, 'q'), 1, Fehlernummer::HinterDateiende},
+        {"NUL bytes", std::string("A\0\0c\r\n", 6), 1, Fehlernummer::HinterDateiende},
+        {"LF only", "Aceg\nAceg\n", 1, Fehlernummer::HinterDateiende},
+        {"bytes above 127", "\xff\xfe\x80\x81\r\n\x90", 2, Fehlernummer::HinterDateiende},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        fake.meldungen.clear();
+        fake.Datei_anlegen("C:\\D\\x.dat", f.bytes);
+        ASSERT_TRUE(Datei_öffnen("C:\\D\\x.dat", "Input", ""));
+        for (int i = 0; i < f.zeilen; ++i) LineIn();
+        EXPECT_THROW(LineIn(), ProgrammBeendet);
+        EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineIn", f.fehler));
+        EXPECT_FALSE(Kanal_offen());
+    }
+}
+
+TEST_F(Dateikanal, OpeningFailsWithTheChannelsText) {
+    const std::string lang = "C:\\" + std::string(60, 'a') + "\\" + std::string(60, 'b');
+    fake.Ordner_anlegen(lang);
+    fake.Datei_anlegen("C:\\Daten\\schreibgeschützt.dat", "x", Attribut::Schreibgeschützt);
+    struct Fall {
+        std::string pfad, modus, text;
+    };
+    const std::vector<Fall> fälle = {
+        {"C:\\Daten\\Konfigdaten.dat", "Input",
+         "Die Datei 'C:\\Daten\\Konfigdaten.dat' konnte nicht geöffnet werden.\r\r"
+         "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner "
+         "'C:\\Daten' oder die Datei ist nicht vorhanden.\r\rDas Programm wird beendet."},
+        {"C:\\Daten\\schreibgeschützt.dat", "Output",
+         "Die Datei 'C:\\Daten\\schreibgeschützt.dat' konnte nicht geöffnet werden.\r\r"
+         "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner "
+         "'C:\\Daten', ist die Datei schreibgeschützt oder die Datei ist nicht vorhanden.\r\r"
+         "Das Programm wird beendet."},
+        {"C:\\Fehlt\\x.log", "Append",
+         "Die Datei 'C:\\Fehlt\\x.log' konnte nicht geöffnet werden.\r\r"
+         "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner "
+         "'C:\\Fehlt', ist die Datei schreibgeschützt oder die Datei ist nicht vorhanden.\r\r"
+         "Das Programm wird beendet."},
+        {lang + "\\fehlt.dat", "Input",
+         "Die Datei '" + lang.substr(0, 45) + " ... " +
+             (lang + "\\fehlt.dat").substr(lang.size() + 10 - 45) +
+             "' konnte nicht geöffnet werden.\r\r"
+             "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner "
+             "'" +
+             lang.substr(0, 45) + " ... " + lang.substr(lang.size() - 45) +
+             "' oder die Datei ist nicht vorhanden.\r\rDas Programm wird beendet."},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.pfad + " " + f.modus);
+        fake.meldungen.clear();
+        EXPECT_THROW(Datei_öffnen(f.pfad, f.modus, ""), ProgrammBeendet);
+        EXPECT_EQ(Meldung(), f.text);
+        EXPECT_FALSE(Kanal_offen());
+        fake.meldungen.clear();
+        EXPECT_FALSE(Datei_öffnen(f.pfad, f.modus, "IgnoreErrors"));
+        EXPECT_TRUE(fake.meldungen.empty());
+        EXPECT_FALSE(Kanal_offen());
+    }
+}
+
+TEST_F(Dateikanal, ASecondFileCantBeOpenedOnTheChannel) {
+    fake.Datei_anlegen("C:\\D\\a.dat", Verwürfelt({"a"}));
+    ASSERT_TRUE(Datei_öffnen("C:\\D\\a.dat", "Input", ""));
+    EXPECT_FALSE(Datei_öffnen("C:\\D\\a.dat", "Input", "IgnoreErrors"));
+    EXPECT_FALSE(Kanal_offen());
+}
+
+TEST_F(Dateikanal, WriteFailureReportsAndKeepsTheOldFile) {
+    fake.Datei_anlegen("C:\\D\\a.dat", "alt");
+    ASSERT_TRUE(Datei_öffnen("C:\\D\\a.dat", "Output", ""));
+    LineOut("eins");
+    fake.Schreibfehler_nach(3);
+    EXPECT_THROW(LineOut("zwei"), ProgrammBeendet);
+    EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineOut", Fehlernummer::DatenträgerVoll));
+    EXPECT_EQ(fake.Inhalt("C:\\D\\a.dat"), "alt");
+    EXPECT_EQ(fake.Dateien("C:\\D"), (std::vector<std::string>{"a.dat"}));
+}
+
+}  // namespace

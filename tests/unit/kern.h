@@ -1,0 +1,79 @@
+// Test support for the program's procedures: a fresh fake Windows and fresh program state
+// for every test, and helpers to lay out host files in the scrambled line form.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/fake/fake_plattform.h"
+#include "services/dateikanal.h"
+#include "services/text.h"
+#include "startup/globale.h"
+
+// The scrambled form of some lines, as the host stores them (key characters cycle so that
+// every test file is the same).
+inline std::string Verwürfelt(const std::vector<std::string>& zeilen) {
+    std::string bytes;
+    unsigned char schlüssel = 33;
+    for (const auto& z : zeilen) {
+        bytes += Verwürfeln(Nach_Ansi(z), schlüssel) + "\r\n";
+        schlüssel = static_cast<unsigned char>(32 + (schlüssel - 32 + 37) % 223);
+    }
+    return bytes;
+}
+
+inline std::string Klartext(const std::vector<std::string>& zeilen) {
+    std::string bytes;
+    for (const auto& z : zeilen) bytes += Nach_Ansi(z) + "\r\n";
+    return bytes;
+}
+
+// The plain lines of a scrambled file.
+inline std::vector<std::string> Entwürfelt(const std::string& bytes) {
+    std::vector<std::string> zeilen;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t ende = bytes.find("\r\n", pos);
+        zeilen.push_back(Von_Ansi(Entwürfeln(bytes.substr(pos, ende - pos))));
+        if (ende == std::string::npos) break;
+        pos = ende + 2;
+    }
+    return zeilen;
+}
+
+class Kern : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Globale_zurücksetzen();
+        Schlüssel_zurücksetzen();
+        Plattform_setzen(&fake);
+    }
+    void TearDown() override {
+        Kanal_verwerfen();
+        EXPECT_EQ(fake.Offene_Dateien(), 0) << "a file was left open";
+        Plattform_setzen(nullptr);
+    }
+
+    // The text of the only message box shown so far.
+    std::string Meldung() const {
+        EXPECT_EQ(fake.meldungen.size(), 1u);
+        return fake.meldungen.empty() ? std::string() : fake.meldungen.back().text;
+    }
+
+    std::vector<std::string> Zeilen(const std::string& pfad) const {
+        const auto inhalt = fake.Inhalt(pfad);
+        EXPECT_TRUE(inhalt.has_value()) << pfad;
+        return inhalt ? Entwürfelt(*inhalt) : std::vector<std::string>{};
+    }
+
+    FakePlattform fake;
+};
+
+// The error report for a failure at `ort`.
+inline std::string Fehlerbericht(const std::string& ort, long nummer) {
+    return "Es ist folgender Fehler aufgetreten in Modul '" + ort + "':\r\rFehler Nr. " +
+           std::to_string(nummer) + "\r" + Fehler(nummer).Beschreibung() +
+           "\r\rDas Programm wird beendet.";
+}

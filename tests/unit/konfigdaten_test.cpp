@@ -1,0 +1,146 @@
+#include "hostdata/konfigdaten.h"
+
+#include <optional>
+
+#include "kern.h"
+
+namespace {
+
+const std::string Pfad = "C:\\Daten\\Konfigdaten.dat";
+
+// A configuration file: the nine fixed lines, then `danach` (lines after line 9).
+std::vector<std::string> Konfig(const std::vector<std::string>& danach,
+                                const std::string& edition = "Standard",
+                                const std::string& einstellungen = "000000000000000000") {
+    std::vector<std::string> z = {"[Zedrano]", "Kennung 42", edition,       "[Firma]", "Firma",
+                                  "Ort",       "[Settings]", einstellungen, "frei"};
+    z.insert(z.end(), danach.begin(), danach.end());
+    return z;
+}
+
+class Konfigdaten : public Kern {
+  protected:
+    void SetUp() override {
+        Kern::SetUp();
+        Datenordner = "C:\\Daten\\";
+        Benutzername = "Meier";
+    }
+    void Lesen(const std::vector<std::string>& zeilen) {
+        fake.Datei_anlegen(Pfad, Verwürfelt(zeilen));
+        Konfigdaten_lesen();
+    }
+};
+
+TEST_F(Konfigdaten, RightsFromTheAdministratorList) {
+    struct Fall {
+        std::vector<std::string> liste;
+        std::string edition, einstellungen;
+        int rechte;
+    };
+    const std::string aus = "000000000000000000";
+    const std::vector<Fall> fälle = {
+        {{"NoAdmins"}, "Standard", aus, 2},
+        {{"B:meier"}, "Standard", aus, 2},
+        {{"A:meier"}, "Standard", aus, 2},
+        {{"Admin:MEIER"}, "Standard", aus, 2},
+        {{"A1:x:meier"}, "Standard", aus, 2},
+        {{"A:schulz", "NoAdmins", "A:meier"}, "Standard", aus, 2},
+        {{"A:xmeier"}, "Standard", aus, 0},
+        {{"a:meier", "A:schulz"}, "Standard", aus, 0},
+        {{"A:meier "}, "Standard", aus, 0},
+        {{"A:schulz"}, "Standard", aus, 0},
+        {{"A"}, "Standard", aus, 0},
+        {{"A:schulz"}, "Standard", "000000000000000100", 2},
+        {{"A:schulz"}, "Standard", "111111111111111", 0},  // 15 characters: no 16th
+        {{"A:schulz"}, "ProfiEPV", aus, 2},
+        {{"A:schulz"}, "Profiepv", aus, 0},
+        {{"B:meier", "A:schulz"}, "Standard", aus, 0},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(::testing::PrintToString(f.liste) + " " + f.edition + " " + f.einstellungen);
+        Rechte = -1;
+        auto zeilen = Konfig({"[Administratoren]"}, f.edition, f.einstellungen);
+        zeilen.insert(zeilen.end(), f.liste.begin(), f.liste.end());
+        Lesen(zeilen);
+        EXPECT_EQ(Rechte, f.rechte);
+        EXPECT_EQ(Kennung, "Kennung 42");
+        EXPECT_EQ(Editionszeile, f.edition);
+        EXPECT_EQ(Einstellungen, f.einstellungen);
+        EXPECT_FALSE(Kanal_offen());
+    }
+}
+
+TEST_F(Konfigdaten, DefaultUserNameAndLinesBeforeTheList) {
+    Benutzername = "NoName";
+    Lesen(Konfig({"irgendwas", "[Administratoren]x", "[Administratoren]", "A:noname"}));
+    EXPECT_EQ(Rechte, 2);
+    // "[Administratoren]" on line 9 is a settings line; the search starts at line 10.
+    auto zeilen = Konfig({"A:schulz", "[Administratoren]", "A:schulz"});
+    zeilen[8] = "[Administratoren]";
+    Benutzername = "Meier";
+    Lesen(zeilen);
+    EXPECT_EQ(Rechte, 0);
+}
+
+TEST_F(Konfigdaten, ReadAfreshOnEveryCall) {
+    Lesen(Konfig({"[Administratoren]", "A:schulz"}));
+    EXPECT_EQ(Rechte, 0);
+    Lesen(Konfig({"[Administratoren]", "A:meier"}));
+    EXPECT_EQ(Rechte, 2);
+}
+
+TEST_F(Konfigdaten, DamagedFilesEndTheProgramWithTheirText) {
+    const std::string ende = ".\r\rDas Programm wird beendet.";
+    const auto kopf = [&](const std::string& k) {
+        return "Der Dateiheader " + k + " in 'Konfigdaten.dat' wurde nicht erkannt" + ende;
+    };
+    auto zeile = [](std::vector<std::string> z, std::size_t i, const std::string& t) {
+        z[i] = t;
+        return Verwürfelt(z);
+    };
+    const auto gut = Konfig({"[Administratoren]", "A:meier"});
+    struct Fall {
+        const char* name;
+        std::optional<std::string> bytes;
+        std::string meldung;
+    };
+    const std::vector<Fall> fälle = {
+        {"missing", std::nullopt,
+         "Die Datei 'C:\\Daten\\Konfigdaten.dat' wurde nicht gefunden" + ende},
+        {"first header", zeile(gut, 0, "[zedrano]"), kopf("[Zedrano]")},
+        {"plain text file", Klartext(gut), kopf("[Zedrano]")},
+        {"second header", zeile(gut, 3, "[FIRMA]"), kopf("[Firma]")},
+        {"third header", zeile(gut, 6, "[Setting]"), kopf("[Settings]")},
+        {"no list header", Verwürfelt(Konfig({"A:meier"})), kopf("[Administratoren]")},
+        {"list header last", Verwürfelt(Konfig({"[Administratoren]"})), kopf("[Administratoren]")},
+        {"list header in small letters", Verwürfelt(Konfig({"[administratoren]", "A:meier"})),
+         kopf("[Administratoren]")},
+        {"ends before line 9",
+         Verwürfelt({"[Zedrano]", "K", "E", "[Firma]", "F", "O", "[Settings]", "S"}),
+         Fehlerbericht("modSchulferien - LineIn", Fehlernummer::HinterDateiende)},
+        {"empty line", Verwürfelt({"[Zedrano]", "K", "E", "[Firma]"}) + "\r\n" + Verwürfelt({"O"}),
+         Fehlerbericht("modSchulferien - LineIn", Fehlernummer::UngültigerAufruf)},
+        {"empty file", std::string(),
+         Fehlerbericht("modSchulferien - LineIn", Fehlernummer::HinterDateiende)},
+        {"one huge line", std::string(300000, 'Z'), kopf("[Zedrano]")},
+        {"NUL bytes", std::string(40, '\0'), kopf("[Zedrano]")},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        fake.meldungen.clear();
+        if (f.bytes) fake.Datei_anlegen(Pfad, *f.bytes);
+        EXPECT_THROW(Konfigdaten_lesen(), ProgrammBeendet);
+        EXPECT_EQ(Meldung(), f.meldung);
+        EXPECT_FALSE(Kanal_offen());
+    }
+}
+
+TEST_F(Konfigdaten, AFileThatCantBeOpenedEndsTheProgram) {
+    fake.Datei_anlegen(Pfad, Verwürfelt(Konfig({"[Administratoren]", "A:meier"})));
+    fake.Sperren(Pfad);
+    EXPECT_THROW(Konfigdaten_lesen(), ProgrammBeendet);
+    EXPECT_EQ(Meldung().rfind("Die Datei 'C:\\Daten\\Konfigdaten.dat' konnte nicht geöffnet", 0),
+              0u);
+}
+
+}  // namespace

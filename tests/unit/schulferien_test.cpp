@@ -1,0 +1,107 @@
+#include "calendar/schulferien.h"
+
+#include <algorithm>
+#include <set>
+
+#include "kern.h"
+
+namespace {
+
+class Schulferientabelle : public Kern {
+  protected:
+    void SetUp() override {
+        Kern::SetUp();
+        Schulferienarray_definieren();
+    }
+    std::vector<std::string> Perioden(int land) {
+        std::vector<std::string> p;
+        for (int slot = 1; slot <= 33; ++slot)
+            if (!Schulferienarray[land].Ferien[slot].empty())
+                p.push_back(Schulferienarray[land].Ferien[slot]);
+        return p;
+    }
+};
+
+TEST_F(Schulferientabelle, SixteenStatesInTheirOrder) {
+    const std::vector<std::string> namen = {"Baden-Württemberg",
+                                            "Bayern",
+                                            "Berlin",
+                                            "Brandenburg",
+                                            "Bremen",
+                                            "Hamburg",
+                                            "Hessen",
+                                            "Mecklenburg-Vorpommern",
+                                            "Niedersachsen",
+                                            "Nordrhein-Westfalen",
+                                            "Rheinland-Pfalz",
+                                            "Saarland",
+                                            "Sachsen",
+                                            "Sachsen-Anhalt",
+                                            "Schleswig-Holstein",
+                                            "Thüringen"};
+    for (int land = 1; land <= 16; ++land) EXPECT_EQ(Schulferienarray[land].Name, namen[land - 1]);
+}
+
+TEST_F(Schulferientabelle, ChosenStatesHoldExactlyTheirPeriods) {
+    EXPECT_EQ(Perioden(7), (std::vector<std::string>{
+                               "27.12.23 - 13.01.24 Weihnachten", "25.03.24 - 13.04.24 Ostern",
+                               "15.07.24 - 23.08.24 Sommer", "14.10.24 - 25.10.24 Herbst",
+                               "23.12.24 - 10.01.25 Weihnachten", "07.04.25 - 21.04.25 Ostern",
+                               "07.07.25 - 15.08.25 Sommer", "06.10.25 - 18.10.25 Herbst",
+                               "22.12.25 - 10.01.26 Weihnachten", "30.03.26 - 10.04.26 Ostern",
+                               "29.06.26 - 07.08.26 Sommer", "05.10.26 - 17.10.26 Herbst",
+                               "23.12.26 - 12.01.27 Weihnachten"}));
+    const auto hamburg = Perioden(6);
+    ASSERT_EQ(hamburg.size(), 17u);
+    EXPECT_EQ(hamburg[1], "02.02.24 - 02.02.24 Winter");
+    EXPECT_EQ(hamburg[8], "26.05.25 - 30.05.25 Christi Himmelfahrt");
+    EXPECT_EQ(hamburg[16], "21.12.26 - 01.01.27 Weihnachten");
+    const auto saarland = Perioden(12);
+    ASSERT_EQ(saarland.size(), 17u);
+    EXPECT_EQ(saarland[16], "21.12.26 - 31.12.26 Weihnachten");
+    const auto sachsen_anhalt = Perioden(14);
+    ASSERT_EQ(sachsen_anhalt.size(), 18u);
+    EXPECT_EQ(sachsen_anhalt[7], "27.01.25 - 31.01.25 Winter");
+    EXPECT_EQ(sachsen_anhalt[12], "31.01.26 - 06.02.26 Winter");
+    EXPECT_EQ(Perioden(2).size(), 19u);
+    EXPECT_EQ(Perioden(8).size(), 19u);
+    EXPECT_EQ(Perioden(16).front(), "22.12.23 - 05.01.24 Weihnachten");
+}
+
+TEST_F(Schulferientabelle, SlotsFollowOneAnotherWithoutGaps) {
+    for (int land = 1; land <= 16; ++land) {
+        const auto& ferien = Schulferienarray[land].Ferien;
+        EXPECT_TRUE(ferien[0].empty());
+        const std::size_t n = Perioden(land).size();
+        for (std::size_t slot = 1; slot <= 33; ++slot)
+            EXPECT_EQ(ferien[slot].empty(), slot > n) << land << " slot " << slot;
+    }
+}
+
+// What the rest of the program relies on: the field layout, every period within the data's
+// years, none after its end, and periods starting in each of 2023 to 2026 but not 2027.
+TEST_F(Schulferientabelle, EveryPeriodHasTheFixedLayout) {
+    const std::vector<std::string> namen = {"Weihnachten", "Winter",    "Ostern",
+                                            "Frühjahr",    "Pfingsten", "Christi Himmelfahrt",
+                                            "Sommer",      "Herbst"};
+    for (int land = 1; land <= 16; ++land) {
+        std::set<int> startjahre;
+        for (const auto& p : Perioden(land)) {
+            SCOPED_TRACE(p);
+            ASSERT_GE(p.size(), 21u);
+            EXPECT_EQ(p.substr(2, 1) + p.substr(5, 1) + p.substr(8, 3) + p.substr(13, 1) +
+                          p.substr(16, 1) + p.substr(19, 1),
+                      ".. - .. ");
+            EXPECT_NE(std::find(namen.begin(), namen.end(), p.substr(20)), namen.end());
+            const int von =
+                Wert(p.substr(6, 2)) * 10000 + Wert(p.substr(3, 2)) * 100 + Wert(p.substr(0, 2));
+            const int bis =
+                Wert(p.substr(17, 2)) * 10000 + Wert(p.substr(14, 2)) * 100 + Wert(p.substr(11, 2));
+            EXPECT_LE(von, bis);
+            startjahre.insert(Wert(p.substr(6, 2)));
+        }
+        EXPECT_EQ(startjahre, (std::set<int>{23, 24, 25, 26})) << Schulferienarray[land].Name;
+    }
+}
+
+}  // namespace

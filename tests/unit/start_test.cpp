@@ -1,0 +1,217 @@
+// Start-up: mode, date, user, installation folder, the host's path settings.
+#include "kern.h"
+#include "services/logbuch.h"
+#include "startup/main.h"
+
+namespace {
+
+class Start : public Kern {};
+
+TEST_F(Start, ModeFromTheProgramsOwnName) {
+    const std::vector<std::pair<std::string, bool>> fälle = {
+        {"Schulferien", true},
+        {"Schulferien_aktivieren", true},
+        {"Schulferien_deaktivieren", false},
+        {"Schulferien_Deaktivieren", false},
+        {"DEAKTIVIEREN", false},
+        {"deaktivierenX", false},
+        {"Schulferien_deaktiviert", true},
+    };
+    for (const auto& [name, aktivieren] : fälle) {
+        Globale_zurücksetzen();
+        fake.programmname = name;
+        fake.fenster = FakeFenster{};
+        Main();
+        EXPECT_EQ(Aktivieren, aktivieren) << name;
+        EXPECT_TRUE(fake.fenster.sichtbar);
+    }
+}
+
+TEST_F(Start, DateAndUser) {
+    fake.jetzt = Zeitpunkt{2026, 12, 7, 23, 59, 59};
+    fake.umgebung["USERNAME"] = "benutzer1";
+    Main();
+    EXPECT_EQ(Heute, "261207");
+    EXPECT_EQ(Benutzername, "benutzer1");
+
+    Globale_zurücksetzen();
+    fake.umgebung["USERNAME"] = "";
+    fake.jetzt = Zeitpunkt{2030, 1, 5, 0, 0, 0};
+    Main();
+    EXPECT_EQ(Benutzername, "NoName");
+    EXPECT_EQ(Heute, "300105");
+    EXPECT_EQ(FormatDatumDS(Zeitpunkt{2009, 9, 30}), "090930");
+}
+
+TEST_F(Start, InstallationFolder) {
+    struct Fall {
+        const char* name;
+        std::string öffentlich, programme;
+        std::vector<std::string> ordner;
+        std::string erwartet;
+    };
+    const std::string vs = "C:\\Users\\Public\\AppData\\Local\\VirtualStore\\Program Files\\";
+    const std::vector<Fall> fälle = {
+        {"public, nothing installed",
+         "C:\\Users\\Public",
+         "C:\\Program Files",
+         {},
+         vs + "Velmorant\\"},
+        {"public with backslash", "C:\\Users\\Public\\", "", {vs + "Orsalind"}, vs + "Orsalind\\"},
+        {"both editions: the first wins",
+         "C:\\Users\\Public",
+         "",
+         {vs + "Orsalind", vs + "Brindavel"},
+         vs + "Brindavel\\"},
+        {"program files when public is empty",
+         "",
+         "C:\\Program Files",
+         {"C:\\Program Files\\Brindavel"},
+         "C:\\Program Files\\Brindavel\\"},
+        {"program files with backslash", "", "D:\\Progs\\", {}, "D:\\Progs\\Velmorant\\"},
+        {"public wins over program files",
+         "C:\\Users\\Public",
+         "C:\\Program Files",
+         {"C:\\Program Files\\Brindavel"},
+         vs + "Velmorant\\"},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        FakePlattform neu;
+        Plattform_setzen(&neu);
+        Globale_zurücksetzen();
+        if (!f.öffentlich.empty()) neu.umgebung["PUBLIC"] = f.öffentlich;
+        neu.umgebung["ProgramFiles"] = f.programme;
+        for (const auto& o : f.ordner) neu.Ordner_anlegen(o);
+        Main();
+        EXPECT_EQ(Programmordner, f.erwartet);
+    }
+    Plattform_setzen(&fake);
+}
+
+TEST_F(Start, AFileNamedLikeAnEditionIsNoFolder) {
+    fake.umgebung["PUBLIC"] = "C:\\P";
+    const std::string vs = "C:\\P\\AppData\\Local\\VirtualStore\\Program Files\\";
+    fake.Datei_anlegen(vs + "Brindavel", "x");
+    fake.Ordner_anlegen(vs + "Orsalind");
+    Main();
+    EXPECT_EQ(Programmordner, vs + "Orsalind\\");
+}
+
+TEST_F(Start, AMissingColourDialogEndsWithTheInstallationMessage) {
+    fake.farbdialog_fehlt = true;
+    EXPECT_THROW(Main(), ProgrammBeendet);
+    EXPECT_EQ(Meldung(),
+              "Sie müssen zuerst den Velmorant installieren.\r\rDas Programm wird beendet.");
+    EXPECT_EQ(fake.meldungen[0].titel, "Velmorant - Schulferien kennzeichnen");
+    EXPECT_EQ(fake.pieptöne, 1);
+    EXPECT_FALSE(fake.fenster.sichtbar);
+}
+
+class Pfadeinstellungen : public Kern {
+  protected:
+    void SetUp() override {
+        Kern::SetUp();
+        Programmordner = "C:\\Prog\\Brindavel\\";
+        fake.Ordner_anlegen("C:\\Prog\\Brindavel");
+        fake.programmverzeichnis = "C:\\Tools";
+        fake.Ordner_anlegen("C:\\Tools");
+    }
+    const std::string Installiert = "C:\\Prog\\Brindavel\\Zedrano.dat";
+};
+
+TEST_F(Pfadeinstellungen, PlainAndScrambledFiles) {
+    struct Fall {
+        const char* name;
+        std::string bytes;
+        std::string daten, log;
+    };
+    const std::vector<std::string> gut = {"[Zedrano]", "data_pfad=D:\\Daten\\",
+                                          "log_pfad=D:\\Daten\\Logs\\"};
+    const auto mit = [&](std::size_t i, const std::string& t) {
+        auto z = gut;
+        z[i] = t;
+        return z;
+    };
+    auto länger = gut;
+    länger.insert(länger.end(), {"data_pfad=X:\\", "", "Müll"});
+    const std::vector<Fall> fälle = {
+        {"plain", Klartext(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
+        {"scrambled", Verwürfelt(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
+        {"further lines", Klartext(länger) + std::string("\0\0\r\n", 4), "D:\\Daten\\",
+         "D:\\Daten\\Logs\\"},
+        {"empty data path", Klartext(mit(1, "data_pfad=")), "", "D:\\Daten\\Logs\\"},
+        {"key in other case", Verwürfelt(mit(1, "Data_Pfad=D:\\Daten\\")), "", ""},
+        {"log key missing", Klartext(mit(2, "log=D:\\L\\")), "D:\\Daten\\", ""},
+        {"empty log path", Klartext(mit(2, "log_pfad=")), "D:\\Daten\\", ""},
+        {"blanks kept", Klartext(mit(1, "data_pfad= D:\\A B\\ ")), " D:\\A B\\ ",
+         "D:\\Daten\\Logs\\"},
+        {"umlauts", Verwürfelt(mit(1, "data_pfad=D:\\Schüler\\")), "D:\\Schüler\\",
+         "D:\\Daten\\Logs\\"},
+        {"foreign first line", Klartext(mit(0, "[zedrano]")), "", ""},
+        {"plain, too short", Klartext({"[Zedrano]", "data_pfad=D:\\"}), "", ""},
+        {"plain, header only", Klartext({"[Zedrano]"}), "", ""},
+        {"LF line ends", "[Zedrano]\ndata_pfad=D:\\\nlog_pfad=D:\\L\\\n", "", ""},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        Datenordner = Logordner = "";
+        fake.Datei_anlegen(Installiert, f.bytes);
+        Programmpfade_lesen();
+        EXPECT_EQ(Datenordner, f.daten);
+        EXPECT_EQ(Logordner, f.log);
+        EXPECT_TRUE(fake.meldungen.empty());
+        EXPECT_FALSE(Kanal_offen());
+    }
+}
+
+TEST_F(Pfadeinstellungen, InstallationFolderFirstThenBesideTheProgram) {
+    fake.Datei_anlegen("C:\\Tools\\Zedrano.dat",
+                       Klartext({"[Zedrano]", "data_pfad=T:\\", "log_pfad=T:\\L\\"}));
+    Programmpfade_lesen();
+    EXPECT_EQ(Datenordner, "T:\\");
+    fake.Datei_anlegen(Installiert, Klartext({"[Zedrano]", "data_pfad=I:\\", "log_pfad=I:\\L\\"}));
+    Programmpfade_lesen();
+    EXPECT_EQ(Datenordner, "I:\\");
+    // A hidden file counts as missing.
+    fake.Attribute_setzen(Installiert, Attribut::Versteckt);
+    Programmpfade_lesen();
+    EXPECT_EQ(Datenordner, "T:\\");
+    fake.programmverzeichnis = "C:\\";
+    Datenordner.clear();
+    Programmpfade_lesen();
+    EXPECT_EQ(Datenordner, "");
+}
+
+TEST_F(Pfadeinstellungen, FatalCases) {
+    const std::string lineIn = "'modSchulferien - LineIn'";
+    struct Fall {
+        const char* name;
+        std::string bytes;
+        std::string enthält;
+    };
+    const std::vector<Fall> fälle = {
+        {"empty file", "", lineIn},
+        {"empty first line", "\r\ndata_pfad=D:\\\r\n", lineIn},
+        {"scrambled, two lines", Verwürfelt({"[Zedrano]", "data_pfad=D:\\"}), lineIn},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        fake.meldungen.clear();
+        fake.Datei_anlegen(Installiert, f.bytes);
+        EXPECT_THROW(Programmpfade_lesen(), ProgrammBeendet);
+        EXPECT_NE(Meldung().find(f.enthält), std::string::npos) << Meldung();
+        EXPECT_EQ(Datenordner, "");
+    }
+    fake.meldungen.clear();
+    fake.Datei_anlegen(Installiert, Klartext({"[Zedrano]", "data_pfad=D:\\", "log_pfad=L"}));
+    fake.Sperren(Installiert);
+    EXPECT_THROW(Programmpfade_lesen(), ProgrammBeendet);
+    EXPECT_EQ(Meldung(),
+              "Die Datei 'C:\\Prog\\Brindavel\\Zedrano.dat' konnte nicht geöffnet werden.\r\r"
+              "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner "
+              "'C:\\Prog\\Brindavel' oder die Datei ist nicht vorhanden.\r\r"
+              "Das Programm wird beendet.");
+}
+
+}  // namespace
