@@ -1,0 +1,533 @@
+// The user's paths through the window, end to end on the fake Windows: what the window
+// shows, which messages come in which order, and what lands on the host's disk.
+#include <string>
+#include <vector>
+
+#include "services/texte.h"
+#include "startup/main.h"
+#include "tests/unit/testhost.h"
+
+using testhost::Monat;
+using Liste = std::vector<std::string>;
+
+namespace {
+
+const std::string Programmordner_Host = "C:\\Program Files\\Velmorant\\";
+
+const Liste Hessen = {
+    "27.12.23 - 13.01.24 Weihnachten", "25.03.24 - 13.04.24 Ostern",
+    "15.07.24 - 23.08.24 Sommer",      "14.10.24 - 25.10.24 Herbst",
+    "23.12.24 - 10.01.25 Weihnachten", "07.04.25 - 21.04.25 Ostern",
+    "07.07.25 - 15.08.25 Sommer",      "06.10.25 - 18.10.25 Herbst",
+    "22.12.25 - 10.01.26 Weihnachten", "30.03.26 - 10.04.26 Ostern",
+    "29.06.26 - 07.08.26 Sommer",      "05.10.26 - 17.10.26 Herbst",
+    "23.12.26 - 12.01.27 Weihnachten",
+};
+
+// Hessen's months from January 2024 on (the table built in 2025), worked out by hand from
+// the periods above: the Christmas holidays 2023/24 are cut at 1 January 2024, June has
+// 30 days.
+const Liste Hessen_Monate = {
+    Monat("2401", {{1, 13}}),  Monat("2403", {{25, 31}}), Monat("2404", {{1, 13}}),
+    Monat("2407", {{15, 31}}), Monat("2408", {{1, 23}}),  Monat("2410", {{14, 25}}),
+    Monat("2412", {{23, 31}}), Monat("2501", {{1, 10}}),  Monat("2504", {{7, 21}}),
+    Monat("2507", {{7, 31}}),  Monat("2508", {{1, 15}}),  Monat("2510", {{6, 18}}),
+    Monat("2512", {{22, 31}}), Monat("2601", {{1, 10}}),  Monat("2603", {{30, 31}}),
+    Monat("2604", {{1, 10}}),  Monat("2606", {{29, 30}}), Monat("2607", {{1, 31}}),
+    Monat("2608", {{1, 7}}),   Monat("2610", {{5, 17}}),  Monat("2612", {{23, 31}}),
+    Monat("2701", {{1, 12}}),
+};
+
+// Sachsen-Anhalt, built in 2025. Two periods share January 2025 and January 2026; the
+// winter holidays 2026 start on 31 January.
+const Liste Sachsen_Anhalt_Monate = {
+    Monat("2401", {{1, 3}}),   Monat("2402", {{5, 10}}),          Monat("2403", {{25, 30}}),
+    Monat("2405", {{21, 24}}), Monat("2406", {{24, 30}}),         Monat("2407", {{1, 31}}),
+    Monat("2408", {{1, 3}}),   Monat("2409", {{30, 30}}),         Monat("2410", {{1, 12}}),
+    Monat("2412", {{23, 31}}), Monat("2501", {{1, 4}, {27, 31}}), Monat("2504", {{7, 19}}),
+    Monat("2506", {{28, 30}}), Monat("2507", {{1, 31}}),          Monat("2508", {{1, 8}}),
+    Monat("2510", {{13, 25}}), Monat("2512", {{22, 31}}),         Monat("2601", {{1, 5}, {31, 31}}),
+    Monat("2602", {{1, 6}}),   Monat("2603", {{30, 31}}),         Monat("2604", {{1, 4}}),
+    Monat("2605", {{26, 29}}), Monat("2607", {{4, 31}}),          Monat("2608", {{1, 14}}),
+    Monat("2610", {{19, 30}}), Monat("2612", {{21, 31}}),         Monat("2701", {{1, 2}}),
+};
+
+std::string Bestätigung(const std::string& land, const Liste& zeiträume) {
+    std::string text = "Folgende Ferienzeiten werden gekennzeichnet:\r\rLand: " + land + "\r";
+    for (const std::string& z : zeiträume) text += "\r" + z;
+    return text +
+           "\r\rStand der Daten 15.06.24. Quelle: Kultusminister-\r"
+           "konferenz (https://www.kmk.org). Keine Gewähr für die\rRichtigkeit.";
+}
+
+Liste Ferientage(const std::string& farbe, const std::string& land, const Liste& monate) {
+    Liste zeilen = {"[Ferientage]", testhost::Kennung, farbe, land, "void"};
+    zeilen.insert(zeilen.end(), monate.begin(), monate.end());
+    return zeilen;
+}
+
+std::string Logeintrag(const std::string& text) {
+    return "14.03.25 09:30:00|meier|ZedraAdmin|" + text;
+}
+
+const std::string Hessen_Log =
+    Logeintrag("Daten der Schulferien für Land Hessen aktualisiert, Stand der Daten: 15.06.24");
+
+const char* const Überholt =
+    "Diese Programmversion ist überholt. Die neueste Version des Programms finden Sie im "
+    "Internet unter https://www.velmorant.de/download";
+
+class Arbeitsablauf : public Testhost {
+  protected:
+    const std::string daten = "D:\\Planer\\Data\\";
+    const std::string ferientage = daten + "Ferientage.dat";
+    const std::string logbuch = daten + "Logs\\2503 Zedrano.log";
+
+    // What Windows and the host's installation give Main.
+    void Installation(const std::string& programmname = "Schulferien") {
+        p.programmname = programmname;
+        p.umgebung["USERNAME"] = "meier";
+        p.umgebung["ProgramFiles"] = "C:\\Program Files";
+        p.Ordner_anlegen(Programmordner_Host);
+    }
+
+    // The window loaded, and the data folder chosen in the picker.
+    void Datenordner_gewählt() {
+        Fenster_laden();
+        p.ordner_antworten = {daten};
+        cmdAuswahl_Click(1);
+    }
+};
+
+TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
+    Installation();
+    Host_anlegen(daten);
+    Main();
+
+    EXPECT_TRUE(fen.sichtbar);
+    EXPECT_EQ(fen.titel, "Velmorant - Schulferien kennzeichnen");
+    EXPECT_EQ(Schritte(), (Liste{"Pfeil++", "Inaktiv--", "Inaktiv--", "Inaktiv--"}));
+    ASSERT_EQ(fen.einträge.size(), 16u);
+    EXPECT_EQ(fen.einträge.front(), "Baden-Württemberg");
+    EXPECT_EQ(fen.einträge[6], "Hessen");
+    EXPECT_EQ(fen.einträge.back(), "Thüringen");
+    EXPECT_EQ(Gewählt(), "");
+    EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);
+    EXPECT_TRUE(p.meldungen.empty());
+
+    // The user picks the installation folder; its subfolder Data is the data folder.
+    p.ordner_antworten = {"D:\\Planer"};
+    cmdAuswahl_Click(1);
+    EXPECT_EQ(p.ordnerdialoge, Liste{"Ordner mit An-/Abwesenheitsdaten auswählen:"});
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"}));
+
+    Land_wählen("Hessen");
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "Pfeil++", "Inaktiv--"}));
+    EXPECT_EQ(fen.fokus, Element::cmdAuswahl3);
+
+    p.farb_antworten = {255u};
+    cmdAuswahl_Click(3);
+    ASSERT_EQ(p.farbdialoge.size(), 1u);
+    EXPECT_EQ(p.farbdialoge[0].start, 8454016u);
+    EXPECT_TRUE(p.farbdialoge[0].voll);
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, 255u);
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
+    EXPECT_EQ(fen.fokus, Element::cmdAuswahl4);
+
+    cmdAuswahl_Click(4);
+    EXPECT_EQ(Meldungen(), Liste{Bestätigung("Hessen", Hessen)});
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "OK+-"}));
+    EXPECT_EQ(Zeilen(ferientage), Ferientage("&H0000FF", "Hessen", Hessen_Monate));
+    EXPECT_EQ(Zeilen(logbuch), Liste{Hessen_Log});
+    // No earlier file: step 4 keeps the captions of the layout.
+    EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung, "");
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung, "");
+    EXPECT_EQ(p.Offene_Dateien(), 0);
+
+    cmdAuswahl_Click(5);
+    EXPECT_TRUE(fen.entladen);
+}
+
+TEST_F(Arbeitsablauf, StartMitPfadeinstellungenUndFrühererKennzeichnung) {
+    Installation();
+    const std::string eigene_daten = "D:\\Velmorant\\Daten\\";
+    p.Datei_anlegen(Programmordner_Host + "Zedrano.dat",
+                    "[Zedrano]\r\ndata_pfad=D:\\Velmorant\\Daten\\\r\n"
+                    "log_pfad=D:\\Velmorant\\Protokolle\\\r\n");
+    Host_anlegen(eigene_daten, {"A:meier"}, false);
+    p.Ordner_anlegen("D:\\Velmorant\\Protokolle");
+    Ferientage_anlegen(eigene_daten, "&H0080FF", "Bayern");
+    Main();
+
+    // At first display the earlier choice is back and only step 4 waits.
+    EXPECT_TRUE(p.meldungen.empty());
+    EXPECT_TRUE(p.ordnerdialoge.empty());
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
+    EXPECT_EQ(Gewählt(), "Bayern");
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, 33023u);
+    EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
+              "Schritt 4: Schulferiendaten aktualisieren");
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung, "Schulferiendaten aktualisieren");
+    EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);  // not moved while the window was hidden
+
+    cmdAuswahl_Click(4);
+    ASSERT_EQ(p.meldungen.size(), 1u);
+    EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[2], "&H0080FF");
+    EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[3], "Bayern");
+    EXPECT_EQ(Zeilen("D:\\Velmorant\\Protokolle\\2503 Zedrano.log"),
+              Liste{Logeintrag("Daten der Schulferien für Land Bayern aktualisiert, Stand der "
+                               "Daten: 15.06.24")});
+    EXPECT_EQ(Schritt(4), "OK+-");
+}
+
+// What an earlier Ferientage.dat in the data folder of the host's path settings gives at
+// the first display.
+struct Früher {
+    const char* fall;
+    const char* kopf;   // nullptr: no file
+    const char* farbe;  // line 3
+    const char* land;   // line 4
+    bool versteckt;
+    const char* gewählt;
+    Liste schritte;
+    std::optional<std::uint32_t> knopffarbe;
+    bool aktualisieren;  // step 4 captioned as an update
+};
+
+class Vorauswahl : public Arbeitsablauf, public ::testing::WithParamInterface<Früher> {};
+
+TEST_P(Vorauswahl, BeimStart) {
+    const Früher& f = GetParam();
+    Host_anlegen(daten);
+    if (f.kopf) {
+        p.Datei_anlegen(ferientage,
+                        testhost::Verwürfelt({f.kopf, testhost::Kennung, f.farbe, f.land, "void"}),
+                        f.versteckt ? Attribut::Versteckt : Attribut::Archiv);
+    }
+    Datenordner = daten;
+    Fenster_laden();
+
+    EXPECT_TRUE(p.meldungen.empty());
+    EXPECT_EQ(Gewählt(), f.gewählt);
+    EXPECT_EQ(Schritte(), f.schritte);
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, f.knopffarbe);
+    EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
+              f.aktualisieren ? "Schritt 4: Schulferiendaten aktualisieren" : "");
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung,
+              f.aktualisieren ? "Schulferiendaten aktualisieren" : "");
+    EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arbeitsablauf, Vorauswahl,
+                         ::testing::Values(Früher{"Bekannt",
+                                                  "[Ferientage]",
+                                                  "&H0080FF",
+                                                  "Bayern",
+                                                  false,
+                                                  "Bayern",
+                                                  {"OK+-", "OK++", "OK++", "Pfeil++"},
+                                                  33023u,
+                                                  true},
+                                           Früher{"Dezimalfarbe",
+                                                  "[Ferientage]",
+                                                  "8454016",
+                                                  "Hessen",
+                                                  false,
+                                                  "Hessen",
+                                                  {"OK+-", "OK++", "OK++", "Pfeil++"},
+                                                  8454016u,
+                                                  true},
+                                           Früher{"OhneFarbe",
+                                                  "[Ferientage]",
+                                                  "&H000000",
+                                                  "Berlin",
+                                                  false,
+                                                  "Berlin",
+                                                  {"OK+-", "OK++", "Pfeil++", "Inaktiv--"},
+                                                  std::nullopt,
+                                                  true},
+                                           Früher{"UnbekanntesLand",
+                                                  "[Ferientage]",
+                                                  "&H0080FF",
+                                                  "bayern",
+                                                  false,
+                                                  "",
+                                                  {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
+                                                  std::nullopt,
+                                                  true},
+                                           Früher{"FremderKopf",
+                                                  "[ferientage]",
+                                                  "&H0080FF",
+                                                  "Bayern",
+                                                  false,
+                                                  "",
+                                                  {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
+                                                  std::nullopt,
+                                                  false},
+                                           Früher{"Versteckt",
+                                                  "[Ferientage]",
+                                                  "&H0080FF",
+                                                  "Bayern",
+                                                  true,
+                                                  "",
+                                                  {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
+                                                  std::nullopt,
+                                                  false},
+                                           Früher{"KeineDatei",
+                                                  nullptr,
+                                                  "",
+                                                  "",
+                                                  false,
+                                                  "",
+                                                  {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
+                                                  std::nullopt,
+                                                  false}),
+                         [](const ::testing::TestParamInfo<Früher>& info) {
+                             return std::string(info.param.fall);
+                         });
+
+TEST_F(Arbeitsablauf, LandOhneBekannteFarbe) {
+    Host_anlegen(daten);
+    Ferientage_anlegen(daten, "&H000000", "Hessen");
+    Datenordner = daten;
+    Fenster_laden();
+    ASSERT_EQ(Schritte(), (Liste{"OK+-", "OK++", "Pfeil++", "Inaktiv--"}));
+
+    // Colour 0 means none: the dialog offers the light green.
+    p.farb_antworten = {16711680u};
+    cmdAuswahl_Click(3);
+    ASSERT_EQ(p.farbdialoge.size(), 1u);
+    EXPECT_EQ(p.farbdialoge[0].start, 8454016u);
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
+
+    cmdAuswahl_Click(4);
+    EXPECT_EQ(Meldungen(), Liste{Bestätigung("Hessen", Hessen)});
+    EXPECT_EQ(Zeilen(ferientage), Ferientage("&HFF0000", "Hessen", Hessen_Monate));
+}
+
+TEST_F(Arbeitsablauf, ZweiteKennzeichnungFürEinAnderesLand) {
+    Host_anlegen(daten);
+    Datenordner_gewählt();
+    Land_wählen("Hessen");
+    p.farb_antworten = {255u};
+    cmdAuswahl_Click(3);
+    cmdAuswahl_Click(4);
+    ASSERT_EQ(Schritt(4), "OK+-");
+
+    // Another state with the colour already chosen: step 4 is current again at once.
+    Land_wählen("Sachsen-Anhalt");
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
+    EXPECT_EQ(fen.fokus, Element::cmdAuswahl4);
+    EXPECT_EQ(p.farbdialoge.size(), 1u);
+
+    cmdAuswahl_Click(4);
+    EXPECT_EQ(Zeilen(ferientage), Ferientage("&H0000FF", "Sachsen-Anhalt", Sachsen_Anhalt_Monate));
+    EXPECT_EQ(Zeilen(logbuch),
+              (Liste{Hessen_Log, Logeintrag("Daten der Schulferien für Land Sachsen-Anhalt "
+                                            "aktualisiert, Stand der Daten: 15.06.24")}));
+    ASSERT_EQ(p.meldungen.size(), 2u);
+    EXPECT_EQ(Schritt(4), "OK+-");
+}
+
+TEST_F(Arbeitsablauf, FarbdialogAbgebrochen) {
+    Host_anlegen(daten);
+    Datenordner_gewählt();
+    Land_wählen("Hessen");
+
+    cmdAuswahl_Click(3);  // no answer queued: the user cancels
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "Pfeil++", "Inaktiv--"}));
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, std::nullopt);
+    EXPECT_EQ(fen.fokus, Element::cmdAuswahl3);
+    EXPECT_TRUE(p.meldungen.empty());
+
+    // The light green stays the start; after a confirmed colour the dialog opens on that.
+    p.farb_antworten = {std::nullopt, 65280u};
+    cmdAuswahl_Click(3);
+    cmdAuswahl_Click(3);
+    cmdAuswahl_Click(3);
+    ASSERT_EQ(p.farbdialoge.size(), 4u);
+    EXPECT_EQ(p.farbdialoge[1].start, 8454016u);
+    EXPECT_EQ(p.farbdialoge[2].start, 8454016u);
+    EXPECT_EQ(p.farbdialoge[3].start, 65280u);
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, 65280u);
+    EXPECT_FALSE(p.Vorhanden(ferientage));
+}
+
+TEST_F(Arbeitsablauf, KeinAdministratorWirdAbgewiesen) {
+    Host_anlegen(daten, {"A:schulz", "B:meier"});
+    Datenordner_gewählt();
+    Land_wählen("Hessen");
+    p.farb_antworten = {255u};
+    cmdAuswahl_Click(3);
+
+    cmdAuswahl_Click(4);
+    EXPECT_EQ(Meldungen(), Liste{Keine_Rechte});
+    EXPECT_FALSE(p.Vorhanden(ferientage));
+    EXPECT_TRUE(p.Dateien(daten + "Logs").empty());
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
+
+    // The rights are read anew: once the host lists the user, the same click works.
+    Konfigdaten_anlegen(daten, {"A:schulz", "Admin:MEIER"});
+    cmdAuswahl_Click(4);
+    EXPECT_EQ(Meldungen(), (Liste{Keine_Rechte, Bestätigung("Hessen", Hessen)}));
+    EXPECT_EQ(Zeilen(ferientage), Ferientage("&H0000FF", "Hessen", Hessen_Monate));
+    EXPECT_EQ(Zeilen(logbuch), Liste{Hessen_Log});
+}
+
+// The built-in data hold periods starting in 2023 to 2026; from 2027 on this version is
+// outdated.
+struct Jahr {
+    int jahr;
+    bool geschrieben;
+};
+
+class Datenstand_im_Jahr : public Arbeitsablauf, public ::testing::WithParamInterface<Jahr> {};
+
+TEST_P(Datenstand_im_Jahr, Kennzeichnen) {
+    Uhr_stellen(GetParam().jahr, 1, 11);
+    Host_anlegen(daten);
+    Datenordner_gewählt();
+    Land_wählen("Hessen");
+    p.farb_antworten = {255u};
+    cmdAuswahl_Click(3);
+
+    cmdAuswahl_Click(4);
+    ASSERT_EQ(p.meldungen.size(), 1u);
+    if (GetParam().geschrieben) {
+        EXPECT_TRUE(p.Vorhanden(ferientage));
+        EXPECT_EQ(Schritt(4), "OK+-");
+    } else {
+        EXPECT_EQ(p.meldungen[0].text, Überholt);
+        EXPECT_FALSE(p.Vorhanden(ferientage));
+        EXPECT_TRUE(p.Dateien(daten + "Logs").empty());
+        EXPECT_EQ(Schritt(4), "Pfeil++");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Arbeitsablauf, Datenstand_im_Jahr,
+                         ::testing::Values(Jahr{2023, true}, Jahr{2026, true}, Jahr{2027, false},
+                                           Jahr{2031, false}),
+                         [](const ::testing::TestParamInfo<Jahr>& info) {
+                             return std::to_string(info.param.jahr);
+                         });
+
+TEST_F(Arbeitsablauf, DatenordnerOhneDaten) {
+    Host_anlegen(daten);
+    p.Ordner_anlegen("D:\\Leer");
+    Fenster_laden();
+
+    p.ordner_antworten = {"D:\\Leer"};
+    cmdAuswahl_Click(1);
+    EXPECT_EQ(Meldungen(),
+              Liste{"Im Ordner 'D:\\Leer' wurden keine An-/Abwesenheitsdaten gefunden."});
+    EXPECT_EQ(Schritte(), (Liste{"Pfeil++", "Inaktiv--", "Inaktiv--", "Inaktiv--"}));
+
+    // Step 1 stays available; the next choice is taken.
+    p.ordner_antworten = {daten};
+    cmdAuswahl_Click(1);
+    EXPECT_EQ(p.meldungen.size(), 1u);
+    EXPECT_EQ(Schritte(), (Liste{"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"}));
+}
+
+TEST_F(Arbeitsablauf, EntfernenFensterMitZweiSchritten) {
+    Installation("Schulferien_Deaktivieren");
+    Main();
+
+    EXPECT_TRUE(fen.sichtbar);
+    EXPECT_EQ(Schritt(1), "Pfeil++");
+    EXPECT_EQ(Schritt(4), "Inaktiv--");
+    for (Element e : {Element::fraRahmen2, Element::imgIcon2, Element::cmbLänderliste,
+                      Element::fraRahmen3, Element::imgIcon3, Element::cmdAuswahl3}) {
+        EXPECT_FALSE(fen.zustand[e].sichtbar) << static_cast<int>(e);
+    }
+    for (Element e :
+         {Element::fraRahmen1, Element::cmdAuswahl1, Element::imgIcon1, Element::fraRahmen4,
+          Element::cmdAuswahl4, Element::imgIcon4, Element::cmdAuswahl5}) {
+        EXPECT_TRUE(fen.zustand[e].sichtbar) << static_cast<int>(e);
+    }
+    EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
+              "Schritt 2: Kennzeichnen der Schulferien aufheben");
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung,
+              "Kennzeichnen der Schulferien aufheben");
+    EXPECT_EQ(fen.zustand[Element::fraRahmen4].oben, 1560);
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl5].oben, 3000);
+    EXPECT_EQ(fen.höhe, 4095);
+    EXPECT_TRUE(fen.einträge.empty());
+    EXPECT_TRUE(p.meldungen.empty());
+}
+
+// Removal mode, the second step clicked by an administrator, by the state of the file.
+struct Entfernen {
+    const char* fall;
+    bool vorhanden;
+    std::uint32_t attribute;
+    bool gesperrt;
+    bool gelöscht;
+};
+
+class Kennzeichnung_aufheben : public Arbeitsablauf,
+                               public ::testing::WithParamInterface<Entfernen> {};
+
+TEST_P(Kennzeichnung_aufheben, Klick) {
+    const Entfernen& e = GetParam();
+    Host_anlegen(daten);
+    if (e.vorhanden) {
+        Ferientage_anlegen(daten, "&H0080FF", "Bayern");
+        p.Attribute_setzen(ferientage, e.attribute);
+        p.Sperren(ferientage, e.gesperrt);
+    }
+    Fenster_laden(false);
+    p.ordner_antworten = {"D:\\Planer"};
+    cmdAuswahl_Click(1);
+    ASSERT_EQ(Schritt(4), "Pfeil++");
+    EXPECT_EQ(Land, "");  // the earlier file is not read in this mode
+
+    cmdAuswahl_Click(4);
+    if (e.gelöscht) {
+        EXPECT_EQ(Meldungen(), Liste{"Funktion ausgeführt. Schulferien werden künftig nicht "
+                                     "mehr gekennzeichnet."});
+        EXPECT_FALSE(p.Vorhanden(ferientage));
+        EXPECT_EQ(Zeilen(logbuch), Liste{Logeintrag("Kennzeichnen der Schulferien aufgehoben")});
+        EXPECT_EQ(Schritt(4), "OK+-");
+    } else {
+        // The full path, not shortened; the user may try again.
+        EXPECT_EQ(Meldungen(),
+                  Liste{"Löschen der Datei 'D:\\Planer\\Data\\Ferientage.dat' fehlgeschlagen."});
+        EXPECT_TRUE(p.Vorhanden(ferientage));
+        EXPECT_TRUE(p.Dateien(daten + "Logs").empty());
+        EXPECT_EQ(Schritt(4), "Pfeil++");
+
+        p.Sperren(ferientage, false);
+        cmdAuswahl_Click(4);
+        EXPECT_FALSE(p.Vorhanden(ferientage));
+        EXPECT_EQ(Zeilen(logbuch), Liste{Logeintrag("Kennzeichnen der Schulferien aufgehoben")});
+        EXPECT_EQ(Schritt(4), "OK+-");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arbeitsablauf, Kennzeichnung_aufheben,
+    ::testing::Values(Entfernen{"Vorhanden", true, Attribut::Archiv, false, true},
+                      Entfernen{"Fehlt", false, 0, false, true},
+                      Entfernen{"Schreibschutz", true, Attribut::Schreibgeschützt, false, true},
+                      Entfernen{"VersteckteSystemdatei", true,
+                                Attribut::Versteckt | Attribut::System, false, true},
+                      Entfernen{"Gesperrt", true, Attribut::Archiv, true, false}),
+    [](const ::testing::TestParamInfo<Entfernen>& info) { return std::string(info.param.fall); });
+
+TEST_F(Arbeitsablauf, EntfernenOhneRechte) {
+    Host_anlegen(daten, {"A:schulz"});
+    Ferientage_anlegen(daten, "&H0080FF", "Bayern");
+    const std::string vorher = *p.Inhalt(ferientage);
+    Datenordner = daten;
+    Fenster_laden(false);
+    ASSERT_EQ(Schritt(4), "Pfeil++");
+
+    cmdAuswahl_Click(4);
+    EXPECT_EQ(Meldungen(), Liste{Keine_Rechte});
+    EXPECT_EQ(p.Inhalt(ferientage), vorher);
+    EXPECT_TRUE(p.Dateien(daten + "Logs").empty());
+    EXPECT_EQ(Schritt(4), "Pfeil++");
+}
+
+}  // namespace
