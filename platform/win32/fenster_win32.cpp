@@ -1,0 +1,763 @@
+#include "platform/win32/fenster_win32.h"
+
+#include <algorithm>
+#include <exception>
+#include <string_view>
+
+#include "platform/win32/dialoge_win32.h"
+#include "platform/win32/gif_bild.h"
+#include "platform/win32/hilfen_win32.h"
+#include "platform/win32/plattform_win32.h"
+#include "services/meldungen.h"
+#include "ui/frm_schulferien.h"
+#include "ui/layout.h"
+#include "ui/resources/ressourcen.h"
+
+using fenster_win32::Steuerelement_Id;
+
+namespace {
+
+constexpr DWORD Fensterstil =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD Fensterstil_ex = WS_EX_CONTROLPARENT;
+
+WNDPROC rahmen_original = nullptr;  // the group box's own window procedure
+
+// Runs an event handler; nothing that it throws crosses the Win32 callback. A failure that the
+// handler didn't catch itself goes to the common error report, which ends the program.
+template <class F>
+void Ereignis(const char* handler, F&& f) {
+    try {
+        f();
+    } catch (const Laufzeitfehler& fehler) {
+        try {
+            Fehler_melden(std::string(frmName) + " - " + handler, fehler);
+        } catch (...) {
+        }
+        ExitProcess(1);
+    } catch (const std::exception& fehler) {
+        try {
+            Fehler_melden(std::string(frmName) + " - " + handler,
+                          Laufzeitfehler(Fehlernummer::UngültigerAufruf, fehler.what()));
+        } catch (...) {
+        }
+        ExitProcess(1);
+    } catch (...) {
+        ExitProcess(1);
+    }
+}
+
+bool Schrift_vorhanden(const std::wstring& name) {
+    LOGFONTW lf{};
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(lf.lfFaceName, name.c_str(), LF_FACESIZE);
+    bool gefunden = false;
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        dc, &lf,
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM p) -> int {
+            *reinterpret_cast<bool*>(p) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&gefunden), 0);
+    ReleaseDC(nullptr, dc);
+    return gefunden;
+}
+
+int Quellindex(Element quelle) {
+    switch (quelle) {
+        case Element::imgPfeil:
+            return 0;
+        case Element::imgOK:
+            return 1;
+        case Element::imgInaktiv:
+            return 2;
+        default:
+            return -1;
+    }
+}
+
+bool Ist_Quelle(Element e) {
+    return Quellindex(e) >= 0;
+}
+
+// The GIF resource of a status picture, decoded.
+std::optional<Gif_Bild> Ressourcenbild(int id) {
+    HMODULE modul = GetModuleHandleW(nullptr);
+    HRSRC r = FindResourceW(modul, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    if (!r) return std::nullopt;
+    HGLOBAL g = LoadResource(modul, r);
+    const void* p = g ? LockResource(g) : nullptr;
+    if (!p) return std::nullopt;
+    return Gif_dekodieren(std::string_view(static_cast<const char*>(p), SizeofResource(modul, r)));
+}
+
+// The picture scaled to `größe` pixels by nearest neighbour (crisp at whole multiples), as a
+// premultiplied top-down 32-bit DIB for AlphaBlend.
+HBITMAP Skalierte_Bitmap(const Gif_Bild& bild, int größe) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = größe;
+    bi.bmiHeader.biHeight = -größe;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bmp) return nullptr;
+    auto* ziel = static_cast<std::uint32_t*>(bits);
+    for (int y = 0; y < größe; ++y) {
+        const int sy = y * bild.höhe / größe;
+        for (int x = 0; x < größe; ++x) {
+            const int sx = x * bild.breite / größe;
+            // Alpha is 0 or 255, so the colour is already premultiplied where it is opaque.
+            const std::uint32_t p = bild.pixel[static_cast<std::size_t>(sy) * bild.breite + sx];
+            ziel[static_cast<std::size_t>(y) * größe + x] = (p >> 24) ? p : 0u;
+        }
+    }
+    return bmp;
+}
+
+// A frame: an etched rectangle and its caption, the caption grey while the frame is disabled.
+void Rahmen_zeichnen(HWND h, HDC dc) {
+    RECT r;
+    GetClientRect(h, &r);
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    HFONT schrift = reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0));
+    HGDIOBJ alt = schrift ? SelectObject(dc, schrift) : nullptr;
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    RECT rand = r;
+    rand.top += tm.tmHeight / 2;
+    DrawEdge(dc, &rand, EDGE_ETCHED, BF_RECT);
+
+    wchar_t text[256];
+    const int n = GetWindowTextW(h, text, 256);
+    if (n > 0) {
+        const int dpi = static_cast<int>(GetDpiForWindow(h));
+        RECT feld{Layout::Pixel(90, dpi), 0, r.right - Layout::Pixel(90, dpi), tm.tmHeight};
+        DrawTextW(dc, text, n, &feld, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        const int rand_x = Layout::Pixel(30, dpi);
+        RECT grund{feld.left - rand_x, feld.top, feld.right + rand_x, feld.bottom};
+        FillRect(dc, &grund, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(dc, TRANSPARENT);
+        if (!IsWindowEnabled(h)) {  // etched, as disabled text looks
+            OffsetRect(&feld, 1, 1);
+            SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+            DrawTextW(dc, text, n, &feld, DT_SINGLELINE | DT_NOPREFIX);
+            OffsetRect(&feld, -1, -1);
+            SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+        } else {
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        }
+        DrawTextW(dc, text, n, &feld, DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if (alt) SelectObject(dc, alt);
+}
+
+}  // namespace
+
+// --- Creation ------------------------------------------------------------------------------
+
+Win32Fenster::Win32Fenster() {
+    try {
+        Erstellen();
+    } catch (...) {
+        if (hwnd) DestroyWindow(hwnd);
+        if (schrift) DeleteObject(schrift);
+        for (Bildpuffer& b : bilder) {
+            if (b.bitmap) DeleteObject(b.bitmap);
+        }
+        throw;
+    }
+}
+
+Win32Fenster::~Win32Fenster() {
+    if (hwnd) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd);
+    }
+    for (Zustand& z : zustand) {
+        if (z.pinsel) DeleteObject(z.pinsel);
+    }
+    for (Bildpuffer& b : bilder) {
+        if (b.bitmap) DeleteObject(b.bitmap);
+    }
+    if (schrift) DeleteObject(schrift);
+}
+
+void Win32Fenster::Erstellen() {
+    HINSTANCE instanz = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (!GetClassInfoExW(instanz, fenster_win32::Fensterklasse, &wc)) {
+        wc = WNDCLASSEXW{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = Fensterprozedur;
+        wc.hInstance = instanz;
+        wc.hIcon = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(IDI_SCHULFERIEN),
+                                                 IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                 GetSystemMetrics(SM_CYICON), 0));
+        wc.hIconSm = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(IDI_SCHULFERIEN),
+                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), 0));
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        wc.lpszClassName = fenster_win32::Fensterklasse;
+        if (!RegisterClassExW(&wc)) throw Fehler(Fehlernummer::KomponenteFehlt);
+    }
+
+    hwnd = CreateWindowExW(Fensterstil_ex, fenster_win32::Fensterklasse, L"", Fensterstil,
+                           CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instanz, this);
+    if (!hwnd) throw Fehler(Fehlernummer::KomponenteFehlt);
+    dpi = static_cast<int>(GetDpiForWindow(hwnd));
+    if (dpi <= 0) dpi = 96;
+
+    Steuerelemente_anlegen();
+    Anordnen();
+
+    // Centred on the work area of its monitor.
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &mi);
+    const int b = r.right - r.left, h = r.bottom - r.top;
+    const RECT& a = mi.rcWork;
+    SetWindowPos(hwnd, nullptr, a.left + std::max(0L, (a.right - a.left - b) / 2),
+                 a.top + std::max(0L, (a.bottom - a.top - h) / 2), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Fenster::Steuerelemente_anlegen() {
+    HINSTANCE instanz = GetModuleHandleW(nullptr);
+    // Tab order follows the order of creation: the quit button first (tab index 0), then the
+    // frames with their contents from top to bottom; the source pictures last.
+    std::array<const Layout::Steuerelement*, Layout::Anzahl> reihe{};
+    std::size_t n = 0;
+    reihe[n++] = Layout::Eintrag(Element::cmdAuswahl5);
+    for (const Layout::Steuerelement& s : Layout::Steuerelemente) {
+        if (s.element != Element::cmdAuswahl5) reihe[n++] = &s;
+    }
+
+    for (const Layout::Steuerelement* s : reihe) {
+        HWND eltern = s->behälter == Element::Keins ? hwnd : Z(s->behälter).hwnd;
+        const wchar_t* klasse = L"BUTTON";
+        DWORD stil = WS_CHILD | WS_VISIBLE;
+        DWORD ex = 0;
+        switch (s->art) {
+            case Layout::Art::Rahmen:
+                stil |= BS_GROUPBOX | WS_CLIPCHILDREN;
+                ex = WS_EX_CONTROLPARENT;
+                break;
+            case Layout::Art::Schaltfläche:
+                stil |= WS_TABSTOP |
+                        (s->element == Element::cmdAuswahl3 ? BS_OWNERDRAW : BS_PUSHBUTTON);
+                break;
+            case Layout::Art::Liste:
+                klasse = L"COMBOBOX";
+                stil |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+                break;
+            case Layout::Art::Bild:
+                klasse = L"STATIC";
+                stil |= SS_OWNERDRAW;
+                if (Ist_Quelle(s->element)) stil &= ~WS_VISIBLE;  // sources, never shown
+                break;
+        }
+        const std::wstring text = s->text ? Breit(s->text) : std::wstring();
+        HWND h = CreateWindowExW(
+            ex, klasse, text.c_str(), stil, 0, 0, 1, 1, eltern,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(Steuerelement_Id(s->element))), instanz,
+            nullptr);
+        if (!h) throw Fehler(Fehlernummer::KomponenteFehlt);
+        Zustand& z = Z(s->element);
+        z.hwnd = h;
+        z.oben = s->oben;
+        if (Ist_Quelle(s->element)) z.bild = s->element;
+        if (s->art == Layout::Art::Rahmen) {
+            WNDPROC alt = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Rahmenprozedur)));
+            if (!rahmen_original) rahmen_original = alt;
+        }
+    }
+}
+
+void Win32Fenster::Schrift_anlegen() {
+    if (schriftname.empty()) {
+        schriftname = Breit(Layout::Schriftart);
+        if (!Schrift_vorhanden(schriftname)) {
+            for (const char* ersatz : Layout::Ersatzschriften) {
+                if (Schrift_vorhanden(Breit(ersatz))) {
+                    schriftname = Breit(ersatz);
+                    break;
+                }
+            }
+        }
+    }
+    HFONT neu =
+        CreateFontW(-MulDiv(Layout::Schriftgröße_Hundertstel_Punkt, dpi, 7200), 0, 0, 0, FW_NORMAL,
+                    FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, schriftname.c_str());
+    if (!neu) throw Fehler(Fehlernummer::KomponenteFehlt);
+    if (schrift) DeleteObject(schrift);
+    schrift = neu;
+}
+
+void Win32Fenster::Bilder_vorbereiten() {
+    const int größe = Layout::Pixel(Layout::Bild_Pixel * 15, dpi);
+    constexpr int ids[] = {IDR_PFEIL, IDR_OK, IDR_INAKTIV};
+    for (int i = 0; i < 3; ++i) {
+        if (bilder[i].bitmap && bilder[i].größe == größe) continue;
+        const std::optional<Gif_Bild> bild = Ressourcenbild(ids[i]);
+        if (!bild) throw Fehler(Fehlernummer::KomponenteFehlt);
+        HBITMAP bmp = Skalierte_Bitmap(*bild, größe);
+        if (!bmp) throw Fehler(Fehlernummer::KomponenteFehlt);
+        if (bilder[i].bitmap) DeleteObject(bilder[i].bitmap);
+        bilder[i] = {bmp, größe};
+    }
+}
+
+void Win32Fenster::Anordnen() {
+    Schrift_anlegen();
+    Bilder_vorbereiten();
+    for (const Layout::Steuerelement& s : Layout::Steuerelemente) {
+        Zustand& z = Z(s.element);
+        SendMessageW(z.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
+        const int x = Layout::Pixel(s.links, dpi), y = Layout::Pixel(z.oben, dpi);
+        const int b = Layout::Pixel(s.breite, dpi);
+        int h = Layout::Pixel(s.höhe, dpi);
+        if (s.art == Layout::Art::Liste) {
+            // The closed list is as high as the layout says; the open one shows all 16 states.
+            RECT r;
+            SetWindowPos(z.hwnd, nullptr, x, y, b, h + 16 * Layout::Pixel(240, dpi),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            GetWindowRect(z.hwnd, &r);
+            const LRESULT feld = SendMessageW(z.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+            if (feld != CB_ERR) {
+                const LRESULT neu = feld + (h - (r.bottom - r.top));
+                if (neu > 0) {
+                    SendMessageW(z.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), neu);
+                }
+            }
+            continue;
+        }
+        SetWindowPos(z.hwnd, nullptr, x, y, b, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    // The client area from the layout; the outer height from Höhe_setzen once it is set.
+    RECT r{0, 0, Layout::Pixel(Layout::Client_Breite, dpi),
+           Layout::Pixel(Layout::Client_Höhe, dpi)};
+    AdjustWindowRectExForDpi(&r, Fensterstil, FALSE, Fensterstil_ex, static_cast<UINT>(dpi));
+    const int außen_h = höhe ? Layout::Pixel(*höhe, dpi) : r.bottom - r.top;
+    SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, außen_h,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+Win32Fenster::Zustand& Win32Fenster::Z(Element e) {
+    if (e == Element::Keins) throw Fehler(Fehlernummer::IndexAußerhalb);
+    return zustand[static_cast<std::size_t>(e)];
+}
+
+HWND Win32Fenster::Pflicht(Element e) {
+    HWND h = Z(e).hwnd;
+    if (!h || !IsWindow(h)) throw Fehler(Fehlernummer::UngültigerAufruf);
+    return h;
+}
+
+HWND Win32Fenster::Steuerelement(Element e) const {
+    return e == Element::Keins ? nullptr : zustand[static_cast<std::size_t>(e)].hwnd;
+}
+
+// --- Fenster -------------------------------------------------------------------------------
+
+void Win32Fenster::Titel_setzen(const std::string& text) {
+    if (hwnd) SetWindowTextW(hwnd, Breit(text).c_str());
+}
+
+void Win32Fenster::Aktivieren(Element e, bool aktiv) {
+    HWND h = Pflicht(e);
+    // A control that loses its enabled state while it holds the focus hands it on, as a
+    // dialog does, so the keyboard keeps working.
+    HWND f = GetFocus();
+    if (!aktiv && f && (f == h || IsChild(h, f))) {
+        HWND nächstes = GetNextDlgTabItem(hwnd, f, FALSE);
+        if (nächstes && nächstes != f) SetFocus(nächstes);
+    }
+    EnableWindow(h, aktiv ? TRUE : FALSE);
+}
+
+void Win32Fenster::Sichtbar_setzen(Element e, bool sichtbar) {
+    ShowWindow(Pflicht(e), sichtbar ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32Fenster::Beschriftung_setzen(Element e, const std::string& text) {
+    HWND h = Pflicht(e);
+    SetWindowTextW(h, Breit(text).c_str());
+    InvalidateRect(h, nullptr, TRUE);
+}
+
+void Win32Fenster::Bild_kopieren(Element ziel, Element quelle) {
+    const Element bild = Ist_Quelle(quelle) ? quelle : Z(quelle).bild;
+    Zustand& z = Z(ziel);
+    z.bild = bild;
+    if (z.hwnd) InvalidateRect(z.hwnd, nullptr, TRUE);
+}
+
+Element Win32Fenster::Bild(Element bild) {
+    return Z(bild).bild;
+}
+
+void Win32Fenster::Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) {
+    Zustand& z = Z(e);
+    const COLORREF c = static_cast<COLORREF>(farbe & 0xFFFFFFu);
+    if (z.farbe == c && z.pinsel) return;
+    HBRUSH neu = CreateSolidBrush(c);
+    if (!neu) throw Fehler(Fehlernummer::KomponenteNichtGeladen);
+    if (z.pinsel) DeleteObject(z.pinsel);
+    z.pinsel = neu;
+    z.farbe = c;
+    if (z.hwnd) InvalidateRect(z.hwnd, nullptr, TRUE);
+}
+
+void Win32Fenster::Eintrag_hinzufügen(Element liste, const std::string& text) {
+    const LRESULT r = SendMessageW(Pflicht(liste), CB_ADDSTRING, 0,
+                                   reinterpret_cast<LPARAM>(Breit(text).c_str()));
+    if (r == CB_ERR || r == CB_ERRSPACE) throw Fehler(Fehlernummer::UngültigerAufruf);
+}
+
+int Win32Fenster::Eintragsanzahl(Element liste) {
+    return static_cast<int>(SendMessageW(Pflicht(liste), CB_GETCOUNT, 0, 0));
+}
+
+std::string Win32Fenster::Eintrag(Element liste, int index) {
+    HWND h = Pflicht(liste);
+    if (index < 0 || index >= Eintragsanzahl(liste)) throw Fehler(Fehlernummer::IndexAußerhalb);
+    const LRESULT n = SendMessageW(h, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (n == CB_ERR) throw Fehler(Fehlernummer::IndexAußerhalb);
+    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+    SendMessageW(h, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(n));
+    return Schmal(text);
+}
+
+void Win32Fenster::Auswahl_setzen(Element liste, int index) {
+    HWND h = Pflicht(liste);
+    if (index < -1 || index >= Eintragsanzahl(liste)) throw Fehler(Fehlernummer::IndexAußerhalb);
+    SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);  // sends no CBN_SELCHANGE
+}
+
+int Win32Fenster::Auswahl(Element liste) {
+    const LRESULT r = SendMessageW(Pflicht(liste), CB_GETCURSEL, 0, 0);
+    return r == CB_ERR ? -1 : static_cast<int>(r);
+}
+
+void Win32Fenster::Fokus_setzen(Element e) {
+    HWND h = Pflicht(e);
+    if (IsWindowVisible(hwnd)) {
+        SetFocus(h);
+    } else {
+        fokus_merken = h;
+    }
+}
+
+void Win32Fenster::Oben_setzen(Element e, int twips) {
+    Zustand& z = Z(e);
+    z.oben = twips;
+    const Layout::Steuerelement* s = Layout::Eintrag(e);
+    if (!s || !z.hwnd) return;
+    SetWindowPos(z.hwnd, nullptr, Layout::Pixel(s->links, dpi), Layout::Pixel(twips, dpi), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Win32Fenster::Höhe_setzen(int twips) {
+    höhe = twips;
+    if (!hwnd) return;
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, Layout::Pixel(twips, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Win32Fenster::Ist_sichtbar() {
+    return hwnd && IsWindowVisible(hwnd);
+}
+
+void Win32Fenster::Entladen() {
+    if (hwnd) DestroyWindow(hwnd);
+}
+
+void Win32Fenster::Zeigen() {
+    if (!hwnd) return;
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    UpdateWindow(hwnd);
+    SetForegroundWindow(hwnd);
+    HWND erstes = fokus_merken && IsWindowEnabled(fokus_merken) && IsWindowVisible(fokus_merken)
+                      ? fokus_merken
+                      : GetNextDlgTabItem(hwnd, nullptr, FALSE);
+    if (erstes) SetFocus(erstes);
+}
+
+// --- Messages ------------------------------------------------------------------------------
+
+LRESULT CALLBACK Win32Fenster::Fensterprozedur(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(l);
+        auto* selbst = static_cast<Win32Fenster*>(cs->lpCreateParams);
+        selbst->hwnd = h;
+        SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(selbst));
+    }
+    auto* selbst = reinterpret_cast<Win32Fenster*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    if (!selbst) return DefWindowProcW(h, msg, w, l);
+    return selbst->Nachricht(msg, w, l);
+}
+
+// The frames hold their step's controls; what those send to their parent goes on to the main
+// window.
+LRESULT CALLBACK Win32Fenster::Rahmenprozedur(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    switch (msg) {
+        case WM_COMMAND:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+        case WM_NOTIFY:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            return SendMessageW(GetAncestor(h, GA_ROOT), msg, w, l);
+        case WM_ERASEBKGND:
+            return TRUE;  // WM_PAINT fills the whole frame
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(h, &ps);
+            Rahmen_zeichnen(h, dc);
+            EndPaint(h, &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Rahmen_zeichnen(h, reinterpret_cast<HDC>(w));
+            return 0;
+        case WM_ENABLE:  // repainted in its new state; the group box would paint its own look
+            InvalidateRect(h, nullptr, TRUE);
+            return 0;
+        default:
+            return CallWindowProcW(rahmen_original, h, msg, w, l);
+    }
+}
+
+LRESULT Win32Fenster::Nachricht(UINT msg, WPARAM w, LPARAM l) {
+    switch (msg) {
+        case WM_COMMAND:
+            Befehl(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
+            return 0;
+        case WM_DRAWITEM:
+            Zeichnen(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+            return TRUE;
+        case WM_ACTIVATE:
+            // Like a dialog: the focus leaves with the window and comes back with it.
+            if (LOWORD(w) == WA_INACTIVE) {
+                HWND f = GetFocus();
+                if (f && IsChild(hwnd, f)) fokus_merken = f;
+            } else if (!HIWORD(w)) {
+                HWND f = fokus_merken && IsWindow(fokus_merken) && IsWindowEnabled(fokus_merken)
+                             ? fokus_merken
+                             : GetNextDlgTabItem(hwnd, nullptr, FALSE);
+                if (f) SetFocus(f);
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            dpi = HIWORD(w);
+            Anordnen();
+            const RECT* vorschlag = reinterpret_cast<const RECT*>(l);
+            SetWindowPos(hwnd, nullptr, vorschlag->left, vorschlag->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_CLOSE:
+            Entladen();
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY: {
+            HWND h = hwnd;
+            SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+            hwnd = nullptr;
+            for (Zustand& z : zustand) z.hwnd = nullptr;
+            return DefWindowProcW(h, msg, w, l);
+        }
+        default:
+            return DefWindowProcW(hwnd, msg, w, l);
+    }
+}
+
+void Win32Fenster::Befehl(int id, int code, HWND steuerelement) {
+    if (!steuerelement) {
+        // Enter in the window (IsDialogMessage sends IDOK): the focused button is pressed.
+        if (id == IDOK) {
+            HWND f = GetFocus();
+            for (Element e : {Element::cmdAuswahl1, Element::cmdAuswahl3, Element::cmdAuswahl4,
+                              Element::cmdAuswahl5}) {
+                if (f && f == Z(e).hwnd && IsWindowEnabled(f)) {
+                    SendMessageW(f, BM_CLICK, 0, 0);
+                    break;
+                }
+            }
+        }
+        return;
+    }
+    const int index = id - 1000;
+    if (index < 0 || index >= static_cast<int>(Anzahl)) return;
+    const Element e = static_cast<Element>(index);
+    if (code == BN_CLICKED) {
+        std::int16_t nummer = 0;
+        switch (e) {
+            case Element::cmdAuswahl1:
+                nummer = 1;
+                break;
+            case Element::cmdAuswahl3:
+                nummer = 3;
+                break;
+            case Element::cmdAuswahl4:
+                nummer = 4;
+                break;
+            case Element::cmdAuswahl5:
+                nummer = 5;
+                break;
+            default:
+                return;
+        }
+        Ereignis("cmdAuswahl_Click", [&] { cmdAuswahl_Click(nummer); });
+    } else if (code == CBN_SELCHANGE && e == Element::cmbLänderliste) {
+        Ereignis("cmbLänderliste_Click", [] { cmbLänderliste_Click(); });
+    }
+}
+
+// --- Painting ------------------------------------------------------------------------------
+
+void Win32Fenster::Zeichnen(const DRAWITEMSTRUCT& d) {
+    const int index = static_cast<int>(d.CtlID) - 1000;
+    if (index < 0 || index >= static_cast<int>(Anzahl)) return;
+    const Zustand& z = zustand[static_cast<std::size_t>(index)];
+    if (d.CtlType == ODT_BUTTON) {
+        Schaltfläche_zeichnen(d, z);
+    } else if (d.CtlType == ODT_STATIC) {
+        Bild_zeichnen(d, z);
+    }
+}
+
+void Win32Fenster::Schaltfläche_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z) {
+    HDC dc = d.hDC;
+    RECT r = d.rcItem;
+    const bool gedrückt = d.itemState & ODS_SELECTED;
+    const bool aus = d.itemState & ODS_DISABLED;
+    const bool fokus = d.itemState & ODS_FOCUS;
+
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    if (fokus) {  // the focused button carries the dark outline of the default button
+        FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
+        InflateRect(&r, -1, -1);
+    }
+    DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (gedrückt ? DFCS_PUSHED : 0));
+    RECT innen = r;
+    InflateRect(&innen, -2, -2);
+    if (z.pinsel) FillRect(dc, &innen, z.pinsel);
+
+    wchar_t puffer[256];
+    const int n = GetWindowTextW(d.hwndItem, puffer, 256);
+    HGDIOBJ alt = SelectObject(dc, schrift);
+    SetBkMode(dc, TRANSPARENT);
+    COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    if (z.farbe) {  // dark back colours get a light text
+        const COLORREF c = *z.farbe;
+        const int hell = (GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000;
+        if (hell < 110) text = RGB(255, 255, 255);
+    }
+    RECT textfeld = innen;
+    if (gedrückt) OffsetRect(&textfeld, 1, 1);
+    const UINT format =
+        DT_CENTER | DT_VCENTER | DT_SINGLELINE | ((d.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
+    if (aus) {  // etched grey text, as a disabled button shows it
+        OffsetRect(&textfeld, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextW(dc, puffer, n, &textfeld, format);
+        OffsetRect(&textfeld, -1, -1);
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    } else {
+        SetTextColor(dc, text);
+    }
+    DrawTextW(dc, puffer, n, &textfeld, format);
+    SelectObject(dc, alt);
+
+    if (fokus && !(d.itemState & ODS_NOFOCUSRECT)) {
+        RECT f = innen;
+        InflateRect(&f, -2, -2);
+        DrawFocusRect(dc, &f);
+    }
+}
+
+void Win32Fenster::Bild_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z) {
+    HDC dc = d.hDC;
+    const RECT& r = d.rcItem;
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    const int i = Quellindex(z.bild);
+    if (i < 0 || !bilder[static_cast<std::size_t>(i)].bitmap) return;
+    const Bildpuffer& b = bilder[static_cast<std::size_t>(i)];
+    HDC speicher = CreateCompatibleDC(dc);
+    HGDIOBJ alt = SelectObject(speicher, b.bitmap);
+    const BLENDFUNCTION mischung{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(dc, r.left, r.top, b.größe, b.größe, speicher, 0, 0, b.größe, b.größe, mischung);
+    SelectObject(speicher, alt);
+    DeleteDC(speicher);
+}
+
+// --- Win32Plattform: the window, its dialogs and messages -----------------------------------
+
+Win32Plattform::Win32Plattform() = default;
+
+Win32Plattform::~Win32Plattform() {
+    fenster_.reset();
+    dialoge_win32::Freigeben();
+}
+
+void Win32Plattform::Piepen() {
+    MessageBeep(MB_OK);
+}
+
+void Win32Plattform::Meldungsfenster(const std::string& text, const std::string& titel) {
+    HWND besitzer = fenster_ ? fenster_->Handle() : nullptr;
+    MessageBoxW(besitzer, Breit(text).c_str(), Breit(titel).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+Fenster& Win32Plattform::Hauptfenster_erstellen() {
+    if (fenster_) return *fenster_;
+    // The colour dialog is part of the window; without its library the window is incomplete.
+    if (!dialoge_win32::Farbdialog_vorhanden()) throw Fehler(Fehlernummer::KomponenteFehlt);
+    fenster_ = std::make_unique<Win32Fenster>();
+    return *fenster_;
+}
+
+Fenster& Win32Plattform::Hauptfenster() {
+    if (!fenster_) throw Fehler(Fehlernummer::UngültigerAufruf);
+    return *fenster_;
+}
+
+void Win32Plattform::Hauptfenster_zeigen() {
+    if (!fenster_) throw Fehler(Fehlernummer::UngültigerAufruf);
+    fenster_->Zeigen();
+}
+
+std::string Win32Plattform::Ordner_auswählen(const std::string& titel) {
+    HWND besitzer = fenster_ ? fenster_->Handle() : nullptr;
+    return Schmal(dialoge_win32::Ordner_wählen(besitzer, Breit(titel)));
+}
+
+std::optional<std::uint32_t> Win32Plattform::Farbe_auswählen(std::uint32_t farbe, bool voll) {
+    HWND besitzer = fenster_ ? fenster_->Handle() : nullptr;
+    const std::optional<COLORREF> c =
+        dialoge_win32::Farbe_wählen(besitzer, static_cast<COLORREF>(farbe & 0xFFFFFFu), voll);
+    if (!c) return std::nullopt;
+    return static_cast<std::uint32_t>(*c & 0xFFFFFFu);
+}
