@@ -52,6 +52,24 @@ TEST_F(Ferientage_entfernen, RechteBeiJedemKlickNeuGelesen) {
     EXPECT_EQ(Schritt(4), "OK+-");
 }
 
+// The failure names the file with its whole path, however long.
+TEST_F(Ferientage_entfernen, FehlschlagMitLangemPfad) {
+    const std::string lang =
+        "D:\\Schulverwaltung\\Velmorant\\Standort Nord\\Abteilung Personal\\"
+        "Abwesenheiten und Vertretungen\\Daten\\";
+    Host_anlegen(lang);
+    Ferientage_anlegen(lang, "&H0080FF", "Bayern");
+    p.Sperren(lang + "Ferientage.dat");
+    Datenordner = lang;
+    Fenster_laden(false);
+
+    cmdAuswahl_Click(4);
+    EXPECT_EQ(Meldungen(), Liste{"Löschen der Datei 'D:\\Schulverwaltung\\Velmorant\\Standort "
+                                 "Nord\\Abteilung Personal\\Abwesenheiten und "
+                                 "Vertretungen\\Daten\\Ferientage.dat' fehlgeschlagen."});
+    EXPECT_EQ(Schritt(4), "Pfeil++");
+}
+
 // Only Ferientage.dat goes; the host's other files stay.
 TEST_F(Ferientage_entfernen, NurDieFerientagedatei) {
     Host_anlegen(Daten);

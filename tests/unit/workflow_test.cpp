@@ -411,6 +411,48 @@ INSTANTIATE_TEST_SUITE_P(Arbeitsablauf, Datenstand_im_Jahr,
                              return std::to_string(info.param.jahr);
                          });
 
+// Started on New Year's Eve, clicked after midnight: the clock's year counts, not the
+// start-up day's; the log book stays the one of the start-up month.
+struct Jahreswechsel {
+    const char* fall;
+    int startjahr;
+    bool geschrieben;
+    const char* logbuch;
+};
+
+class Nach_Mitternacht : public Arbeitsablauf,
+                         public ::testing::WithParamInterface<Jahreswechsel> {};
+
+TEST_P(Nach_Mitternacht, Kennzeichnen) {
+    const Jahreswechsel& j = GetParam();
+    Uhr_stellen(j.startjahr, 12, 31, 23, 50);
+    Host_anlegen(daten);
+    Datenordner_gewählt();
+    Land_wählen("Hessen");
+    p.farb_antworten = {255u};
+    cmdAuswahl_Click(3);
+
+    p.jetzt = Zeitpunkt{j.startjahr + 1, 1, 1, 0, 5, 0};
+    cmdAuswahl_Click(4);
+    ASSERT_EQ(p.meldungen.size(), 1u);
+    EXPECT_EQ(p.Vorhanden(ferientage), j.geschrieben);
+    if (j.geschrieben) {
+        EXPECT_EQ(Zeilen(daten + "Logs\\" + j.logbuch),
+                  Liste{"01.01." + std::to_string((j.startjahr + 1) % 100) +
+                        " 00:05:00|meier|ZedraAdmin|Daten der Schulferien für Land Hessen "
+                        "aktualisiert, Stand der Daten: 15.06.24"});
+    } else {
+        EXPECT_EQ(p.meldungen[0].text, Überholt);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Arbeitsablauf, Nach_Mitternacht,
+                         ::testing::Values(Jahreswechsel{"In2027", 2026, false, ""},
+                                           Jahreswechsel{"In2023", 2022, true, "2212 Zedrano.log"}),
+                         [](const ::testing::TestParamInfo<Jahreswechsel>& info) {
+                             return std::string(info.param.fall);
+                         });
+
 TEST_F(Arbeitsablauf, DatenordnerOhneDaten) {
     Host_anlegen(daten);
     p.Ordner_anlegen("D:\\Leer");
