@@ -19,7 +19,7 @@ struct ProgrammBeendet {};
 
 // The window's controls as plain state.
 class FakeFenster : public Fenster {
-public:
+  public:
     struct Zustand {
         bool aktiv = true;
         bool sichtbar = true;
@@ -40,9 +40,7 @@ public:
     void Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) override {
         zustand[e].hintergrundfarbe = farbe;
     }
-    void Eintrag_hinzufügen(Element, const std::string& text) override {
-        einträge.push_back(text);
-    }
+    void Eintrag_hinzufügen(Element, const std::string& text) override { einträge.push_back(text); }
     int Eintragsanzahl(Element) override { return static_cast<int>(einträge.size()); }
     std::string Eintrag(Element, int index) override;
     void Auswahl_setzen(Element, int index) override;
@@ -64,7 +62,7 @@ public:
 };
 
 class FakePlattform : public Plattform {
-public:
+  public:
     FakePlattform();
 
     // --- Plattform ---
@@ -97,7 +95,9 @@ public:
 
     // --- Set-up and inspection for tests ---
     // Paths are full Windows paths ("C:\Daten\Konfigdaten.dat"); parent folders of a new
-    // entry are created as needed.
+    // entry are created as needed. A relative path counts from programmverzeichnis.
+    // Set-up mistakes (a file where a folder should be, a missing entry) throw
+    // std::logic_error.
     void Ordner_anlegen(const std::string& pfad);
     void Datei_anlegen(const std::string& pfad, const std::string& bytes,
                        std::uint32_t attribute = Attribut::Archiv);
@@ -109,7 +109,9 @@ public:
     // read or written.
     void Zugriff_sperren(const std::string& ordner, bool gesperrt = true);
     // The next write fails after this many more bytes have been written (disk full).
+    // The disk then stays full until Schreibfehler_aufheben.
     void Schreibfehler_nach(std::size_t bytes) { schreibgrenze = bytes; }
+    void Schreibfehler_aufheben() { schreibgrenze.reset(); }
     bool Vorhanden(const std::string& pfad) const;  // any entry, hidden or not
     std::optional<std::string> Inhalt(const std::string& pfad) const;
     std::vector<std::string> Dateien(const std::string& ordner) const;  // names, sorted
@@ -136,28 +138,49 @@ public:
         std::uint32_t start;
         bool voll;
     };
-    std::vector<Farbdialog> farbdialoge;  // every colour dialog that was opened
+    std::vector<Farbdialog> farbdialoge;     // every colour dialog that was opened
     std::vector<std::string> ordnerdialoge;  // the titles of every folder picker shown
-    bool farbdialog_fehlt = false;  // Hauptfenster_erstellen throws KomponenteFehlt
+    bool farbdialog_fehlt = false;           // Hauptfenster_erstellen throws KomponenteFehlt
 
     FakeFenster fenster;
     bool fenster_erstellt = false;
 
-private:
+  private:
     struct Knoten {
         std::string name;  // the path as it was created
         bool ordner = false;
-        std::uint32_t attribute = Attribut::Archiv;
+        std::uint32_t attribute = Attribut::Archiv;  // without Verzeichnis
         std::string inhalt;
         bool gesperrt = false;
         bool kein_zugriff = false;
     };
     struct Offen {
-        std::string pfad;
-        std::string temp;  // Ersetzen: the new file beside the old one
+        std::string pfad;  // the target, as given to Datei_öffnen
+        std::string temp;  // Ersetzen: the key of the new file beside the old one
         Schreibart art;
+        std::optional<long> fehler;  // a write failed: the file must not take the old one's place
     };
-    std::map<std::string, Knoten> knoten;  // key: normalised lower-case path
+    // A path taken apart: the drive ("C:") and the names below it, "." and ".." resolved.
+    struct Ort {
+        std::vector<std::string> teile;
+        bool ordner_gemeint = false;  // written with a trailing backslash
+        std::string Schlüssel() const { return Schlüssel_von(teile.size()); }
+        std::string Schlüssel_von(std::size_t anzahl) const;  // of the first `anzahl` parts
+        std::string Pfad() const;
+    };
+    // Throws DateinameFalsch for a name Windows refuses; `muster`: * and ? in the last part.
+    Ort Auflösen(const std::string& pfad, bool muster = false) const;
+    Knoten* Finden(const std::string& schlüssel);
+    const Knoten* Finden(const std::string& schlüssel) const;
+    // The folder that holds the entry at `ort`, checked on the way down: a missing folder
+    // throws PfadNichtGefunden, a folder without access ZugriffVerweigert.
+    Knoten& Elternordner(const Ort& ort);
+    // The existing file at `pfad` for reading or changing; throws as Windows would.
+    Knoten& Vorhandene_Datei(const std::string& pfad);
+    bool Suchen(const std::string& muster);
+    Knoten& Anlegen(const Ort& ort, bool ordner);  // with its parent folders (test set-up)
+
+    std::map<std::string, Knoten> knoten;  // key: the normalised path in upper case
     std::map<int, Offen> offen;
     int nächste_nummer = 1;
     std::optional<std::size_t> schreibgrenze;

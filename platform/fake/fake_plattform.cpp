@@ -1,0 +1,523 @@
+#include "platform/fake/fake_plattform.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+// --- Names as Windows compares them ---
+
+// One character of a UTF-8 text and the bytes it takes. A byte that starts no valid
+// sequence stands for itself, so that every text has a key.
+struct Zeichen {
+    char32_t wert;
+    std::size_t länge;
+    bool gültig;
+};
+
+Zeichen Lesen(const std::string& s, std::size_t i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char c = b(i);
+    if (c < 0x80) return {c, 1, true};
+    std::size_t n = 0;
+    char32_t wert = 0;
+    if ((c & 0xE0) == 0xC0) {
+        n = 2;
+        wert = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        n = 3;
+        wert = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        n = 4;
+        wert = c & 0x07;
+    } else {
+        return {c, 1, false};
+    }
+    if (i + n > s.size()) return {c, 1, false};
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80) return {c, 1, false};
+        wert = (wert << 6) | (b(i + k) & 0x3F);
+    }
+    return {wert, n, true};
+}
+
+void Anhängen_utf8(std::string& s, char32_t c) {
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (c >> 18));
+        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Windows compares names by their upper case: ASCII, Latin-1 (ä and Ä are one name),
+// Latin Extended-A, basic Greek and Cyrillic.
+char32_t Groß(char32_t c) {
+    if (c >= U'a' && c <= U'z') return c - 32;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+    if (c == 0xFF) return 0x178;
+    if (c >= 0x100 && c <= 0x137 && c != 0x131) return c & ~char32_t{1};
+    if (c >= 0x139 && c <= 0x148) return c % 2 == 0 ? c - 1 : c;
+    if (c >= 0x14A && c <= 0x177) return c & ~char32_t{1};
+    if (c >= 0x179 && c <= 0x17E) return c % 2 == 0 ? c - 1 : c;
+    if (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) return c - 32;
+    if (c >= 0x430 && c <= 0x44F) return c - 32;
+    if (c >= 0x450 && c <= 0x45F) return c - 80;
+    return c;
+}
+
+std::u32string Zeichenfolge(const std::string& s) {
+    std::u32string z;
+    for (std::size_t i = 0; i < s.size();) {
+        const Zeichen c = Lesen(s, i);
+        z += c.gültig ? Groß(c.wert) : c.wert + 0xDC00;  // a stray byte stays apart
+        i += c.länge;
+    }
+    return z;
+}
+
+std::string Schlüssel_zu(const std::string& s) {
+    std::string k;
+    for (std::size_t i = 0; i < s.size();) {
+        const Zeichen c = Lesen(s, i);
+        if (c.gültig) {
+            Anhängen_utf8(k, Groß(c.wert));
+        } else {
+            k += s[i];
+        }
+        i += c.länge;
+    }
+    return k;
+}
+
+// * stands for any run of characters (dots included), ? for exactly one.
+bool Passt(const std::u32string& muster, const std::u32string& name) {
+    std::size_t m = 0, n = 0;
+    std::size_t stern = std::u32string::npos, ab = 0;
+    while (n < name.size()) {
+        if (m < muster.size() && (muster[m] == U'?' || muster[m] == name[n])) {
+            ++m;
+            ++n;
+        } else if (m < muster.size() && muster[m] == U'*') {
+            stern = m++;
+            ab = n;
+        } else if (stern != std::u32string::npos) {
+            m = stern + 1;
+            n = ++ab;
+        } else {
+            return false;
+        }
+    }
+    while (m < muster.size() && muster[m] == U'*') ++m;
+    return m == muster.size();
+}
+
+bool Ist_Laufwerk(const std::string& teil) {
+    return teil.size() == 2 && teil[1] == ':' &&
+           ((teil[0] >= 'A' && teil[0] <= 'Z') || (teil[0] >= 'a' && teil[0] <= 'z'));
+}
+
+std::uint32_t Gelesene_Attribute(std::uint32_t attribute) {
+    attribute &= ~Attribut::Normal;
+    return attribute == 0 ? Attribut::Normal : attribute;
+}
+
+std::logic_error Einrichtungsfehler(const std::string& was, const std::string& pfad) {
+    return std::logic_error("FakePlattform: " + was + ": " + pfad);
+}
+
+}  // namespace
+
+// --- FakeFenster ---
+
+std::string FakeFenster::Eintrag(Element, int index) {
+    if (index < 0 || index >= static_cast<int>(einträge.size()))
+        throw Fehler(Fehlernummer::IndexAußerhalb);
+    return einträge[static_cast<std::size_t>(index)];
+}
+
+void FakeFenster::Auswahl_setzen(Element, int index) {
+    if (index < -1 || index >= static_cast<int>(einträge.size()))
+        throw Fehler(Fehlernummer::IndexAußerhalb);
+    auswahl = index;
+}
+
+// --- Paths ---
+
+std::string FakePlattform::Ort::Schlüssel_von(std::size_t anzahl) const {
+    std::string k;
+    for (std::size_t i = 0; i < anzahl && i < teile.size(); ++i) {
+        if (i > 0) k += '\\';
+        k += Schlüssel_zu(teile[i]);
+    }
+    return k;
+}
+
+std::string FakePlattform::Ort::Pfad() const {
+    if (teile.size() == 1) return teile[0] + "\\";
+    std::string p;
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        if (i > 0) p += '\\';
+        p += teile[i];
+    }
+    return p;
+}
+
+FakePlattform::Ort FakePlattform::Auflösen(const std::string& eingabe, bool muster) const {
+    std::string pfad = eingabe;
+    std::replace(pfad.begin(), pfad.end(), '/', '\\');
+    if (pfad.empty()) throw Fehler(Fehlernummer::PfadNichtGefunden);
+    if (pfad.size() < 2 || pfad[1] != ':') {
+        // Relative to the program's folder; "\x" relative to its drive.
+        const std::string basis = programmverzeichnis.substr(0, pfad[0] == '\\' ? 2 : 1000);
+        pfad = basis + "\\" + pfad;
+    }
+    Ort ort;
+    ort.ordner_gemeint = pfad.back() == '\\';
+    std::vector<std::string> roh;
+    for (std::size_t anfang = 0; anfang <= pfad.size();) {
+        std::size_t ende = pfad.find('\\', anfang);
+        if (ende == std::string::npos) ende = pfad.size();
+        roh.push_back(pfad.substr(anfang, ende - anfang));
+        anfang = ende + 1;
+    }
+    if (!Ist_Laufwerk(roh[0])) throw Fehler(Fehlernummer::DateinameFalsch);
+    ort.teile.push_back(roh[0]);
+    std::size_t letzter = roh.size();  // the last non-empty part may hold wildcards
+    while (letzter > 1 && roh[letzter - 1].empty()) --letzter;
+    for (std::size_t i = 1; i < roh.size(); ++i) {
+        const std::string& teil = roh[i];
+        if (teil.empty() || teil == ".") continue;
+        if (teil == "..") {
+            if (ort.teile.size() > 1) ort.teile.pop_back();
+            continue;
+        }
+        for (const char ch : teil) {
+            const auto c = static_cast<unsigned char>(ch);
+            const bool wildcard = c == '*' || c == '?';
+            if (c < 32 || c == '<' || c == '>' || c == '"' || c == '|' || c == ':' ||
+                (wildcard && (!muster || i + 1 != letzter || ort.ordner_gemeint)))
+                throw Fehler(Fehlernummer::DateinameFalsch);
+        }
+        ort.teile.push_back(teil);
+    }
+    return ort;
+}
+
+FakePlattform::Knoten* FakePlattform::Finden(const std::string& schlüssel) {
+    const auto it = knoten.find(schlüssel);
+    return it == knoten.end() ? nullptr : &it->second;
+}
+
+const FakePlattform::Knoten* FakePlattform::Finden(const std::string& schlüssel) const {
+    const auto it = knoten.find(schlüssel);
+    return it == knoten.end() ? nullptr : &it->second;
+}
+
+FakePlattform::Knoten& FakePlattform::Elternordner(const Ort& ort) {
+    Knoten* ordner = nullptr;
+    for (std::size_t n = 1; n < ort.teile.size(); ++n) {
+        ordner = Finden(ort.Schlüssel_von(n));
+        if (!ordner || !ordner->ordner) throw Fehler(Fehlernummer::PfadNichtGefunden);
+        if (ordner->kein_zugriff) throw Fehler(Fehlernummer::ZugriffVerweigert);
+    }
+    if (!ordner) throw Fehler(Fehlernummer::PfadNichtGefunden);  // a drive has no parent
+    return *ordner;
+}
+
+FakePlattform::Knoten& FakePlattform::Vorhandene_Datei(const std::string& pfad) {
+    const Ort ort = Auflösen(pfad);
+    Elternordner(ort);
+    Knoten* k = Finden(ort.Schlüssel());
+    if (!k) throw Fehler(Fehlernummer::DateiNichtGefunden);
+    if (k->ordner) throw Fehler(Fehlernummer::ZugriffVerweigert);
+    if (ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
+    return *k;
+}
+
+FakePlattform::Knoten& FakePlattform::Anlegen(const Ort& ort, bool ordner) {
+    for (std::size_t n = 1; n <= ort.teile.size(); ++n) {
+        const std::string schlüssel = ort.Schlüssel_von(n);
+        const bool ist_ziel = n == ort.teile.size();
+        Knoten* k = Finden(schlüssel);
+        if (k) {
+            if (!k->ordner && (!ist_ziel || ordner))
+                throw Einrichtungsfehler("a file is in the way", ort.Pfad());
+            if (k->ordner && ist_ziel && !ordner)
+                throw Einrichtungsfehler("a folder is in the way", ort.Pfad());
+            continue;
+        }
+        Ort teil;
+        teil.teile.assign(ort.teile.begin(), ort.teile.begin() + static_cast<long>(n));
+        Knoten neu;
+        neu.name = teil.Pfad();
+        neu.ordner = ordner || !ist_ziel;
+        neu.attribute = neu.ordner ? 0 : Attribut::Archiv;
+        knoten.emplace(schlüssel, std::move(neu));
+    }
+    return knoten.at(ort.Schlüssel());
+}
+
+// --- Process and environment ---
+
+FakePlattform::FakePlattform() {
+    Ordner_anlegen("C:\\");
+}
+
+std::string FakePlattform::Umgebungsvariable(const std::string& name) {
+    const std::string gesucht = Schlüssel_zu(name);
+    for (const auto& [n, wert] : umgebung)
+        if (Schlüssel_zu(n) == gesucht) return wert;
+    return "";
+}
+
+// --- Probes ---
+
+bool FakePlattform::Suchen(const std::string& muster) {
+    if (muster.empty()) return false;
+    const Ort ort = Auflösen(muster, true);
+    if (ort.ordner_gemeint || ort.teile.size() < 2) return false;
+    for (std::size_t n = 1; n < ort.teile.size(); ++n) {
+        const Knoten* ordner = Finden(ort.Schlüssel_von(n));
+        if (!ordner || !ordner->ordner) return false;
+        if (ordner->kein_zugriff) throw Fehler(Fehlernummer::DateinameFalsch);
+    }
+    const std::u32string name_muster = Zeichenfolge(ort.teile.back());
+    const std::string präfix = ort.Schlüssel_von(ort.teile.size() - 1) + "\\";
+    for (auto it = knoten.lower_bound(präfix);
+         it != knoten.end() && it->first.compare(0, präfix.size(), präfix) == 0; ++it) {
+        const std::string rest = it->first.substr(präfix.size());
+        if (rest.find('\\') != std::string::npos) continue;  // deeper down
+        const Knoten& k = it->second;
+        if (k.ordner || (k.attribute & (Attribut::Versteckt | Attribut::System))) continue;
+        if (Passt(name_muster, Zeichenfolge(rest))) return true;
+    }
+    return false;
+}
+
+bool FakePlattform::Datei_vorhanden(const std::string& pfad) {
+    return Suchen(pfad);
+}
+
+bool FakePlattform::Muster_vorhanden(const std::string& muster) {
+    return Suchen(muster);
+}
+
+std::uint32_t FakePlattform::Attribute_lesen(const std::string& pfad) {
+    const Ort ort = Auflösen(pfad);
+    if (ort.teile.size() == 1) {
+        if (!Finden(ort.Schlüssel())) throw Fehler(Fehlernummer::PfadNichtGefunden);
+        return Attribut::Verzeichnis;
+    }
+    Elternordner(ort);
+    const Knoten* k = Finden(ort.Schlüssel());
+    if (!k) throw Fehler(Fehlernummer::DateiNichtGefunden);
+    if (k->ordner) return Attribut::Verzeichnis | (k->attribute & ~Attribut::Normal);
+    if (ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
+    return Gelesene_Attribute(k->attribute);
+}
+
+void FakePlattform::Attribute_normal(const std::string& pfad) {
+    const Ort ort = Auflösen(pfad);
+    if (ort.teile.size() == 1) {
+        if (!Finden(ort.Schlüssel())) throw Fehler(Fehlernummer::PfadNichtGefunden);
+        return;
+    }
+    Elternordner(ort);
+    Knoten* k = Finden(ort.Schlüssel());
+    if (!k) throw Fehler(Fehlernummer::DateiNichtGefunden);
+    if (!k->ordner && ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
+    k->attribute = k->ordner ? 0 : Attribut::Normal;
+}
+
+void FakePlattform::Datei_entfernen(const std::string& pfad) {
+    Knoten& k = Vorhandene_Datei(pfad);
+    if (k.gesperrt || (k.attribute & Attribut::Schreibgeschützt))
+        throw Fehler(Fehlernummer::ZugriffVerweigert);
+    knoten.erase(Auflösen(pfad).Schlüssel());
+}
+
+// --- Contents ---
+
+std::string FakePlattform::Datei_lesen(const std::string& pfad) {
+    const Knoten& k = Vorhandene_Datei(pfad);
+    if (k.gesperrt) throw Fehler(Fehlernummer::ZugriffVerweigert);
+    return k.inhalt;
+}
+
+int FakePlattform::Datei_öffnen(const std::string& pfad, Schreibart art) {
+    const Ort ort = Auflösen(pfad);
+    if (ort.teile.size() < 2) throw Fehler(Fehlernummer::ZugriffVerweigert);
+    Elternordner(ort);
+    Knoten* ziel = Finden(ort.Schlüssel());
+    if (ziel && (ziel->ordner || ziel->gesperrt || (ziel->attribute & Attribut::Schreibgeschützt)))
+        throw Fehler(Fehlernummer::ZugriffVerweigert);
+    if (ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
+
+    const int nr = nächste_nummer++;
+    Offen o{ort.Pfad(), "", art, std::nullopt};
+    if (art == Schreibart::Anhängen) {
+        if (!ziel) Anlegen(ort, false);
+    } else {
+        Ort temp = ort;
+        temp.teile.back() += ".~" + std::to_string(nr) + ".tmp";
+        o.temp = temp.Schlüssel();
+        if (Finden(o.temp)) throw Fehler(Fehlernummer::PfadZugriff);
+        Anlegen(temp, false);
+    }
+    offen.emplace(nr, std::move(o));
+    return nr;
+}
+
+void FakePlattform::Datei_schreiben(int nr, const std::string& bytes) {
+    const auto it = offen.find(nr);
+    if (it == offen.end()) throw Fehler(Fehlernummer::DateinameFalsch);
+    Offen& o = it->second;
+    // A file that was deleted while open for appending takes the bytes with it.
+    Knoten* datei = Finden(o.art == Schreibart::Ersetzen ? o.temp : Auflösen(o.pfad).Schlüssel());
+    std::string teil = bytes;
+    const bool voll = schreibgrenze && bytes.size() > *schreibgrenze;
+    if (voll) teil.resize(*schreibgrenze);
+    if (schreibgrenze) *schreibgrenze -= teil.size();
+    if (datei) datei->inhalt += teil;
+    if (voll) {
+        o.fehler = Fehlernummer::DatenträgerVoll;
+        throw Fehler(Fehlernummer::DatenträgerVoll);
+    }
+}
+
+void FakePlattform::Datei_schließen(int nr, bool übernehmen) {
+    const auto it = offen.find(nr);
+    if (it == offen.end()) throw Fehler(Fehlernummer::DateinameFalsch);
+    const Offen o = it->second;
+    offen.erase(it);
+    if (o.art == Schreibart::Anhängen) return;
+
+    const auto temp = knoten.find(o.temp);
+    std::string inhalt = temp == knoten.end() ? std::string() : temp->second.inhalt;
+    if (temp != knoten.end()) knoten.erase(temp);
+    if (!übernehmen) return;
+    if (o.fehler) throw Fehler(*o.fehler);
+
+    // The new file takes the old one's place, if the old one can go now.
+    const Ort ort = Auflösen(o.pfad);
+    Elternordner(ort);
+    Knoten* ziel = Finden(ort.Schlüssel());
+    if (ziel && (ziel->ordner || ziel->gesperrt || (ziel->attribute & Attribut::Schreibgeschützt)))
+        throw Fehler(Fehlernummer::ZugriffVerweigert);
+    if (ziel) knoten.erase(ort.Schlüssel());
+    Knoten& neu = Anlegen(ort, false);
+    neu.inhalt = std::move(inhalt);
+}
+
+// --- Messages and the end ---
+
+void FakePlattform::Meldungsfenster(const std::string& text, const std::string& titel) {
+    meldungen.push_back({text, titel});
+    if (bei_meldung) bei_meldung(text);
+}
+
+void FakePlattform::Beenden() {
+    beendet = true;
+    throw ProgrammBeendet{};
+}
+
+// --- Window and dialogs ---
+
+Fenster& FakePlattform::Hauptfenster_erstellen() {
+    if (farbdialog_fehlt) throw Fehler(Fehlernummer::KomponenteFehlt);
+    fenster_erstellt = true;
+    return fenster;
+}
+
+Fenster& FakePlattform::Hauptfenster() {
+    if (!fenster_erstellt) throw Fehler(Fehlernummer::UngültigerAufruf);
+    return fenster;
+}
+
+void FakePlattform::Hauptfenster_zeigen() {
+    Hauptfenster();
+    fenster.sichtbar = true;
+}
+
+std::string FakePlattform::Ordner_auswählen(const std::string& titel) {
+    ordnerdialoge.push_back(titel);
+    if (ordner_antworten.empty()) return "";
+    std::string antwort = ordner_antworten.front();
+    ordner_antworten.pop_front();
+    return antwort;
+}
+
+std::optional<std::uint32_t> FakePlattform::Farbe_auswählen(std::uint32_t farbe, bool voll) {
+    farbdialoge.push_back({farbe, voll});
+    if (farb_antworten.empty()) return std::nullopt;
+    const std::optional<std::uint32_t> antwort = farb_antworten.front();
+    farb_antworten.pop_front();
+    return antwort;
+}
+
+// --- Set-up and inspection ---
+
+void FakePlattform::Ordner_anlegen(const std::string& pfad) {
+    Anlegen(Auflösen(pfad), true);
+}
+
+void FakePlattform::Datei_anlegen(const std::string& pfad, const std::string& bytes,
+                                  std::uint32_t attribute) {
+    const Ort ort = Auflösen(pfad);
+    if (ort.teile.size() < 2 || ort.ordner_gemeint)
+        throw Einrichtungsfehler("not a file path", pfad);
+    Knoten& k = Anlegen(ort, false);
+    k.inhalt = bytes;
+    k.attribute = attribute & ~Attribut::Verzeichnis;
+}
+
+void FakePlattform::Attribute_setzen(const std::string& pfad, std::uint32_t attribute) {
+    Knoten* k = Finden(Auflösen(pfad).Schlüssel());
+    if (!k) throw Einrichtungsfehler("no such entry", pfad);
+    k->attribute = attribute & ~Attribut::Verzeichnis;
+}
+
+void FakePlattform::Sperren(const std::string& pfad, bool gesperrt) {
+    Knoten* k = Finden(Auflösen(pfad).Schlüssel());
+    if (!k) throw Einrichtungsfehler("no such entry", pfad);
+    k->gesperrt = gesperrt;
+}
+
+void FakePlattform::Zugriff_sperren(const std::string& ordner, bool gesperrt) {
+    Knoten* k = Finden(Auflösen(ordner).Schlüssel());
+    if (!k || !k->ordner) throw Einrichtungsfehler("no such folder", ordner);
+    k->kein_zugriff = gesperrt;
+}
+
+bool FakePlattform::Vorhanden(const std::string& pfad) const {
+    return Finden(Auflösen(pfad).Schlüssel()) != nullptr;
+}
+
+std::optional<std::string> FakePlattform::Inhalt(const std::string& pfad) const {
+    const Knoten* k = Finden(Auflösen(pfad).Schlüssel());
+    if (!k || k->ordner) return std::nullopt;
+    return k->inhalt;
+}
+
+std::vector<std::string> FakePlattform::Dateien(const std::string& ordner) const {
+    const std::string präfix = Auflösen(ordner).Schlüssel() + "\\";
+    std::vector<std::string> namen;
+    for (auto it = knoten.lower_bound(präfix);
+         it != knoten.end() && it->first.compare(0, präfix.size(), präfix) == 0; ++it) {
+        if (it->first.find('\\', präfix.size()) != std::string::npos) continue;
+        const std::string& name = it->second.name;
+        namen.push_back(name.substr(name.rfind('\\') + 1));
+    }
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}

@@ -1,0 +1,240 @@
+// What only the fake can show: folders without access, a full disk, and the recorded
+// window, messages and dialogs that stand in for the user.
+#include "platform/fake/fake_plattform.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+using Schreibart = Plattform::Schreibart;
+using Namen = std::vector<std::string>;
+
+template <class F>
+long Fehlernummer_bei(F&& schritt) {
+    try {
+        schritt();
+    } catch (const Laufzeitfehler& fehler) {
+        return fehler.Nummer;
+    }
+    return 0;
+}
+
+TEST(FakePlattform, OrdnerOhneZugriff) {
+    FakePlattform p;
+    p.Datei_anlegen("C:\\Daten\\Gesperrt\\PlanData.dat", "x");
+    p.Datei_anlegen("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat", "x");
+    p.Zugriff_sperren("C:\\Daten\\Gesperrt");
+
+    const struct {
+        const char* schritt;
+        std::function<void()> ausführen;
+        long nummer;
+    } fälle[] = {
+        {"Muster", [&] { p.Muster_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"); },
+         Fehlernummer::DateinameFalsch},
+        {"Datei tiefer", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat"); },
+         Fehlernummer::DateinameFalsch},
+        {"Lesen", [&] { p.Datei_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
+         Fehlernummer::ZugriffVerweigert},
+        {"Ersetzen",
+         [&] { p.Datei_öffnen("C:\\Daten\\Gesperrt\\Ferientage.dat", Schreibart::Ersetzen); },
+         Fehlernummer::ZugriffVerweigert},
+        {"Anhängen",
+         [&] { p.Datei_öffnen("C:\\Daten\\Gesperrt\\2503 Log.log", Schreibart::Anhängen); },
+         Fehlernummer::ZugriffVerweigert},
+        {"Entfernen", [&] { p.Datei_entfernen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
+         Fehlernummer::ZugriffVerweigert},
+        {"Attribute der Datei", [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
+         Fehlernummer::ZugriffVerweigert},
+        // The folder itself is seen from its parent.
+        {"Attribute des Ordners", [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt"); }, 0},
+        {"Ordner als Datei", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt"); }, 0},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.schritt);
+        EXPECT_EQ(Fehlernummer_bei(fall.ausführen), fall.nummer);
+    }
+    EXPECT_EQ(p.Dateien("C:\\Daten\\Gesperrt"), (Namen{"PlanData.dat", "Tiefer"}));
+
+    p.Zugriff_sperren("C:\\Daten\\Gesperrt", false);
+    EXPECT_TRUE(p.Muster_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"));
+}
+
+TEST(FakePlattform, VollerDatentraegerBeimErsetzenLaesstDieAlteDatei) {
+    FakePlattform p;
+    p.Datei_anlegen("C:\\Daten\\Ferientage.dat", "alt");
+    p.Schreibfehler_nach(5);
+
+    const int nr = p.Datei_öffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen);
+    p.Datei_schreiben(nr, "1234");
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(nr, "567"); }),
+              Fehlernummer::DatenträgerVoll);
+    // A file that lost bytes never takes the old one's place, even when closed with true.
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schließen(nr, true); }),
+              Fehlernummer::DatenträgerVoll);
+    EXPECT_EQ(p.Inhalt("C:\\Daten\\Ferientage.dat"), "alt");
+    EXPECT_EQ(p.Dateien("C:\\Daten"), Namen{"Ferientage.dat"});
+    EXPECT_EQ(p.Offene_Dateien(), 0);
+}
+
+TEST(FakePlattform, VollerDatentraegerBeimAnhaengenSchreibtBisZurGrenze) {
+    FakePlattform p;
+    p.Datei_anlegen("C:\\Logs\\2503 Log.log", "0");
+    p.Schreibfehler_nach(3);
+
+    const int nr = p.Datei_öffnen("C:\\Logs\\2503 Log.log", Schreibart::Anhängen);
+    p.Datei_schreiben(nr, "ab");
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(nr, "cd"); }),
+              Fehlernummer::DatenträgerVoll);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(nr, "e"); }),
+              Fehlernummer::DatenträgerVoll);  // still full
+    p.Datei_schreiben(nr, "");
+    p.Schreibfehler_aufheben();
+    p.Datei_schreiben(nr, "f");
+    p.Datei_schließen(nr, false);
+    EXPECT_EQ(p.Inhalt("C:\\Logs\\2503 Log.log"), "0abcf");
+}
+
+TEST(FakePlattform, ErsetzenZeigtDieNeueDateiNebenDerAltenBisZumSchliessen) {
+    FakePlattform p;
+    p.Datei_anlegen("C:\\Daten\\Ferientage.dat", "alt");
+    const int nr = p.Datei_öffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen);
+    EXPECT_EQ(p.Offene_Dateien(), 1);
+    EXPECT_EQ(p.Dateien("C:\\Daten").size(), 2u);
+    EXPECT_FALSE(p.Muster_vorhanden("C:\\Daten\\*Data.dat"));
+    p.Datei_schließen(nr, true);
+    EXPECT_EQ(p.Offene_Dateien(), 0);
+    EXPECT_EQ(p.Dateien("C:\\Daten"), Namen{"Ferientage.dat"});
+}
+
+TEST(FakePlattform, RelativePfadeZaehlenVomProgrammordner) {
+    FakePlattform p;
+    p.programmverzeichnis = "D:\\Programme\\Velmorant";
+    p.Datei_anlegen("Zedrano.dat", "x");
+    EXPECT_TRUE(p.Vorhanden("D:\\Programme\\Velmorant\\Zedrano.dat"));
+    EXPECT_TRUE(p.Datei_vorhanden("zedrano.dat"));
+    EXPECT_TRUE(p.Datei_vorhanden("\\Programme\\Velmorant\\Zedrano.dat"));
+    EXPECT_FALSE(p.Datei_vorhanden("C:\\Programme\\Velmorant\\Zedrano.dat"));
+}
+
+TEST(FakePlattform, LaufwerkeUndWurzeln) {
+    FakePlattform p;
+    EXPECT_EQ(p.Attribute_lesen("C:\\"), Attribut::Verzeichnis);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Attribute_lesen("Q:\\"); }),
+              Fehlernummer::PfadNichtGefunden);
+    EXPECT_FALSE(p.Datei_vorhanden("Q:\\Daten\\Konfigdaten.dat"));
+    p.Datei_anlegen("Q:\\Daten\\Konfigdaten.dat", "x");
+    EXPECT_TRUE(p.Datei_vorhanden("q:/daten/KONFIGDATEN.DAT"));
+}
+
+TEST(FakePlattform, AttributeNormalGibtNormal) {
+    FakePlattform p;
+    p.Datei_anlegen("C:\\D\\x.dat", "x", Attribut::Versteckt | Attribut::Schreibgeschützt);
+    p.Attribute_normal("C:\\D\\x.dat");
+    EXPECT_EQ(p.Attribute_lesen("C:\\D\\x.dat"), Attribut::Normal);
+    p.Attribute_normal("C:\\D");
+    EXPECT_EQ(p.Attribute_lesen("C:\\D"), Attribut::Verzeichnis);
+}
+
+TEST(FakePlattform, FehlerBeimEinrichten) {
+    FakePlattform p;
+    p.Datei_anlegen("C:\\D\\x.dat", "x");
+    EXPECT_THROW(p.Ordner_anlegen("C:\\D\\x.dat\\Unter"), std::logic_error);
+    EXPECT_THROW(p.Datei_anlegen("C:\\D", "x"), std::logic_error);
+    EXPECT_THROW(p.Sperren("C:\\D\\fehlt.dat"), std::logic_error);
+    EXPECT_THROW(p.Zugriff_sperren("C:\\D\\x.dat"), std::logic_error);
+    EXPECT_THROW(p.Attribute_setzen("C:\\fehlt", Attribut::Versteckt), std::logic_error);
+}
+
+TEST(FakePlattform, GrossUndKleinbuchstabenAuchJenseitsVonAscii) {
+    FakePlattform p;
+    p.Datei_anlegen("C:\\Ÿ Œuvre Šárka Ĳ\\Ärger.dat", "x");
+    EXPECT_TRUE(p.Datei_vorhanden("c:\\ÿ œUVRE šÁRKA ĳ\\äRGER.DAT"));
+    EXPECT_FALSE(p.Datei_vorhanden("C:\\Y OEuvre Sarka IJ\\Arger.dat"));
+}
+
+TEST(FakePlattform, MeldungenWerdenAufgezeichnet) {
+    FakePlattform p;
+    std::vector<std::string> während;
+    p.bei_meldung = [&](const std::string& text) {
+        während.push_back(text + " / " + std::to_string(p.meldungen.size()));
+    };
+    p.Meldungsfenster("Erste", "Titel");
+    p.Meldungsfenster("Zweite", "Titel 2");
+    ASSERT_EQ(p.meldungen.size(), 2u);
+    EXPECT_EQ(p.meldungen[1].text, "Zweite");
+    EXPECT_EQ(p.meldungen[1].titel, "Titel 2");
+    // The box is already recorded while it is shown.
+    EXPECT_EQ(während, (std::vector<std::string>{"Erste / 1", "Zweite / 2"}));
+}
+
+TEST(FakePlattform, BeendenWirftProgrammBeendet) {
+    FakePlattform p;
+    EXPECT_THROW(p.Beenden(), ProgrammBeendet);
+    EXPECT_TRUE(p.beendet);
+}
+
+TEST(FakePlattform, Hauptfenster) {
+    FakePlattform p;
+    EXPECT_THROW(p.Hauptfenster(), Laufzeitfehler);
+    p.farbdialog_fehlt = true;
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Hauptfenster_erstellen(); }), Fehlernummer::KomponenteFehlt);
+    EXPECT_FALSE(p.fenster_erstellt);
+
+    p.farbdialog_fehlt = false;
+    Fenster& f = p.Hauptfenster_erstellen();
+    EXPECT_EQ(&f, &p.fenster);
+    EXPECT_EQ(&p.Hauptfenster(), &p.fenster);
+    EXPECT_FALSE(p.fenster.sichtbar);
+    p.Hauptfenster_zeigen();
+    EXPECT_TRUE(p.fenster.Ist_sichtbar());
+}
+
+TEST(FakePlattform, DialogeAntwortenDerReiheNach) {
+    FakePlattform p;
+    p.ordner_antworten = {"C:\\Daten\\", "D:\\"};
+    p.farb_antworten = {0x0000FFu, std::nullopt, 0x00FF00u};
+
+    EXPECT_EQ(p.Ordner_auswählen("Erster"), "C:\\Daten\\");
+    EXPECT_EQ(p.Ordner_auswählen("Zweiter"), "D:\\");
+    EXPECT_EQ(p.Ordner_auswählen("Dritter"), "");  // cancelled
+    EXPECT_EQ(p.ordnerdialoge, (std::vector<std::string>{"Erster", "Zweiter", "Dritter"}));
+
+    EXPECT_EQ(p.Farbe_auswählen(0x123456, true), 0x0000FFu);
+    EXPECT_EQ(p.Farbe_auswählen(0, false), std::nullopt);
+    EXPECT_EQ(p.Farbe_auswählen(7, true), 0x00FF00u);
+    EXPECT_EQ(p.Farbe_auswählen(8, true), std::nullopt);
+    ASSERT_EQ(p.farbdialoge.size(), 4u);
+    EXPECT_EQ(p.farbdialoge[0].start, 0x123456u);
+    EXPECT_TRUE(p.farbdialoge[0].voll);
+    EXPECT_FALSE(p.farbdialoge[1].voll);
+}
+
+TEST(FakeFenster, ListeneintraegeUndAuswahl) {
+    FakeFenster f;
+    f.Eintrag_hinzufügen(Element::cmbLänderliste, "Bayern");
+    f.Eintrag_hinzufügen(Element::cmbLänderliste, "Berlin");
+    EXPECT_EQ(f.Eintrag(Element::cmbLänderliste, 1), "Berlin");
+
+    f.Auswahl_setzen(Element::cmbLänderliste, 1);
+    EXPECT_EQ(f.Auswahl(Element::cmbLänderliste), 1);
+    f.Auswahl_setzen(Element::cmbLänderliste, -1);
+    EXPECT_EQ(f.Auswahl(Element::cmbLänderliste), -1);
+
+    for (const int index : {-2, 2, 100}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(Fehlernummer_bei([&] { f.Auswahl_setzen(Element::cmbLänderliste, index); }),
+                  Fehlernummer::IndexAußerhalb);
+        EXPECT_EQ(f.Auswahl(Element::cmbLänderliste), -1);
+    }
+    for (const int index : {-1, 2}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(Fehlernummer_bei([&] { f.Eintrag(Element::cmbLänderliste, index); }),
+                  Fehlernummer::IndexAußerhalb);
+    }
+}
+
+}  // namespace
