@@ -1,0 +1,80 @@
+// The platform on Windows. Paths are UTF-8 inside the program and UTF-16 at the API.
+//
+// The file side lives in plattform_win32.cpp; the window, the dialogs, the message box and
+// the beep live in fenster_win32.cpp. Win32Plattform's constructor and destructor are
+// defined in fenster_win32.cpp as well: only there is Win32Fenster a complete type, which
+// the unique_ptr member needs wherever it may be created or destroyed.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/plattform.h"
+#include "platform/win32/hilfen_win32.h"
+
+class Win32Fenster;
+
+class Win32Plattform : public Plattform {
+  public:
+    Win32Plattform();            // in fenster_win32.cpp
+    ~Win32Plattform() override;  // in fenster_win32.cpp
+    Win32Plattform(const Win32Plattform&) = delete;
+    Win32Plattform& operator=(const Win32Plattform&) = delete;
+
+    // --- plattform_win32.cpp ---
+    std::string Umgebungsvariable(const std::string& name) override;
+    std::string Programmname() override;
+    std::string Programmverzeichnis() override;
+    Zeitpunkt Jetzt() override;
+
+    bool Datei_vorhanden(const std::string& pfad) override;
+    bool Muster_vorhanden(const std::string& muster) override;
+    std::uint32_t Attribute_lesen(const std::string& pfad) override;
+    void Attribute_normal(const std::string& pfad) override;
+    void Datei_entfernen(const std::string& pfad) override;
+
+    std::string Datei_lesen(const std::string& pfad) override;
+    int Datei_öffnen(const std::string& pfad, Schreibart art) override;
+    void Datei_schreiben(int nr, const std::string& bytes) override;
+    void Datei_schließen(int nr, bool übernehmen) override;
+
+    // Ends the process at once; files still open for Ersetzen are given up first.
+    [[noreturn]] void Beenden() override;
+
+    // --- fenster_win32.cpp ---
+    void Piepen() override;
+    void Meldungsfenster(const std::string& text, const std::string& titel) override;
+    Fenster& Hauptfenster_erstellen() override;
+    Fenster& Hauptfenster() override;
+    void Hauptfenster_zeigen() override;
+    std::string Ordner_auswählen(const std::string& titel) override;
+    std::optional<std::uint32_t> Farbe_auswählen(std::uint32_t farbe, bool voll) override;
+
+  private:
+    // A file open for writing. For Ersetzen the bytes go to `temp` in the target's folder;
+    // until it has taken the target's place, the destructor removes it.
+    struct Offene_Datei {
+        Handle datei;
+        std::wstring ziel;
+        std::wstring temp;
+        Schreibart art;
+        std::optional<long> fehler;  // a write failed: the file must not replace the target
+        Offene_Datei(Handle h, std::wstring ziel_, std::wstring temp_, Schreibart art_)
+            : datei(std::move(h)), ziel(std::move(ziel_)), temp(std::move(temp_)), art(art_) {}
+        ~Offene_Datei();
+        Offene_Datei(const Offene_Datei&) = delete;
+        Offene_Datei& operator=(const Offene_Datei&) = delete;
+    };
+    bool Suchen(const std::string& muster);
+    std::wstring Modulpfad();
+
+    std::map<int, Offene_Datei> offen_;
+    int nächste_nummer_ = 1;
+    unsigned temp_zähler_ = 0;
+
+    std::unique_ptr<class Win32Fenster> fenster_;
+};
