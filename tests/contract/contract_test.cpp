@@ -1,0 +1,449 @@
+// The file services as the program relies on them, run against the in-memory fake and
+// against Windows itself, so that the fake can't drift away from what Windows does.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/contract/umgebung.h"
+
+namespace {
+
+using Schreibart = Plattform::Schreibart;
+using Namen = std::vector<std::string>;
+
+// The number of the Laufzeitfehler that `schritt` throws; 0 when it throws none.
+template <class F>
+long Fehlernummer_bei(F&& schritt) {
+    try {
+        schritt();
+    } catch (const Laufzeitfehler& fehler) {
+        return fehler.Nummer;
+    }
+    return 0;
+}
+
+bool Nicht_gefunden(long nummer) {
+    return nummer == Fehlernummer::DateiNichtGefunden || nummer == Fehlernummer::PfadNichtGefunden;
+}
+
+constexpr std::uint32_t Versteckt = Attribut::Versteckt;
+constexpr std::uint32_t System = Attribut::System;
+constexpr std::uint32_t Schreibgeschützt = Attribut::Schreibgeschützt;
+constexpr std::uint32_t Ordner = Attribut::Verzeichnis;  // in set-up tables: make a folder
+
+class Dateidienste : public ::testing::Test {
+  protected:
+    std::string In(const std::string& name) const { return w + "\\" + name; }
+    // Writes `bytes` with Ersetzen and closes with `übernehmen`.
+    void Ersetzen(const std::string& pfad, const std::string& bytes, bool übernehmen = true) {
+        const int nr = p.Datei_öffnen(pfad, Schreibart::Ersetzen);
+        p.Datei_schreiben(nr, bytes);
+        p.Datei_schließen(nr, übernehmen);
+    }
+
+    std::unique_ptr<Umgebung> u = Neue_Umgebung();
+    Plattform& p = u->plattform();
+    const std::string w = u->Wurzel();
+};
+
+// --- Probes ---
+
+TEST_F(Dateidienste, DateiVorhandenFindetNurGewoehnlicheDateien) {
+    u->Ordner_anlegen(In("Ordner.dat"));
+    u->Datei_anlegen(In("Plan.dat"), "x");
+    u->Datei_anlegen(In("Normal.dat"), "x", Attribut::Normal);
+    u->Datei_anlegen(In("Geschützt.dat"), "x", Schreibgeschützt);
+    u->Datei_anlegen(In("Versteckt.dat"), "x", Versteckt);
+    u->Datei_anlegen(In("System.dat"), "x", System);
+    u->Datei_anlegen(In("Beides.dat"), "x", Versteckt | Schreibgeschützt);
+
+    const struct {
+        const char* name;
+        bool gefunden;
+    } fälle[] = {
+        {"Plan.dat", true},
+        {"PLAN.DAT", true},
+        {"plan.Dat", true},
+        {"Normal.dat", true},
+        {"Geschützt.dat", true},
+        {"GESCHÜTZT.DAT", true},
+        {"Versteckt.dat", false},
+        {"System.dat", false},
+        {"Beides.dat", false},
+        {"Ordner.dat", false},
+        {"Ordner.dat\\", false},
+        {"Plan.dat\\", false},
+        {"Plan", false},
+        {"Plan.da", false},
+        {"Plan.dat.bak", false},
+        {"Fehlt.dat", false},
+        {"Fehlt\\Plan.dat", false},
+        {"Plan.dat\\Plan.dat", false},
+        {"Ordner.dat\\..\\Plan.dat", true},
+        {"Ordner.dat\\\\..\\.\\Plan.dat", true},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        EXPECT_EQ(p.Datei_vorhanden(In(fall.name)), fall.gefunden);
+    }
+    EXPECT_TRUE(p.Datei_vorhanden(w + "/Plan.dat"));
+    EXPECT_FALSE(p.Datei_vorhanden(""));
+}
+
+TEST_F(Dateidienste, MusterPasstAufLangeNamenOhneRuecksichtAufGrossschreibung) {
+    struct Eintrag {
+        const char* name;
+        std::uint32_t attribute;
+    };
+    const struct {
+        std::vector<Eintrag> einträge;
+        const char* muster;
+        bool gefunden;
+    } fälle[] = {
+        {{{"PlanData.dat", 0}}, "*Data.dat", true},
+        {{{"Data.dat", 0}}, "*Data.dat", true},
+        {{{"plandata.DAT", 0}}, "*Data.dat", true},
+        {{{"Data.dat.bak", 0}}, "*Data.dat", false},
+        {{{"PlanData.dat.old", 0}}, "*Data.dat", false},
+        {{{"PlanDaten.dat", 0}}, "*Data.dat", false},
+        {{{"Data.dat", Ordner}}, "*Data.dat", false},
+        {{{"AData.dat", Versteckt}}, "*Data.dat", false},
+        {{{"AData.dat", System}}, "*Data.dat", false},
+        {{{"AData.dat", Schreibgeschützt}}, "*Data.dat", true},
+        // Hidden, system and folder matches are passed over for the ordinary one.
+        {{{"AData.dat", Versteckt}, {"BData.dat", Ordner}, {"CData.dat", 0}, {"DData.dat", System}},
+         "*Data.dat",
+         true},
+        {{}, "*Data.dat", false},
+        {{{"Plan1Data.dat", 0}}, "Plan?Data.dat", true},
+        {{{"PlanData.dat", 0}}, "Plan?Data.dat", false},
+        {{{"Prüfdata.dat", 0}}, "PRÜF*.DAT", true},
+        {{{"Ferientage.dat", 0}}, "*", true},
+        {{{"Ferientage.dat", 0}}, "*.dat", true},
+        {{{"Ferientage.dat", 0}}, "f*e.d?t", true},
+        {{{"Ferientage.dat", 0}}, "*.log", false},
+    };
+    int nr = 0;
+    for (const auto& fall : fälle) {
+        const std::string ordner = In("Fall" + std::to_string(++nr));
+        SCOPED_TRACE(ordner + "\\" + fall.muster);
+        u->Ordner_anlegen(ordner);
+        for (const Eintrag& e : fall.einträge) {
+            if (e.attribute == Ordner) {
+                u->Ordner_anlegen(ordner + "\\" + e.name);
+            } else {
+                u->Datei_anlegen(ordner + "\\" + e.name, "x",
+                                 e.attribute ? e.attribute : Attribut::Archiv);
+            }
+        }
+        EXPECT_EQ(p.Muster_vorhanden(ordner + "\\" + fall.muster), fall.gefunden);
+    }
+}
+
+TEST_F(Dateidienste, InFehlendemOrdnerFindetSichNichts) {
+    u->Datei_anlegen(In("Datei.dat"), "x");
+    for (const std::string& muster :
+         {In("Fehlt\\*Data.dat"), In("Fehlt\\Tiefer\\Ferientage.dat"), In("Datei.dat\\*")}) {
+        SCOPED_TRACE(muster);
+        EXPECT_EQ(Fehlernummer_bei([&] { EXPECT_FALSE(p.Muster_vorhanden(muster)); }), 0);
+        EXPECT_EQ(Fehlernummer_bei([&] { EXPECT_FALSE(p.Datei_vorhanden(muster)); }), 0);
+    }
+}
+
+TEST_F(Dateidienste, UngueltigerOrdnernameWirftDateinameFalsch) {
+    for (const std::string& pfad : {In("a|b\\Ferientage.dat"), In("a\"b\\*Data.dat")}) {
+        SCOPED_TRACE(pfad);
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_vorhanden(pfad); }),
+                  Fehlernummer::DateinameFalsch);
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Muster_vorhanden(pfad); }),
+                  Fehlernummer::DateinameFalsch);
+    }
+}
+
+// --- Attributes and deleting ---
+
+TEST_F(Dateidienste, AttributeLesen) {
+    u->Ordner_anlegen(In("Ordner"));
+    u->Datei_anlegen(In("Plan.dat"), "x");
+    u->Datei_anlegen(In("Geschützt.dat"), "x", Schreibgeschützt);
+    u->Datei_anlegen(In("Versteckt.dat"), "x", Versteckt | System);
+
+    const struct {
+        std::string pfad;
+        std::uint32_t gesetzt, nicht_gesetzt;
+    } fälle[] = {
+        {w, Ordner, 0},
+        {w + "\\", Ordner, 0},
+        {In("Ordner"), Ordner, Schreibgeschützt | Versteckt},
+        {In("ORDNER\\"), Ordner, 0},
+        {In("Plan.dat"), 0, Ordner | Schreibgeschützt | Versteckt | System},
+        {In("Geschützt.dat"), Schreibgeschützt, Ordner | Versteckt},
+        {In("Versteckt.dat"), Versteckt | System, Ordner | Schreibgeschützt},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.pfad);
+        const std::uint32_t attribute = p.Attribute_lesen(fall.pfad);
+        EXPECT_EQ(attribute & fall.gesetzt, fall.gesetzt);
+        EXPECT_EQ(attribute & fall.nicht_gesetzt, 0u);
+    }
+}
+
+TEST_F(Dateidienste, AttributeLesenVonFehlendemPfadWirft) {
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Attribute_lesen(In("Fehlt.dat")); }),
+              Fehlernummer::DateiNichtGefunden);
+    for (const std::string& pfad : {In("Fehlt\\Plan.dat"), In("Fehlt\\"), std::string()}) {
+        SCOPED_TRACE(pfad);
+        const long nummer = Fehlernummer_bei([&] { p.Attribute_lesen(pfad); });
+        EXPECT_TRUE(Nicht_gefunden(nummer)) << nummer;
+    }
+}
+
+TEST_F(Dateidienste, SchreibgeschuetzteDateiErstNachAttributeNormalLoeschbar) {
+    const std::string pfad = In("Ferientage.dat");
+    u->Datei_anlegen(pfad, "x", Schreibgeschützt | Versteckt | System);
+
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_entfernen(pfad); }), Fehlernummer::ZugriffVerweigert);
+    EXPECT_EQ(u->Inhalt(pfad), "x");
+
+    p.Attribute_normal(pfad);
+    EXPECT_EQ(p.Attribute_lesen(pfad) & (Schreibgeschützt | Versteckt | System | Ordner), 0u);
+    EXPECT_TRUE(p.Datei_vorhanden(pfad));
+    p.Datei_entfernen(pfad);
+    EXPECT_EQ(u->Namen(w), Namen{});
+}
+
+TEST_F(Dateidienste, DateiEntfernenScheitert) {
+    u->Ordner_anlegen(In("Ordner"));
+    u->Datei_anlegen(In("Offen.dat"), "x");
+    u->Sperren(In("Offen.dat"));
+
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_entfernen(In("Fehlt.dat")); }),
+              Fehlernummer::DateiNichtGefunden);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_entfernen(In("Offen.dat")); }),
+              Fehlernummer::ZugriffVerweigert);
+    EXPECT_NE(Fehlernummer_bei([&] { p.Datei_entfernen(In("Ordner")); }), 0);
+
+    u->Freigeben(In("Offen.dat"));
+    EXPECT_EQ(u->Namen(w), (Namen{"Offen.dat", "Ordner"}));
+}
+
+// --- Reading ---
+
+TEST_F(Dateidienste, DateiLesenGibtAlleBytes) {
+    std::string bytes;
+    for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+    bytes += "\r\n\x1a" + std::string(100000, 'z');  // past any one buffer
+    u->Datei_anlegen(In("Alle.dat"), bytes, Schreibgeschützt | Versteckt);
+    u->Datei_anlegen(In("Leer.dat"), "");
+
+    EXPECT_EQ(p.Datei_lesen(In("Alle.dat")), bytes);
+    EXPECT_EQ(p.Datei_lesen(In("ALLE.DAT")), bytes);
+    EXPECT_EQ(p.Datei_lesen(In("Leer.dat")), "");
+}
+
+TEST_F(Dateidienste, DateiLesenScheitert) {
+    u->Ordner_anlegen(In("Ordner"));
+    u->Datei_anlegen(In("Offen.dat"), "x");
+    u->Sperren(In("Offen.dat"));
+
+    const struct {
+        std::string pfad;
+        long nummer;
+    } fälle[] = {
+        {In("Fehlt.dat"), Fehlernummer::DateiNichtGefunden},
+        {In("Fehlt\\Konfigdaten.dat"), Fehlernummer::PfadNichtGefunden},
+        {In("Offen.dat"), Fehlernummer::ZugriffVerweigert},
+        {In("Ordner"), Fehlernummer::ZugriffVerweigert},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.pfad);
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_lesen(fall.pfad); }), fall.nummer);
+    }
+}
+
+// --- Writing: Ersetzen ---
+
+TEST_F(Dateidienste, ErsetzenTauschtDenInhaltErstBeimSchliessen) {
+    const std::string pfad = In("Ferientage.dat");
+    u->Datei_anlegen(pfad, "alter Inhalt");
+
+    const int nr = p.Datei_öffnen(pfad, Schreibart::Ersetzen);
+    p.Datei_schreiben(nr, "neu 1\r\n");
+    p.Datei_schreiben(nr, "");
+    p.Datei_schreiben(nr, "neu 2\r\n");
+    EXPECT_EQ(p.Datei_lesen(pfad), "alter Inhalt");
+    p.Datei_schließen(nr, true);
+
+    EXPECT_EQ(u->Inhalt(pfad), "neu 1\r\nneu 2\r\n");
+    EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
+}
+
+TEST_F(Dateidienste, ErsetzenLegtFehlendeDateiAn) {
+    std::string bytes;
+    for (int i = 255; i >= 0; --i) bytes += static_cast<char>(i);
+    Ersetzen(In("Neu.dat"), bytes);
+    EXPECT_EQ(u->Inhalt(In("Neu.dat")), bytes);
+    EXPECT_EQ(u->Namen(w), Namen{"Neu.dat"});
+    EXPECT_TRUE(p.Datei_vorhanden(In("Neu.dat")));
+}
+
+TEST_F(Dateidienste, ErsetzenOhneUebernahmeLaesstAllesWieEsWar) {
+    u->Datei_anlegen(In("Ferientage.dat"), "alt");
+    Ersetzen(In("Ferientage.dat"), "neu", false);
+    Ersetzen(In("Fehlte.dat"), "neu", false);
+    EXPECT_EQ(u->Inhalt(In("Ferientage.dat")), "alt");
+    EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
+}
+
+TEST_F(Dateidienste, ErsetzenMachtAusVersteckterDateiEineGewoehnliche) {
+    const std::string pfad = In("Ferientage.dat");
+    u->Datei_anlegen(pfad, "alt", Versteckt | System);
+    Ersetzen(In("FERIENTAGE.DAT"), "neu");
+    EXPECT_EQ(u->Inhalt(pfad), "neu");
+    EXPECT_EQ(u->Namen(w).size(), 1u);
+    EXPECT_TRUE(p.Datei_vorhanden(pfad));
+    EXPECT_EQ(p.Attribute_lesen(pfad) & (Versteckt | System | Schreibgeschützt), 0u);
+}
+
+TEST_F(Dateidienste, ErsetzenScheitertBeimOeffnen) {
+    u->Ordner_anlegen(In("Ordner.dat"));
+    u->Datei_anlegen(In("Geschützt.dat"), "alt", Schreibgeschützt);
+    u->Datei_anlegen(In("Offen.dat"), "alt");
+    u->Sperren(In("Offen.dat"));
+
+    const struct {
+        std::string pfad;
+        long nummer;
+    } fälle[] = {
+        {In("Geschützt.dat"), Fehlernummer::ZugriffVerweigert},
+        {In("Offen.dat"), Fehlernummer::ZugriffVerweigert},
+        {In("Ordner.dat"), Fehlernummer::ZugriffVerweigert},
+        {In("Fehlt\\Ferientage.dat"), Fehlernummer::PfadNichtGefunden},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.pfad);
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_öffnen(fall.pfad, Schreibart::Ersetzen); }),
+                  fall.nummer);
+    }
+    u->Freigeben(In("Offen.dat"));
+    EXPECT_EQ(u->Inhalt(In("Geschützt.dat")), "alt");
+    EXPECT_EQ(u->Inhalt(In("Offen.dat")), "alt");
+    EXPECT_EQ(u->Namen(w), (Namen{"Geschützt.dat", "Offen.dat", "Ordner.dat"}));
+}
+
+TEST_F(Dateidienste, ErsetzenScheitertBeimSchliessenWennDieDateiInzwischenOffenIst) {
+    const std::string pfad = In("Ferientage.dat");
+    u->Datei_anlegen(pfad, "alt");
+    const int nr = p.Datei_öffnen(pfad, Schreibart::Ersetzen);
+    p.Datei_schreiben(nr, "neu");
+    u->Sperren(pfad);
+
+    EXPECT_NE(Fehlernummer_bei([&] { p.Datei_schließen(nr, true); }), 0);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schließen(nr, false); }),
+              Fehlernummer::DateinameFalsch);  // closed all the same
+    u->Freigeben(pfad);
+    EXPECT_EQ(u->Inhalt(pfad), "alt");
+    EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
+}
+
+// --- Writing: Anhängen ---
+
+TEST_F(Dateidienste, AnhaengenLegtAnUndHaengtAn) {
+    const std::string pfad = In("2503 Log.log");
+    int nr = p.Datei_öffnen(pfad, Schreibart::Anhängen);
+    EXPECT_TRUE(u->Inhalt(pfad).has_value());  // there as soon as it is open
+    p.Datei_schreiben(nr, "eins\r\n");
+    p.Datei_schließen(nr, true);
+    nr = p.Datei_öffnen(In("2503 LOG.LOG"), Schreibart::Anhängen);
+    p.Datei_schreiben(nr, "zwei\r\n");
+    p.Datei_schließen(nr, true);
+
+    EXPECT_EQ(p.Datei_lesen(pfad), "eins\r\nzwei\r\n");
+    EXPECT_EQ(u->Namen(w), Namen{"2503 Log.log"});
+}
+
+TEST_F(Dateidienste, AnhaengenTeiltDieDateiMitAnderenSchreibern) {
+    const std::string pfad = In("Log.log");
+    u->Datei_anlegen(pfad, "0");
+    const int a = p.Datei_öffnen(pfad, Schreibart::Anhängen);
+    const int b = p.Datei_öffnen(pfad, Schreibart::Anhängen);
+    EXPECT_NE(a, b);
+    p.Datei_schreiben(a, "a");
+    p.Datei_schreiben(b, "b");
+    p.Datei_schreiben(a, "a");
+    EXPECT_EQ(p.Datei_lesen(pfad), "0aba");  // readable while open
+    p.Datei_schließen(a, true);
+    p.Datei_schließen(b, false);  // appended bytes stay
+    EXPECT_EQ(u->Inhalt(pfad), "0aba");
+}
+
+TEST_F(Dateidienste, AnhaengenScheitert) {
+    u->Ordner_anlegen(In("Ordner.log"));
+    u->Datei_anlegen(In("Geschützt.log"), "alt", Schreibgeschützt);
+    u->Datei_anlegen(In("Offen.log"), "alt");
+    u->Sperren(In("Offen.log"));
+
+    const struct {
+        std::string pfad;
+        long nummer;
+    } fälle[] = {
+        {In("Geschützt.log"), Fehlernummer::ZugriffVerweigert},
+        {In("Offen.log"), Fehlernummer::ZugriffVerweigert},
+        {In("Ordner.log"), Fehlernummer::ZugriffVerweigert},
+        {In("Fehlt\\2503 Log.log"), Fehlernummer::PfadNichtGefunden},
+    };
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.pfad);
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_öffnen(fall.pfad, Schreibart::Anhängen); }),
+                  fall.nummer);
+    }
+    u->Freigeben(In("Offen.log"));
+    EXPECT_EQ(u->Inhalt(In("Geschützt.log")), "alt");
+    EXPECT_EQ(u->Inhalt(In("Offen.log")), "alt");
+}
+
+TEST_F(Dateidienste, UnbekannteDateinummer) {
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(4711, "x"); }),
+              Fehlernummer::DateinameFalsch);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schließen(4711, true); }),
+              Fehlernummer::DateinameFalsch);
+
+    const int nr = p.Datei_öffnen(In("Ferientage.dat"), Schreibart::Ersetzen);
+    p.Datei_schließen(nr, true);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(nr, "x"); }), Fehlernummer::DateinameFalsch);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schließen(nr, true); }),
+              Fehlernummer::DateinameFalsch);
+    EXPECT_EQ(u->Inhalt(In("Ferientage.dat")), "");
+}
+
+// --- Names and environment ---
+
+TEST_F(Dateidienste, NamenMitUmlautenInUtf8) {
+    const std::string ordner = In("Ärger Ü");
+    u->Ordner_anlegen(ordner);
+    u->Datei_anlegen(ordner + "\\Prüfung ä.dat", "x");
+
+    EXPECT_TRUE(p.Datei_vorhanden(In("äRGER ü\\PRÜFUNG Ä.dat")));
+    EXPECT_TRUE(p.Muster_vorhanden(In("ärger ü\\*ä.DAT")));
+    EXPECT_EQ(p.Datei_lesen(In("ÄRGER Ü\\prüfung Ä.dat")), "x");
+    EXPECT_NE(p.Attribute_lesen(ordner) & Ordner, 0u);
+
+    Ersetzen(ordner + "\\Neu ö ß.dat", "neu");
+    const int nr = p.Datei_öffnen(ordner + "\\Log é.log", Schreibart::Anhängen);
+    p.Datei_schließen(nr, true);
+    EXPECT_EQ(u->Namen(ordner), (Namen{"Log é.log", "Neu ö ß.dat", "Prüfung ä.dat"}));
+    EXPECT_EQ(u->Inhalt(ordner + "\\Neu ö ß.dat"), "neu");
+
+    p.Datei_entfernen(ordner + "\\PRÜFUNG Ä.DAT");
+    EXPECT_EQ(u->Namen(ordner), (Namen{"Log é.log", "Neu ö ß.dat"}));
+}
+
+TEST_F(Dateidienste, UmgebungsvariablenOhneRuecksichtAufGrossschreibung) {
+    u->Variable_setzen("SfkVertragsTest", "C:\\Users\\Öffentlich");
+    EXPECT_EQ(p.Umgebungsvariable("SfkVertragsTest"), "C:\\Users\\Öffentlich");
+    EXPECT_EQ(p.Umgebungsvariable("SFKVERTRAGSTEST"), "C:\\Users\\Öffentlich");
+    EXPECT_EQ(p.Umgebungsvariable("SfkVertragsTestFehlt"), "");
+}
+
+}  // namespace

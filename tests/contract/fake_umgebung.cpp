@@ -1,0 +1,41 @@
+// The contract tests on the in-memory fake.
+#include "platform/fake/fake_plattform.h"
+#include "tests/contract/umgebung.h"
+
+namespace {
+
+class Fake_Umgebung : public Umgebung {
+  public:
+    Fake_Umgebung() { fake_.Ordner_anlegen(wurzel_); }
+
+    Plattform& plattform() override { return fake_; }
+    std::string Wurzel() override { return wurzel_; }
+
+    void Ordner_anlegen(const std::string& pfad) override { fake_.Ordner_anlegen(pfad); }
+    void Datei_anlegen(const std::string& pfad, const std::string& bytes,
+                       std::uint32_t attribute) override {
+        fake_.Datei_anlegen(pfad, bytes, attribute);
+    }
+    void Sperren(const std::string& pfad) override { fake_.Sperren(pfad, true); }
+    void Freigeben(const std::string& pfad) override { fake_.Sperren(pfad, false); }
+    void Variable_setzen(const std::string& name, const std::string& wert) override {
+        fake_.umgebung[name] = wert;
+    }
+
+    std::optional<std::string> Inhalt(const std::string& pfad) override {
+        return fake_.Inhalt(pfad);
+    }
+    std::vector<std::string> Namen(const std::string& ordner) override {
+        return fake_.Dateien(ordner);
+    }
+
+  private:
+    FakePlattform fake_;
+    const std::string wurzel_ = "C:\\Users\\Test\\AppData\\Local\\Temp\\Vertrag";
+};
+
+}  // namespace
+
+std::unique_ptr<Umgebung> Neue_Umgebung() {
+    return std::make_unique<Fake_Umgebung>();
+}

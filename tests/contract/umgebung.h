@@ -1,0 +1,36 @@
+// The world the contract tests run in: a folder that belongs to one test, ways to set up
+// files in it behind the platform's back, and the platform under test. The in-memory fake
+// and Win32Plattform on a real folder each provide one, and the same tests run on both.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/plattform.h"
+
+class Umgebung {
+  public:
+    virtual ~Umgebung() = default;
+
+    virtual Plattform& plattform() = 0;
+    // An empty folder of this test's own: a full path without a trailing backslash.
+    virtual std::string Wurzel() = 0;
+
+    virtual void Ordner_anlegen(const std::string& pfad) = 0;
+    virtual void Datei_anlegen(const std::string& pfad, const std::string& bytes,
+                               std::uint32_t attribute = Attribut::Archiv) = 0;
+    // Another program holds the file open without sharing, until Freigeben.
+    virtual void Sperren(const std::string& pfad) = 0;
+    virtual void Freigeben(const std::string& pfad) = 0;
+    virtual void Variable_setzen(const std::string& name, const std::string& wert) = 0;
+
+    // What is really there, seen without the platform under test.
+    virtual std::optional<std::string> Inhalt(const std::string& pfad) = 0;
+    // The names of all entries in the folder (hidden ones too), sorted.
+    virtual std::vector<std::string> Namen(const std::string& ordner) = 0;
+};
+
+std::unique_ptr<Umgebung> Neue_Umgebung();
