@@ -37,6 +37,17 @@ void Schritt4_aktuell(Fenster& f) {
     f.Aktivieren(cmdAuswahl(4), true);
 }
 
+// Whether a data folder from the host's path settings holds data files. One that can't be
+// searched (a share that is gone, no access) counts as one without data: the user then
+// chooses the folder in step 1 instead of meeting an error report at every start.
+bool Daten_erreichbar(const std::string& ordner) {
+    try {
+        return plattform().Muster_vorhanden(ordner + Host::Datenmuster);
+    } catch (const Laufzeitfehler&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 void Form_Load() {
@@ -65,9 +76,7 @@ void Form_Load() {
         }
 
         // A data folder from the host's path settings is checked at once when it holds data.
-        if (!Datenordner.empty() && plattform().Muster_vorhanden(Datenordner + Host::Datenmuster)) {
-            Datenordner_checken();
-        }
+        if (!Datenordner.empty() && Daten_erreichbar(Datenordner)) Datenordner_checken();
 
         if (Aktivieren && FerientageGelesen) {
             f.Beschriftung_setzen(fraRahmen(4), "Schritt 4: Schulferiendaten aktualisieren");

@@ -85,6 +85,18 @@ TEST_F(Hauptfenster, UnbekannteKnöpfeTunNichts) {
     EXPECT_TRUE(p.meldungen.empty());
 }
 
+// A data folder from the host's settings that can't be searched is left to step 1 instead of
+// ending the program at every start.
+TEST_F(Hauptfenster, UnerreichbarerDatenordnerBleibtSchritt1) {
+    Host_anlegen(Daten);
+    p.Zugriff_sperren(Daten);
+    Datenordner = Daten;
+    Fenster_laden();
+    EXPECT_EQ(Schritte(), (Liste{"Pfeil++", "Inaktiv--", "Inaktiv--", "Inaktiv--"}));
+    EXPECT_TRUE(p.meldungen.empty());
+    EXPECT_FALSE(p.beendet);
+}
+
 TEST_F(Hauptfenster, OrdnerwahlAbgebrochenÄndertNichts) {
     Host_anlegen(Daten);
     Fenster_laden();
