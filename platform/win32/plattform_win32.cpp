@@ -93,9 +93,8 @@ Zeitpunkt Win32Plattform::Jetzt() {
 
 // --- Probes ---
 
-// Searches like the host's own probes: only ordinary files count. FindFirstFileExW matches
-// * and ? in the last part without regard to case; a hidden or system match or a folder is
-// passed over for the next one.
+// Only ordinary files count. FindFirstFileExW matches * and ? in the last part without
+// regard to case; a hidden or system match or a folder is passed over for the next one.
 bool Win32Plattform::Suchen(const std::string& muster) {
     if (muster.empty() || muster.back() == '\\' || muster.back() == '/') return false;
     const std::wstring pfad = Breit(muster);
