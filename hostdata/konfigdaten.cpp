@@ -23,7 +23,8 @@ void Kopf_prüfen(const std::string& zeile, const std::string& kopf) {
 
 // An administrator entry names the user when it ends in ":" and the user's name, in any case.
 bool Nennt_Benutzer(const std::string& eintrag) {
-    const std::string ende = ":" + Kleinbuchstaben(Benutzername);
+    std::string ende(1, ':');
+    ende += Kleinbuchstaben(Benutzername);
     const std::string klein = Kleinbuchstaben(eintrag);
     return klein.size() >= ende.size() &&
            klein.compare(klein.size() - ende.size(), ende.size(), ende) == 0;
