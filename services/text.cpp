@@ -25,45 +25,6 @@ std::size_t Versatz(const std::string& s, std::size_t n) {
     return i < s.size() ? i : s.size();
 }
 
-// Decodes one character at s[i]; advances i. Invalid sequences give the byte itself.
-char32_t Dekodieren(const std::string& s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const std::size_t n = Zeichenlänge(b);
-    if (n == 1 || i + n > s.size()) {
-        ++i;
-        return b;
-    }
-    char32_t c = b & (n == 2 ? 0x1F : n == 3 ? 0x0F : 0x07);
-    for (std::size_t k = 1; k < n; ++k) {
-        const auto f = static_cast<unsigned char>(s[i + k]);
-        if ((f & 0xC0) != 0x80) {
-            ++i;
-            return b;
-        }
-        c = (c << 6) | (f & 0x3F);
-    }
-    i += n;
-    return c;
-}
-
-void Kodieren(char32_t c, std::string& aus) {
-    if (c < 0x80) {
-        aus += static_cast<char>(c);
-    } else if (c < 0x800) {
-        aus += static_cast<char>(0xC0 | (c >> 6));
-        aus += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        aus += static_cast<char>(0xE0 | (c >> 12));
-        aus += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        aus += static_cast<char>(0xF0 | (c >> 18));
-        aus += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        aus += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        aus += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // Windows-1252 bytes 0x80..0x9F; the five unassigned ones keep their C1 code points, as
 // Windows converts them, so that every byte survives a round trip.
 constexpr std::array<char32_t, 32> Cp1252_80 = {
@@ -88,7 +49,50 @@ char32_t Klein(char32_t c) {
     }
 }
 
+// A byte that starts no valid UTF-8 sequence is kept apart as U+DC80..U+DCFF.
+constexpr char32_t Streubyte = 0xDC00;
+
 }  // namespace
+
+char32_t Zeichen_lesen(const std::string& s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t n = Zeichenlänge(b);
+    if (n == 1 || i + n > s.size()) {
+        ++i;
+        return b < 0x80 ? b : Streubyte + b;
+    }
+    char32_t c = b & (n == 2 ? 0x1F : n == 3 ? 0x0F : 0x07);
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto f = static_cast<unsigned char>(s[i + k]);
+        if ((f & 0xC0) != 0x80) {
+            ++i;
+            return Streubyte + b;
+        }
+        c = (c << 6) | (f & 0x3F);
+    }
+    i += n;
+    return c;
+}
+
+void Zeichen_anhängen(std::string& s, char32_t c) {
+    if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF) {
+        s += static_cast<char>(c - Streubyte);
+    } else if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (c >> 18));
+        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
 
 std::size_t Länge(const std::string& s) {
     std::size_t n = 0;
@@ -116,7 +120,7 @@ std::string Mitte(const std::string& s, std::size_t start, std::size_t n) {
 std::string Kleinbuchstaben(const std::string& s) {
     std::string aus;
     aus.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) Kodieren(Klein(Dekodieren(s, i)), aus);
+    for (std::size_t i = 0; i < s.size();) Zeichen_anhängen(aus, Klein(Zeichen_lesen(s, i)));
     return aus;
 }
 
@@ -124,9 +128,13 @@ std::string Nach_Ansi(const std::string& utf8) {
     std::string aus;
     aus.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t c = Dekodieren(utf8, i);
+        const char32_t c = Zeichen_lesen(utf8, i);
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
             aus += static_cast<char>(c);
+            continue;
+        }
+        if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF) {  // a stray byte stays itself
+            aus += static_cast<char>(c - Streubyte);
             continue;
         }
         char ersatz = '?';
@@ -142,7 +150,7 @@ std::string Von_Ansi(const std::string& ansi) {
     aus.reserve(ansi.size() + ansi.size() / 4);
     for (const char ch : ansi) {
         const auto b = static_cast<unsigned char>(ch);
-        Kodieren(b >= 0x80 && b < 0xA0 ? Cp1252_80[b - 0x80] : b, aus);
+        Zeichen_anhängen(aus, b >= 0x80 && b < 0xA0 ? Cp1252_80[b - 0x80] : b);
     }
     return aus;
 }

@@ -3,61 +3,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "services/text.h"
+
 namespace {
 
 // --- Names as Windows compares them ---
-
-// One character of a UTF-8 text and the bytes it takes. A byte that starts no valid
-// sequence stands for itself, so that every text has a key.
-struct Zeichen {
-    char32_t wert;
-    std::size_t länge;
-    bool gültig;
-};
-
-Zeichen Lesen(const std::string& s, std::size_t i) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char c = b(i);
-    if (c < 0x80) return {c, 1, true};
-    std::size_t n = 0;
-    char32_t wert = 0;
-    if ((c & 0xE0) == 0xC0) {
-        n = 2;
-        wert = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-        n = 3;
-        wert = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-        n = 4;
-        wert = c & 0x07;
-    } else {
-        return {c, 1, false};
-    }
-    if (i + n > s.size()) return {c, 1, false};
-    for (std::size_t k = 1; k < n; ++k) {
-        if ((b(i + k) & 0xC0) != 0x80) return {c, 1, false};
-        wert = (wert << 6) | (b(i + k) & 0x3F);
-    }
-    return {wert, n, true};
-}
-
-void Anhängen_utf8(std::string& s, char32_t c) {
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Windows compares names by their upper case: ASCII, Latin-1 (ä and Ä are one name),
 // Latin Extended-A, basic Greek and Cyrillic.
@@ -75,27 +25,17 @@ char32_t Groß(char32_t c) {
     return c;
 }
 
+// A name as Windows compares it: every character in upper case (a stray byte that is no
+// UTF-8 stays itself).
 std::u32string Zeichenfolge(const std::string& s) {
     std::u32string z;
-    for (std::size_t i = 0; i < s.size();) {
-        const Zeichen c = Lesen(s, i);
-        z += c.gültig ? Groß(c.wert) : c.wert + 0xDC00;  // a stray byte stays apart
-        i += c.länge;
-    }
+    for (std::size_t i = 0; i < s.size();) z += Groß(Zeichen_lesen(s, i));
     return z;
 }
 
 std::string Schlüssel_zu(const std::string& s) {
     std::string k;
-    for (std::size_t i = 0; i < s.size();) {
-        const Zeichen c = Lesen(s, i);
-        if (c.gültig) {
-            Anhängen_utf8(k, Groß(c.wert));
-        } else {
-            k += s[i];
-        }
-        i += c.länge;
-    }
+    for (std::size_t i = 0; i < s.size();) Zeichen_anhängen(k, Groß(Zeichen_lesen(s, i)));
     return k;
 }
 

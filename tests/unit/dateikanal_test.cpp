@@ -209,3 +209,20 @@ TEST_F(Dateikanal, WriteFailureReportsAndKeepsTheOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Text, CharactersNotBytes) {
+    EXPECT_EQ(Länge("Thüringen"), 9u);
+    EXPECT_EQ(Links("Grüße", 3), "Grü");
+    EXPECT_EQ(Rechts("Grüße", 2), "ße");
+    EXPECT_EQ(Mitte("Köln-Süd", 4, 3), "n-S");
+    EXPECT_EQ(Mitte("abc", 5), "");
+    EXPECT_EQ(Kleinbuchstaben("ÄÖÜ ABC ß Ÿ"), "äöü abc ß ÿ");
+    // A byte that is no UTF-8 stays exactly that byte, and counts as one character.
+    EXPECT_EQ(Kleinbuchstaben("A\xC4Z"), "a\xC4z");
+    EXPECT_EQ(Länge("A\xC4Z"), 3u);
+    EXPECT_EQ(Nach_Ansi("\xE4"), "\xE4");
+}
+
+}  // namespace
