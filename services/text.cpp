@@ -15,16 +15,6 @@ std::size_t Zeichenlänge(unsigned char b) {
     return 1;
 }
 
-// Byte offset of character `n` (0-based), or s.size() when the text is shorter.
-std::size_t Versatz(const std::string& s, std::size_t n) {
-    std::size_t i = 0;
-    while (n > 0 && i < s.size()) {
-        i += Zeichenlänge(static_cast<unsigned char>(s[i]));
-        --n;
-    }
-    return i < s.size() ? i : s.size();
-}
-
 // Windows-1252 bytes 0x80..0x9F; the five unassigned ones keep their C1 code points, as
 // Windows converts them, so that every byte survives a round trip.
 constexpr std::array<char32_t, 32> Cp1252_80 = {
@@ -74,6 +64,17 @@ char32_t Zeichen_lesen(const std::string& s, std::size_t& i) {
     return c;
 }
 
+namespace {
+
+// Byte offset of character `n` (0-based), or s.size() when the text is shorter.
+std::size_t Versatz(const std::string& s, std::size_t n) {
+    std::size_t i = 0;
+    for (; n > 0 && i < s.size(); --n) Zeichen_lesen(s, i);
+    return i;
+}
+
+}  // namespace
+
 void Zeichen_anhängen(std::string& s, char32_t c) {
     if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF) {
         s += static_cast<char>(c - Streubyte);
@@ -96,7 +97,7 @@ void Zeichen_anhängen(std::string& s, char32_t c) {
 
 std::size_t Länge(const std::string& s) {
     std::size_t n = 0;
-    for (std::size_t i = 0; i < s.size(); i += Zeichenlänge(static_cast<unsigned char>(s[i]))) ++n;
+    for (std::size_t i = 0; i < s.size(); ++n) Zeichen_lesen(s, i);
     return n;
 }
 
