@@ -8,13 +8,7 @@ namespace {
 
 const std::string Pfad = "C:\\Daten\\Ferientage.dat";
 
-// A month line: yymm, ":" and the flags of the given day ranges.
-std::string Monat(const std::string& yymm, std::initializer_list<std::pair<int, int>> tage) {
-    std::string f(31, '0');
-    for (auto [von, bis] : tage)
-        for (int d = von; d <= bis; ++d) f[d - 1] = '1';
-    return yymm + ":" + f;
-}
+using testhost::Monat;
 
 class Ferientagedatei : public Kern {
   protected:

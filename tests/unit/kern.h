@@ -11,36 +11,15 @@
 #include "services/dateikanal.h"
 #include "services/text.h"
 #include "startup/globale.h"
+#include "testhost.h"
 
-// The scrambled form of some lines, as the host stores them (key characters cycle so that
-// every test file is the same).
-inline std::string Verwürfelt(const std::vector<std::string>& zeilen) {
-    std::string bytes;
-    unsigned char schlüssel = 33;
-    for (const auto& z : zeilen) {
-        bytes += Verwürfeln(Nach_Ansi(z), schlüssel) + "\r\n";
-        schlüssel = static_cast<unsigned char>(32 + (schlüssel - 32 + 37) % 223);
-    }
-    return bytes;
-}
+using testhost::Entwürfelt;
+using testhost::Verwürfelt;
 
 inline std::string Klartext(const std::vector<std::string>& zeilen) {
     std::string bytes;
     for (const auto& z : zeilen) bytes += Nach_Ansi(z) + "\r\n";
     return bytes;
-}
-
-// The plain lines of a scrambled file.
-inline std::vector<std::string> Entwürfelt(const std::string& bytes) {
-    std::vector<std::string> zeilen;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        const std::size_t ende = bytes.find("\r\n", pos);
-        zeilen.push_back(Von_Ansi(Entwürfeln(bytes.substr(pos, ende - pos))));
-        if (ende == std::string::npos) break;
-        pos = ende + 2;
-    }
-    return zeilen;
 }
 
 class Kern : public ::testing::Test {
