@@ -328,16 +328,19 @@ void Win32Fenster::Anordnen() {
         int h = Layout::Pixel(s.höhe, dpi);
         if (s.art == Layout::Art::Liste) {
             // The closed list is as high as the layout says; the open one shows all 16 states.
-            RECT r;
             SetWindowPos(z.hwnd, nullptr, x, y, b, h + 16 * Layout::Pixel(240, dpi),
                          SWP_NOZORDER | SWP_NOACTIVATE);
-            GetWindowRect(z.hwnd, &r);
-            const LRESULT feld = SendMessageW(z.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-            if (feld != CB_ERR) {
-                const LRESULT neu = feld + (h - (r.bottom - r.top));
-                if (neu > 0) {
-                    SendMessageW(z.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), neu);
-                }
+            // The closed height follows the selection field's item height, plus borders the
+            // control adds (and some versions of the control add to the height they are given):
+            // adjust until the outer height is right.
+            LRESULT wunsch = SendMessageW(z.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+            for (int versuch = 0; versuch < 4 && wunsch != CB_ERR; ++versuch) {
+                RECT r;
+                GetWindowRect(z.hwnd, &r);
+                const int abweichung = h - (r.bottom - r.top);
+                if (abweichung == 0 || wunsch + abweichung <= 0) break;
+                wunsch += abweichung;
+                SendMessageW(z.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wunsch);
             }
             continue;
         }

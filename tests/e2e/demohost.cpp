@@ -1,0 +1,104 @@
+#include "tests/e2e/demohost.h"
+
+#include <windows.h>
+
+#include "services/dateikanal.h"
+#include "services/text.h"
+#include "tests/e2e/steuerung.h"
+
+namespace e2e {
+
+namespace {
+
+void Ordner_anlegen(const std::wstring& pfad) {
+    // Every folder along the path; existing ones are fine.
+    for (std::size_t i = pfad.find(L'\\', 3); i != std::wstring::npos;
+         i = pfad.find(L'\\', i + 1)) {
+        CreateDirectoryW(pfad.substr(0, i).c_str(), nullptr);
+    }
+    CreateDirectoryW(pfad.c_str(), nullptr);
+    const DWORD a = GetFileAttributesW(pfad.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES || !(a & FILE_ATTRIBUTE_DIRECTORY)) {
+        throw Fehlschlag("Ordner nicht angelegt: " + U(pfad));
+    }
+}
+
+}  // namespace
+
+void Datei_schreiben(const std::wstring& pfad, const std::string& inhalt) {
+    HANDLE h = CreateFileW(pfad.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Datei nicht angelegt: " + U(pfad));
+    DWORD n = 0;
+    const BOOL ok = WriteFile(h, inhalt.data(), static_cast<DWORD>(inhalt.size()), &n, nullptr);
+    CloseHandle(h);
+    if (!ok || n != inhalt.size()) throw Fehlschlag("Datei nicht geschrieben: " + U(pfad));
+}
+
+std::string Verwürfelte_Zeilen(const std::vector<std::string>& zeilen) {
+    std::string inhalt;
+    unsigned schlüssel = 77;
+    for (const std::string& z : zeilen) {
+        schlüssel = 32 + (schlüssel * 37 + 11) % 223;  // any key from 32 to 254 will do
+        inhalt += Verwürfeln(Nach_Ansi(z), static_cast<unsigned char>(schlüssel)) + "\r\n";
+    }
+    return inhalt;
+}
+
+std::vector<std::string> Entwürfelte_Zeilen(const std::string& inhalt) {
+    std::vector<std::string> zeilen;
+    std::size_t anfang = 0;
+    while (anfang < inhalt.size()) {
+        std::size_t ende = inhalt.find("\r\n", anfang);
+        if (ende == std::string::npos) ende = inhalt.size();
+        zeilen.push_back(Von_Ansi(Entwürfeln(inhalt.substr(anfang, ende - anfang))));
+        anfang = ende + 2;
+    }
+    return zeilen;
+}
+
+Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
+    Baum_entfernen(wunsch.wurzel);
+    Demohost host;
+    host.public_ordner = wunsch.wurzel + L"\\Public";
+    host.programme = wunsch.wurzel + L"\\Programme";
+    host.installation =
+        host.public_ordner + L"\\AppData\\Local\\VirtualStore\\Program Files\\Brindavel\\";
+    host.daten = wunsch.wurzel + L"\\Velmorant\\Daten\\";
+    host.logs = host.daten + L"Logs\\";
+    host.kennung = "Demo-Schule Lindenhof 4711";
+    Ordner_anlegen(host.programme);
+    Ordner_anlegen(host.installation.substr(0, host.installation.size() - 1));
+    Ordner_anlegen(host.logs.substr(0, host.logs.size() - 1));
+
+    Datei_schreiben(host.daten + L"MitarbeiterData.dat", Verwürfelte_Zeilen({"[Mitarbeiter]"}));
+    Datei_schreiben(host.daten + L"Konfigdaten.dat", Verwürfelte_Zeilen({
+                                                         "[Zedrano]",
+                                                         host.kennung,
+                                                         "Schulversion 7.2",
+                                                         "[Firma]",
+                                                         "Grundschule am Lindenhof",
+                                                         "Schulstraße 1, 34117 Kassel",
+                                                         "[Settings]",
+                                                         "0000000000000000000000",
+                                                         "1",
+                                                         "[Benutzer]",
+                                                         "Verwaltung",
+                                                         "[Administratoren]",
+                                                         "A:" + U(wunsch.administrator),
+                                                     }));
+    if (wunsch.pfadeinstellungen) {
+        Datei_schreiben(host.installation + L"Zedrano.dat",
+                        Verwürfelte_Zeilen({"[Zedrano]", "data_pfad=" + U(host.daten),
+                                            "log_pfad=" + U(host.logs)}));
+    }
+    if (wunsch.ferientage) {
+        Datei_schreiben(host.daten + L"Ferientage.dat",
+                        Verwürfelte_Zeilen({"[Ferientage]", host.kennung, wunsch.ferientage->second,
+                                            wunsch.ferientage->first, "void",
+                                            "2408:1111111111111111111111111111111"}));
+    }
+    return host;
+}
+
+}  // namespace e2e

@@ -1,0 +1,442 @@
+#include "tests/e2e/steuerung.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace e2e {
+
+std::wstring W(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
+    return w;
+}
+
+std::string U(const std::wstring& utf16) {
+    if (utf16.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), s.data(), n,
+                        nullptr, nullptr);
+    return s;
+}
+
+void Warten(const std::string& was, const std::function<bool()>& bedingung, double sekunden) {
+    const ULONGLONG ende = GetTickCount64() + static_cast<ULONGLONG>(sekunden * 1000);
+    for (;;) {
+        if (bedingung()) return;
+        if (GetTickCount64() > ende) {
+            throw Fehlschlag("nach " + std::to_string(static_cast<int>(sekunden)) +
+                             " s noch nicht eingetreten: " + was);
+        }
+        Sleep(15);
+    }
+}
+
+std::wstring Eigener_Ordner() {
+    wchar_t pfad[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, pfad, MAX_PATH);
+    std::wstring p(pfad, n);
+    return p.substr(0, p.find_last_of(L'\\') + 1);
+}
+
+// --- The program ----------------------------------------------------------------------------
+
+namespace {
+
+std::wstring Gross(std::wstring s) {
+    for (wchar_t& c : s) c = static_cast<wchar_t>(std::towupper(c));
+    return s;
+}
+
+}  // namespace
+
+Programm::Programm(const std::wstring& exe,
+                   const std::map<std::wstring, std::optional<std::wstring>>& umgebung) {
+    // The environment: the driver's own, names compared without regard to case.
+    std::map<std::wstring, std::pair<std::wstring, std::wstring>> variablen;
+    if (wchar_t* block = GetEnvironmentStringsW()) {
+        for (const wchar_t* p = block; *p; p += wcslen(p) + 1) {
+            const std::wstring eintrag = p;
+            const std::size_t gleich = eintrag.find(L'=', 1);
+            if (gleich == std::wstring::npos) continue;
+            variablen[Gross(eintrag.substr(0, gleich))] = {eintrag.substr(0, gleich),
+                                                           eintrag.substr(gleich + 1)};
+        }
+        FreeEnvironmentStringsW(block);
+    }
+    for (const auto& [name, wert] : umgebung) {
+        if (wert) {
+            variablen[Gross(name)] = {name, *wert};
+        } else {
+            variablen.erase(Gross(name));
+        }
+    }
+    std::wstring block;
+    for (const auto& [schlüssel, eintrag] : variablen) {
+        block += eintrag.first + L"=" + eintrag.second + L'\0';
+    }
+    block += L'\0';
+
+    std::wstring befehl = L"\"" + exe + L"\"";
+    const std::wstring ordner = exe.substr(0, exe.find_last_of(L'\\') + 1);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    if (!CreateProcessW(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE,
+                        CREATE_UNICODE_ENVIRONMENT, block.data(), ordner.c_str(), &si, &prozess)) {
+        throw Fehlschlag("Programm startet nicht: " + U(exe) + " (Fehler " +
+                         std::to_string(GetLastError()) + ")");
+    }
+}
+
+Programm::~Programm() {
+    if (Läuft()) {
+        TerminateProcess(prozess.hProcess, 99);
+        WaitForSingleObject(prozess.hProcess, 5000);
+    }
+    CloseHandle(prozess.hThread);
+    CloseHandle(prozess.hProcess);
+}
+
+bool Programm::Läuft() const {
+    return WaitForSingleObject(prozess.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD Programm::Ende_abwarten(double sekunden) {
+    Warten(
+        "Programmende", [&] { return !Läuft(); }, sekunden);
+    DWORD code = 0;
+    GetExitCodeProcess(prozess.hProcess, &code);
+    return code;
+}
+
+std::vector<HWND> Programm::Fenster(const std::wstring& klasse) const {
+    struct Suche {
+        DWORD id;
+        std::wstring klasse;
+        std::vector<HWND> gefunden;
+    } suche{prozess.dwProcessId, klasse, {}};
+    EnumWindows(
+        [](HWND h, LPARAM l) -> BOOL {
+            auto* s = reinterpret_cast<Suche*>(l);
+            DWORD id = 0;
+            GetWindowThreadProcessId(h, &id);
+            if (id == s->id && IsWindowVisible(h) && (s->klasse.empty() || Klasse(h) == s->klasse))
+                s->gefunden.push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&suche));
+    return suche.gefunden;
+}
+
+HWND Programm::Hauptfenster(double sekunden) const {
+    HWND h = nullptr;
+    Warten(
+        "Hauptfenster sichtbar",
+        [&] {
+            if (!Läuft()) throw Fehlschlag("Programm vorzeitig beendet");
+            const auto f = Fenster(L"Schulferien.frmSchulferien");
+            h = f.empty() ? nullptr : f.front();
+            return h != nullptr;
+        },
+        sekunden);
+    return h;
+}
+
+HWND Programm::Dialog(double sekunden) const {
+    HWND h = nullptr;
+    Warten(
+        "Dialogfenster sichtbar",
+        [&] {
+            if (!Läuft()) throw Fehlschlag("Programm vorzeitig beendet");
+            const auto f = Fenster(L"#32770");
+            h = f.empty() ? nullptr : f.front();
+            return h != nullptr;
+        },
+        sekunden);
+    return h;
+}
+
+HWND Programm::Fokus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(prozess.dwThreadId, &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+// --- Windows and controls -------------------------------------------------------------------
+
+std::vector<HWND> Nachfahren(HWND fenster) {
+    std::vector<HWND> alle;
+    for (HWND k = GetWindow(fenster, GW_CHILD); k; k = GetWindow(k, GW_HWNDNEXT)) {
+        alle.push_back(k);
+        for (HWND n : Nachfahren(k)) alle.push_back(n);
+    }
+    return alle;
+}
+
+std::wstring Klasse(HWND h) {
+    wchar_t name[256] = {};
+    GetClassNameW(h, name, 256);
+    return name;
+}
+
+std::wstring Text(HWND h) {
+    // WM_GETTEXT works across processes for every window, unlike GetWindowText.
+    wchar_t text[2048] = {};
+    DWORD_PTR n = 0;
+    SendMessageTimeoutW(h, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        &n);
+    return std::wstring(text, n);
+}
+
+HWND Steuerelement(HWND fenster, const std::wstring& klasse, const std::wstring& text) {
+    for (HWND h : Nachfahren(fenster)) {
+        if (_wcsicmp(Klasse(h).c_str(), klasse.c_str()) == 0 && Text(h) == text) return h;
+    }
+    throw Fehlschlag("kein Steuerelement " + U(klasse) + " \"" + U(text) + "\"");
+}
+
+HWND Steuerelement(HWND fenster, const std::wstring& klasse) {
+    for (HWND h : Nachfahren(fenster)) {
+        if (_wcsicmp(Klasse(h).c_str(), klasse.c_str()) == 0) return h;
+    }
+    throw Fehlschlag("kein Steuerelement " + U(klasse));
+}
+
+bool Aktiv(HWND h) {
+    for (; h; h = GetAncestor(h, GA_PARENT)) {
+        if (!IsWindowEnabled(h)) return false;
+        if (GetAncestor(h, GA_PARENT) == GetDesktopWindow()) break;
+    }
+    return true;
+}
+
+bool Sichtbar(HWND h) {
+    return IsWindowVisible(h) != FALSE;
+}
+
+void Klicken(HWND schaltfläche) {
+    if (!Sichtbar(schaltfläche) || !Aktiv(schaltfläche)) {
+        throw Fehlschlag("Schaltfläche \"" + U(Text(schaltfläche)) + "\" ist nicht bedienbar");
+    }
+    PostMessageW(schaltfläche, BM_CLICK, 0, 0);
+}
+
+void Auswählen(HWND liste, int index) {
+    if (!Sichtbar(liste) || !Aktiv(liste)) throw Fehlschlag("Liste ist nicht bedienbar");
+    DWORD_PTR r = 0;
+    SendMessageTimeoutW(liste, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, 5000,
+                        &r);
+    PostMessageW(GetParent(liste), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(liste), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(liste));
+}
+
+void Alt_Taste(HWND ziel, wchar_t buchstabe) {
+    const UINT vk = static_cast<UINT>(std::towupper(buchstabe));
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(ziel, WM_SYSKEYDOWN, vk, 1 | scan | (1 << 29));
+    PostMessageW(ziel, WM_SYSKEYUP, vk, 1 | scan | (1 << 29) | (3u << 30));
+}
+
+void Taste(HWND ziel, UINT vk) {
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(ziel, WM_KEYDOWN, vk, 1 | scan);
+    PostMessageW(ziel, WM_KEYUP, vk, 1 | scan | (3u << 30));
+}
+
+namespace {
+
+HWND Knopf_mit_Id(HWND dialog, int id) {
+    for (HWND h : Nachfahren(dialog)) {
+        if (GetDlgCtrlID(h) == id && _wcsicmp(Klasse(h).c_str(), L"Button") == 0) return h;
+    }
+    throw Fehlschlag("Dialog ohne Schaltfläche " + std::to_string(id));
+}
+
+void Schließen_abwarten(HWND dialog) {
+    Warten("Dialog geschlossen", [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
+}  // namespace
+
+std::wstring Meldung_bestätigen(Programm& p, double sekunden) {
+    HWND dialog = p.Dialog(sekunden);
+    std::wstring text;
+    for (HWND h : Nachfahren(dialog)) {
+        if (_wcsicmp(Klasse(h).c_str(), L"Static") != 0) continue;
+        const std::wstring t = Text(h);
+        if (t.size() > text.size()) text = t;
+    }
+    PostMessageW(Knopf_mit_Id(dialog, IDOK), BM_CLICK, 0, 0);
+    Schließen_abwarten(dialog);
+    return text;
+}
+
+void Ordner_eingeben(Programm& p, const std::wstring& pfad) {
+    HWND dialog = p.Dialog();
+    // The file dialog's name field: the edit control that takes the typed path.
+    HWND feld = nullptr;
+    Warten("Namensfeld im Ordnerdialog", [&] {
+        for (HWND h : Nachfahren(dialog)) {
+            if (_wcsicmp(Klasse(h).c_str(), L"Edit") == 0 && Sichtbar(h)) {
+                feld = h;
+                return true;
+            }
+        }
+        return false;
+    });
+    DWORD_PTR r = 0;
+    SendMessageTimeoutW(feld, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pfad.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, &r);
+    PostMessageW(Knopf_mit_Id(dialog, IDOK), BM_CLICK, 0, 0);
+    Schließen_abwarten(dialog);
+}
+
+void Farbe_bestätigen(Programm& p) {
+    HWND dialog = p.Dialog();
+    PostMessageW(Knopf_mit_Id(dialog, IDOK), BM_CLICK, 0, 0);
+    Schließen_abwarten(dialog);
+}
+
+// --- Geometry and screenshots ---------------------------------------------------------------
+
+RECT Clientbereich(HWND fenster) {
+    RECT r{};
+    GetClientRect(fenster, &r);
+    MapWindowPoints(fenster, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+RECT Rechteck_in(HWND fenster, HWND steuerelement) {
+    RECT r{};
+    GetWindowRect(steuerelement, &r);
+    MapWindowPoints(nullptr, fenster, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+namespace {
+
+Bildschirmfoto Aufnehmen(const RECT& r) {
+    Bildschirmfoto f;
+    f.breite = r.right - r.left;
+    f.höhe = r.bottom - r.top;
+    HDC schirm = GetDC(nullptr);
+    HDC speicher = CreateCompatibleDC(schirm);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = f.breite;
+    bi.bmiHeader.biHeight = -f.höhe;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(schirm, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ alt = SelectObject(speicher, bmp);
+    BitBlt(speicher, 0, 0, f.breite, f.höhe, schirm, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const auto* p = static_cast<const std::uint32_t*>(bits);
+    f.pixel.resize(static_cast<std::size_t>(f.breite) * f.höhe);
+    for (std::size_t i = 0; i < f.pixel.size(); ++i) {
+        const std::uint32_t bgra = p[i];
+        f.pixel[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+    }
+    SelectObject(speicher, alt);
+    DeleteObject(bmp);
+    DeleteDC(speicher);
+    ReleaseDC(nullptr, schirm);
+    return f;
+}
+
+void Bmp_schreiben(const Bildschirmfoto& f, const std::wstring& datei) {
+    const int zeile = (f.breite * 3 + 3) / 4 * 4;
+    std::string daten;
+    BITMAPFILEHEADER kopf{};
+    BITMAPINFOHEADER info{};
+    kopf.bfType = 0x4D42;
+    kopf.bfOffBits = sizeof(kopf) + sizeof(info);
+    kopf.bfSize = kopf.bfOffBits + static_cast<DWORD>(zeile * f.höhe);
+    info.biSize = sizeof(info);
+    info.biWidth = f.breite;
+    info.biHeight = f.höhe;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    daten.append(reinterpret_cast<const char*>(&kopf), sizeof(kopf));
+    daten.append(reinterpret_cast<const char*>(&info), sizeof(info));
+    for (int y = f.höhe - 1; y >= 0; --y) {
+        std::string z(static_cast<std::size_t>(zeile), '\0');
+        for (int x = 0; x < f.breite; ++x) {
+            const COLORREF c = f.Pixel(x, y);
+            z[static_cast<std::size_t>(x) * 3] = static_cast<char>(GetBValue(c));
+            z[static_cast<std::size_t>(x) * 3 + 1] = static_cast<char>(GetGValue(c));
+            z[static_cast<std::size_t>(x) * 3 + 2] = static_cast<char>(GetRValue(c));
+        }
+        daten += z;
+    }
+    HANDLE h = CreateFileW(datei.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Bild nicht gespeichert: " + U(datei));
+    DWORD n = 0;
+    WriteFile(h, daten.data(), static_cast<DWORD>(daten.size()), &n, nullptr);
+    CloseHandle(h);
+}
+
+}  // namespace
+
+Bildschirmfoto Foto(HWND fenster, const std::wstring& datei) {
+    // Painted and settled: two pictures a moment apart agree.
+    RedrawWindow(fenster, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Bildschirmfoto f = Aufnehmen(Clientbereich(fenster));
+    Warten("Fensterinhalt steht still", [&] {
+        Bildschirmfoto neu = Aufnehmen(Clientbereich(fenster));
+        const bool gleich = neu.pixel == f.pixel;
+        f = std::move(neu);
+        return gleich;
+    });
+    Bmp_schreiben(f, datei);
+    return f;
+}
+
+// --- Files ----------------------------------------------------------------------------------
+
+std::string Datei_lesen(const std::wstring& pfad) {
+    HANDLE h = CreateFileW(pfad.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Datei fehlt: " + U(pfad));
+    std::string inhalt;
+    char puffer[65536];
+    DWORD n = 0;
+    while (ReadFile(h, puffer, sizeof(puffer), &n, nullptr) && n > 0) inhalt.append(puffer, n);
+    CloseHandle(h);
+    return inhalt;
+}
+
+bool Datei_vorhanden(const std::wstring& pfad) {
+    const DWORD a = GetFileAttributesW(pfad.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void Baum_entfernen(const std::wstring& ordner) {
+    WIN32_FIND_DATAW daten;
+    HANDLE suche = FindFirstFileW((ordner + L"\\*").c_str(), &daten);
+    if (suche != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = daten.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring pfad = ordner + L"\\" + name;
+            SetFileAttributesW(pfad.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                Baum_entfernen(pfad);
+            } else {
+                DeleteFileW(pfad.c_str());
+            }
+        } while (FindNextFileW(suche, &daten));
+        FindClose(suche);
+    }
+    RemoveDirectoryW(ordner.c_str());
+}
+
+}  // namespace e2e
