@@ -207,26 +207,64 @@ void Win32Fenster::Erstellen() {
         if (!RegisterClassExW(&wc)) throw Fehler(Fehlernummer::KomponenteFehlt);
     }
 
-    hwnd = CreateWindowExW(Fensterstil_ex, fenster_win32::Fensterklasse, L"", Fensterstil,
-                           CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instanz, this);
-    if (!hwnd) throw Fehler(Fehlernummer::KomponenteFehlt);
-    dpi = static_cast<int>(GetDpiForWindow(hwnd));
+    // Everything is made at its final size and place for the DPI of the primary monitor,
+    // where the window opens, so nothing is laid out twice during the start.
+    dpi = static_cast<int>(GetDpiForSystem());
     if (dpi <= 0) dpi = 96;
-
-    Steuerelemente_anlegen();
-    Anordnen();
-
-    // Centred on the work area of its monitor.
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    Schrift_anlegen();
+    Bilder_vorbereiten();
+    const SIZE außen = Außengröße();
     MONITORINFO mi{};
     mi.cbSize = sizeof(mi);
-    GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &mi);
-    const int b = r.right - r.left, h = r.bottom - r.top;
+    GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi);
     const RECT& a = mi.rcWork;
-    SetWindowPos(hwnd, nullptr, a.left + std::max(0L, (a.right - a.left - b) / 2),
-                 a.top + std::max(0L, (a.bottom - a.top - h) / 2), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    hwnd = CreateWindowExW(Fensterstil_ex, fenster_win32::Fensterklasse, L"", Fensterstil,
+                           a.left + std::max(0L, (a.right - a.left - außen.cx) / 2),
+                           a.top + std::max(0L, (a.bottom - a.top - außen.cy) / 2), außen.cx,
+                           außen.cy, nullptr, nullptr, instanz, this);
+    if (!hwnd) throw Fehler(Fehlernummer::KomponenteFehlt);
+    Steuerelemente_anlegen();
+    // A window that Windows put on a monitor of another DPI is laid out for that one.
+    const int tatsächlich = static_cast<int>(GetDpiForWindow(hwnd));
+    if (tatsächlich > 0 && tatsächlich != dpi) {
+        dpi = tatsächlich;
+        Anordnen();
+    }
+}
+
+SIZE Win32Fenster::Außengröße() const {
+    RECT r{0, 0, Layout::Pixel(Layout::Client_Breite, dpi),
+           Layout::Pixel(Layout::Client_Höhe, dpi)};
+    AdjustWindowRectExForDpi(&r, Fensterstil, FALSE, Fensterstil_ex, static_cast<UINT>(dpi));
+    return SIZE{r.right - r.left, höhe ? Layout::Pixel(*höhe, dpi) : r.bottom - r.top};
+}
+
+void Win32Fenster::Platzieren(const Layout::Steuerelement& s, bool neu) {
+    HWND h = Z(s.element).hwnd;
+    const int x = Layout::Pixel(s.links, dpi), y = Layout::Pixel(Z(s.element).oben, dpi);
+    const int b = Layout::Pixel(s.breite, dpi);
+    const int hoch = Layout::Pixel(s.höhe, dpi);
+    if (s.art != Layout::Art::Liste) {
+        if (!neu) SetWindowPos(h, nullptr, x, y, b, hoch, SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    // The open list shows all 16 states.
+    if (!neu) {
+        SetWindowPos(h, nullptr, x, y, b, hoch + 16 * Layout::Pixel(240, dpi),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The closed height follows the selection field's item height, plus borders the control
+    // adds (and some versions of the control add to the height they are given): adjust
+    // until the outer height is right.
+    LRESULT wunsch = SendMessageW(h, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int versuch = 0; versuch < 4 && wunsch != CB_ERR; ++versuch) {
+        RECT r;
+        GetWindowRect(h, &r);
+        const int abweichung = hoch - (r.bottom - r.top);
+        if (abweichung == 0 || wunsch + abweichung <= 0) break;
+        wunsch += abweichung;
+        SendMessageW(h, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wunsch);
+    }
 }
 
 void Win32Fenster::Steuerelemente_anlegen() {
@@ -261,19 +299,26 @@ void Win32Fenster::Steuerelemente_anlegen() {
             case Layout::Art::Bild:
                 klasse = L"STATIC";
                 stil |= SS_OWNERDRAW;
-                if (Ist_Quelle(s->element)) stil &= ~WS_VISIBLE;  // sources, never shown
                 break;
         }
+        Zustand& z = Z(s->element);
+        z.oben = s->oben;
+        if (Ist_Quelle(s->element)) {  // sources of the pictures only, never shown
+            z.bild = s->element;
+            continue;
+        }
         const std::wstring text = s->text ? Breit(s->text) : std::wstring();
+        const int höhe = Layout::Pixel(s->höhe, dpi) +
+                         (s->art == Layout::Art::Liste ? 16 * Layout::Pixel(240, dpi) : 0);
         HWND h = CreateWindowExW(
-            ex, klasse, text.c_str(), stil, 0, 0, 1, 1, eltern,
+            ex, klasse, text.c_str(), stil, Layout::Pixel(s->links, dpi),
+            Layout::Pixel(s->oben, dpi), Layout::Pixel(s->breite, dpi), höhe, eltern,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(Steuerelement_Id(s->element))), instanz,
             nullptr);
         if (!h) throw Fehler(Fehlernummer::KomponenteFehlt);
-        Zustand& z = Z(s->element);
         z.hwnd = h;
-        z.oben = s->oben;
-        if (Ist_Quelle(s->element)) z.bild = s->element;
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
+        if (s->art == Layout::Art::Liste) Platzieren(*s, true);
         if (s->art == Layout::Art::Rahmen) {
             WNDPROC alt = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Rahmenprozedur)));
@@ -321,38 +366,13 @@ void Win32Fenster::Anordnen() {
     Schrift_anlegen();
     Bilder_vorbereiten();
     for (const Layout::Steuerelement& s : Layout::Steuerelemente) {
-        Zustand& z = Z(s.element);
-        SendMessageW(z.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
-        const int x = Layout::Pixel(s.links, dpi), y = Layout::Pixel(z.oben, dpi);
-        const int b = Layout::Pixel(s.breite, dpi);
-        int h = Layout::Pixel(s.höhe, dpi);
-        if (s.art == Layout::Art::Liste) {
-            // The closed list is as high as the layout says; the open one shows all 16 states.
-            SetWindowPos(z.hwnd, nullptr, x, y, b, h + 16 * Layout::Pixel(240, dpi),
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            // The closed height follows the selection field's item height, plus borders the
-            // control adds (and some versions of the control add to the height they are given):
-            // adjust until the outer height is right.
-            LRESULT wunsch = SendMessageW(z.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-            for (int versuch = 0; versuch < 4 && wunsch != CB_ERR; ++versuch) {
-                RECT r;
-                GetWindowRect(z.hwnd, &r);
-                const int abweichung = h - (r.bottom - r.top);
-                if (abweichung == 0 || wunsch + abweichung <= 0) break;
-                wunsch += abweichung;
-                SendMessageW(z.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wunsch);
-            }
-            continue;
-        }
-        SetWindowPos(z.hwnd, nullptr, x, y, b, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        HWND h = Z(s.element).hwnd;
+        if (!h) continue;
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
+        Platzieren(s, false);
     }
-
-    // The client area from the layout; the outer height from Höhe_setzen once it is set.
-    RECT r{0, 0, Layout::Pixel(Layout::Client_Breite, dpi),
-           Layout::Pixel(Layout::Client_Höhe, dpi)};
-    AdjustWindowRectExForDpi(&r, Fensterstil, FALSE, Fensterstil_ex, static_cast<UINT>(dpi));
-    const int außen_h = höhe ? Layout::Pixel(*höhe, dpi) : r.bottom - r.top;
-    SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, außen_h,
+    const SIZE außen = Außengröße();
+    SetWindowPos(hwnd, nullptr, 0, 0, außen.cx, außen.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
@@ -364,8 +384,10 @@ Win32Fenster::Zustand& Win32Fenster::Z(Element e) {
 
 HWND Win32Fenster::Pflicht(Element e) {
     HWND h = Z(e).hwnd;
-    if (!h || !IsWindow(h)) throw Fehler(Fehlernummer::UngültigerAufruf);
-    return h;
+    if ((!h && !Ist_Quelle(e)) || (h && !IsWindow(h))) {
+        throw Fehler(Fehlernummer::UngültigerAufruf);
+    }
+    return h;  // nullptr for the windowless source pictures
 }
 
 HWND Win32Fenster::Steuerelement(Element e) const {
@@ -380,6 +402,7 @@ void Win32Fenster::Titel_setzen(const std::string& text) {
 
 void Win32Fenster::Aktivieren(Element e, bool aktiv) {
     HWND h = Pflicht(e);
+    if (!h) return;
     // A control that loses its enabled state while it holds the focus hands it on, as a
     // dialog does, so the keyboard keeps working.
     HWND f = GetFocus();
@@ -391,11 +414,12 @@ void Win32Fenster::Aktivieren(Element e, bool aktiv) {
 }
 
 void Win32Fenster::Sichtbar_setzen(Element e, bool sichtbar) {
-    ShowWindow(Pflicht(e), sichtbar ? SW_SHOWNA : SW_HIDE);
+    if (HWND h = Pflicht(e)) ShowWindow(h, sichtbar ? SW_SHOWNA : SW_HIDE);
 }
 
 void Win32Fenster::Beschriftung_setzen(Element e, const std::string& text) {
     HWND h = Pflicht(e);
+    if (!h) return;
     SetWindowTextW(h, Breit(text).c_str());
     InvalidateRect(h, nullptr, TRUE);
 }
@@ -458,6 +482,7 @@ int Win32Fenster::Auswahl(Element liste) {
 
 void Win32Fenster::Fokus_setzen(Element e) {
     HWND h = Pflicht(e);
+    if (!h) return;
     if (IsWindowVisible(hwnd)) {
         SetFocus(h);
     } else {

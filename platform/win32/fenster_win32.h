@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/plattform.h"
+#include "ui/layout.h"
 
 namespace fenster_win32 {
 
@@ -76,7 +77,10 @@ class Win32Fenster : public Fenster {
     void Erstellen();
     void Steuerelemente_anlegen();
     void Schrift_anlegen();
-    void Anordnen();  // positions, sizes, font and pictures for the current DPI
+    void Anordnen();  // positions, sizes, font and pictures for a new DPI
+    SIZE Außengröße() const;
+    // Puts a control at its place for the current DPI; `neu`: made there already.
+    void Platzieren(const Layout::Steuerelement& s, bool neu);
     void Bilder_vorbereiten();
     void Befehl(int id, int code, HWND steuerelement);
     void Zeichnen(const DRAWITEMSTRUCT& d);

@@ -10,7 +10,9 @@ target_link_options(e2e_treiber PRIVATE -municode)
 add_dependencies(e2e_treiber Schulferien)
 
 # An empty window, the yardstick of the start-up benchmark.
-add_executable(leeres_fenster WIN32 ${E2E_DIR}/leeres_fenster.cpp)
+# With the argument "wic" it decodes a status picture with WIC first, for comparison.
+add_executable(leeres_fenster WIN32 ${E2E_DIR}/leeres_fenster.cpp ${E2E_DIR}/leeres_fenster.rc)
+target_include_directories(leeres_fenster PRIVATE ${CMAKE_SOURCE_DIR}/ui/resources)
 target_compile_definitions(leeres_fenster PRIVATE UNICODE _UNICODE)
 target_link_options(leeres_fenster PRIVATE -municode -s)
 

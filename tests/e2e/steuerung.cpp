@@ -24,7 +24,8 @@ std::string U(const std::wstring& utf16) {
     return s;
 }
 
-void Warten(const std::string& was, const std::function<bool()>& bedingung, double sekunden) {
+void Warten(const std::string& was, const std::function<bool()>& bedingung, double sekunden,
+            DWORD schritt_ms) {
     const ULONGLONG ende = GetTickCount64() + static_cast<ULONGLONG>(sekunden * 1000);
     for (;;) {
         if (bedingung()) return;
@@ -32,7 +33,7 @@ void Warten(const std::string& was, const std::function<bool()>& bedingung, doub
             throw Fehlschlag("nach " + std::to_string(static_cast<int>(sekunden)) +
                              " s noch nicht eingetreten: " + was);
         }
-        Sleep(15);
+        Sleep(schritt_ms);
     }
 }
 
@@ -55,7 +56,8 @@ std::wstring Gross(std::wstring s) {
 }  // namespace
 
 Programm::Programm(const std::wstring& exe,
-                   const std::map<std::wstring, std::optional<std::wstring>>& umgebung) {
+                   const std::map<std::wstring, std::optional<std::wstring>>& umgebung,
+                   const std::wstring& argumente) {
     // The environment: the driver's own, names compared without regard to case.
     std::map<std::wstring, std::pair<std::wstring, std::wstring>> variablen;
     if (wchar_t* block = GetEnvironmentStringsW()) {
@@ -81,7 +83,7 @@ Programm::Programm(const std::wstring& exe,
     }
     block += L'\0';
 
-    std::wstring befehl = L"\"" + exe + L"\"";
+    std::wstring befehl = L"\"" + exe + L"\"" + (argumente.empty() ? L"" : L" " + argumente);
     const std::wstring ordner = exe.substr(0, exe.find_last_of(L'\\') + 1);
     STARTUPINFOW si{};
     si.cb = sizeof(si);

@@ -25,7 +25,8 @@ std::string U(const std::wstring& utf16);
 
 // Waits until `bedingung` holds, polling every few milliseconds; throws Fehlschlag naming
 // `was` when `sekunden` pass first.
-void Warten(const std::string& was, const std::function<bool()>& bedingung, double sekunden = 20.0);
+void Warten(const std::string& was, const std::function<bool()>& bedingung, double sekunden = 20.0,
+            DWORD schritt_ms = 15);
 
 // The driver's own folder (ends in "\").
 std::wstring Eigener_Ordner();
@@ -34,7 +35,8 @@ class Programm {
   public:
     // Starts `exe` with the driver's environment changed by `umgebung` (nullopt: removed).
     Programm(const std::wstring& exe,
-             const std::map<std::wstring, std::optional<std::wstring>>& umgebung);
+             const std::map<std::wstring, std::optional<std::wstring>>& umgebung,
+             const std::wstring& argumente = L"");
     ~Programm();
     Programm(const Programm&) = delete;
     Programm& operator=(const Programm&) = delete;

@@ -4,7 +4,8 @@
 //
 //   e2e_treiber szenario NAME     one scenario; exit code 0 when every check held
 //   e2e_treiber demohost ORDNER   a demo host below ORDNER; prints its folders
-//   e2e_treiber startzeit EXE N   starts EXE N times, prints the ms until its window shows
+//   e2e_treiber startzeit N EXE...  starts each EXE N times in turn, prints the median ms
+//                                   until its window shows
 //
 // The scenarios expect the clock to be set from outside (faketime) to the date they name.
 #include <algorithm>
@@ -561,26 +562,47 @@ const std::map<std::string, std::function<void(Lauf&)>> Szenarien = {
 
 // --- Benchmark ------------------------------------------------------------------------------
 
-// Starts `exe` `anzahl` times; each time the ms from the start until a visible top-level
-// window of it exists, then it is closed.
-int Startzeit(const std::wstring& exe, int anzahl) {
+// Starts each of the programs `anzahl` times, taking turns; each time the ms from the start
+// until a visible top-level window of it exists, then it is closed. A program is given as its
+// path, optionally followed by "|" and its command line arguments. Prints the median of each
+// and its ratio to the first.
+int Startzeit(int anzahl, const std::vector<std::wstring>& programme) {
+    std::vector<std::vector<double>> zeiten(programme.size());
+    LARGE_INTEGER frequenz;
+    QueryPerformanceFrequency(&frequenz);
     for (int i = 0; i < anzahl; ++i) {
-        LARGE_INTEGER frequenz, start, ende;
-        QueryPerformanceFrequency(&frequenz);
-        QueryPerformanceCounter(&start);
-        Programm p(exe, {});
-        HWND f = nullptr;
-        Warten("Fenster", [&] {
-            const auto alle = p.Fenster();
-            f = alle.empty() ? nullptr : alle.front();
-            return f != nullptr;
-        });
-        QueryPerformanceCounter(&ende);
-        std::printf("%.1f\n", 1000.0 * static_cast<double>(ende.QuadPart - start.QuadPart) /
-                                  static_cast<double>(frequenz.QuadPart));
-        std::fflush(stdout);
-        PostMessageW(f, WM_CLOSE, 0, 0);
-        p.Ende_abwarten();
+        for (std::size_t k = 0; k < programme.size(); ++k) {
+            const std::size_t strich = programme[k].find(L'|');
+            const std::wstring exe = programme[k].substr(0, strich);
+            const std::wstring argumente =
+                strich == std::wstring::npos ? L"" : programme[k].substr(strich + 1);
+            LARGE_INTEGER start, ende;
+            QueryPerformanceCounter(&start);
+            Programm p(exe, {}, argumente);
+            HWND f = nullptr;
+            Warten(
+                "Fenster",
+                [&] {
+                    const auto alle = p.Fenster();
+                    f = alle.empty() ? nullptr : alle.front();
+                    return f != nullptr;
+                },
+                30.0, 1);
+            QueryPerformanceCounter(&ende);
+            zeiten[k].push_back(1000.0 * static_cast<double>(ende.QuadPart - start.QuadPart) /
+                                static_cast<double>(frequenz.QuadPart));
+            PostMessageW(f, WM_CLOSE, 0, 0);
+            p.Ende_abwarten();
+        }
+    }
+    std::vector<double> mediane;
+    for (std::size_t k = 0; k < programme.size(); ++k) {
+        std::vector<double> z = zeiten[k];
+        std::sort(z.begin(), z.end());
+        mediane.push_back(z[z.size() / 2]);
+        std::printf("%-60s Median %7.1f ms  (min %.1f, max %.1f)  Verhältnis %.2f\n",
+                    U(programme[k]).c_str(), mediane[k], z.front(), z.back(),
+                    mediane[k] / mediane[0]);
     }
     return 0;
 }
@@ -608,12 +630,14 @@ int wmain(int argc, wchar_t** argv) {
                         U(host.installation).c_str(), U(host.daten).c_str());
             return 0;
         }
-        if (befehl == L"startzeit" && argc == 4) return Startzeit(argv[2], _wtoi(argv[3]));
+        if (befehl == L"startzeit" && argc >= 4) {
+            return Startzeit(_wtoi(argv[2]), std::vector<std::wstring>(argv + 3, argv + argc));
+        }
     } catch (const Fehlschlag& f) {
         std::printf("  ABGEBROCHEN: %s\n", f.what());
         return 1;
     }
     std::fprintf(stderr,
-                 "Aufruf: e2e_treiber szenario NAME | demohost ORDNER | startzeit EXE ANZAHL\n");
+                 "Aufruf: e2e_treiber szenario NAME | demohost ORDNER | startzeit ANZAHL EXE...\n");
     return 2;
 }
