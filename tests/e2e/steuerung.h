@@ -42,6 +42,7 @@ class Programm {
     Programm& operator=(const Programm&) = delete;
 
     DWORD Id() const { return prozess.dwProcessId; }
+    HANDLE Prozess() const { return prozess.hProcess; }
     bool Läuft() const;
     // Waits until the program has ended; its exit code.
     DWORD Ende_abwarten(double sekunden = 20.0);

@@ -3,7 +3,10 @@
 // start-up benchmark.
 //
 //   e2e_treiber szenario NAME     one scenario; exit code 0 when every check held
-//   e2e_treiber demohost ORDNER   a demo host below ORDNER; prints its folders
+//   e2e_treiber demo ORDNER [BILD]  a demo host below ORDNER (its administrator: the user),
+//                                   the program started on it; with BILD a screenshot of its
+//                                   window is saved there and the program closed, else the
+//                                   driver waits until the user closes it
 //   e2e_treiber startzeit N EXE...  starts each EXE N times in turn, prints the median ms
 //                                   until its window shows
 //
@@ -560,6 +563,33 @@ const std::map<std::string, std::function<void(Lauf&)>> Szenarien = {
     {"dpi", Dpi},
 };
 
+// --- Demo ---------------------------------------------------------------------------------
+
+int Demo(const std::wstring& wurzel, const std::wstring& bild) {
+    wchar_t benutzer[256] = L"";
+    GetEnvironmentVariableW(L"USERNAME", benutzer, 256);
+    Demohost_Wunsch w;
+    w.wurzel = wurzel;
+    if (*benutzer) w.administrator = benutzer;
+    const Demohost host = Demohost_anlegen(w);
+    std::printf(
+        "Demo-Host:\n  Installationsordner  %s\n  Datenordner          %s\n"
+        "  Administrator        %s\n",
+        U(host.installation).c_str(), U(host.daten).c_str(), U(w.administrator).c_str());
+    std::fflush(stdout);
+    Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, w.administrator));
+    HWND f = p.Hauptfenster();
+    if (!bild.empty()) {
+        Foto(f, bild);
+        PostMessageW(f, WM_CLOSE, 0, 0);
+        return static_cast<int>(p.Ende_abwarten());
+    }
+    std::printf("Schulferien.exe läuft; das Fenster schließen, um zu beenden.\n");
+    std::fflush(stdout);
+    WaitForSingleObject(p.Prozess(), INFINITE);
+    return 0;
+}
+
 // --- Benchmark ------------------------------------------------------------------------------
 
 // Starts each of the programs `anzahl` times, taking turns; each time the ms from the start
@@ -570,7 +600,8 @@ int Startzeit(int anzahl, const std::vector<std::wstring>& programme) {
     std::vector<std::vector<double>> zeiten(programme.size());
     LARGE_INTEGER frequenz;
     QueryPerformanceFrequency(&frequenz);
-    for (int i = 0; i < anzahl; ++i) {
+    // One round more than asked: the first, with cold caches, is not counted.
+    for (int i = -1; i < anzahl; ++i) {
         for (std::size_t k = 0; k < programme.size(); ++k) {
             const std::size_t strich = programme[k].find(L'|');
             const std::wstring exe = programme[k].substr(0, strich);
@@ -589,8 +620,9 @@ int Startzeit(int anzahl, const std::vector<std::wstring>& programme) {
                 },
                 30.0, 1);
             QueryPerformanceCounter(&ende);
-            zeiten[k].push_back(1000.0 * static_cast<double>(ende.QuadPart - start.QuadPart) /
-                                static_cast<double>(frequenz.QuadPart));
+            if (i >= 0)
+                zeiten[k].push_back(1000.0 * static_cast<double>(ende.QuadPart - start.QuadPart) /
+                                    static_cast<double>(frequenz.QuadPart));
             PostMessageW(f, WM_CLOSE, 0, 0);
             p.Ende_abwarten();
         }
@@ -621,14 +653,8 @@ int wmain(int argc, wchar_t** argv) {
             std::printf(fehler ? "%d Fehler\n" : "bestanden\n", fehler);
             return fehler ? 1 : 0;
         }
-        if (befehl == L"demohost" && argc == 3) {
-            Demohost_Wunsch w;
-            w.wurzel = argv[2];
-            const Demohost host = Demohost_anlegen(w);
-            std::printf("PUBLIC=%s\nProgramFiles=%s\nInstallationsordner=%s\nDatenordner=%s\n",
-                        U(host.public_ordner).c_str(), U(host.programme).c_str(),
-                        U(host.installation).c_str(), U(host.daten).c_str());
-            return 0;
+        if (befehl == L"demo" && (argc == 3 || argc == 4)) {
+            return Demo(argv[2], argc == 4 ? argv[3] : L"");
         }
         if (befehl == L"startzeit" && argc >= 4) {
             return Startzeit(_wtoi(argv[2]), std::vector<std::wstring>(argv + 3, argv + argc));
@@ -637,7 +663,8 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("  ABGEBROCHEN: %s\n", f.what());
         return 1;
     }
-    std::fprintf(stderr,
-                 "Aufruf: e2e_treiber szenario NAME | demohost ORDNER | startzeit ANZAHL EXE...\n");
+    std::fprintf(
+        stderr,
+        "Aufruf: e2e_treiber szenario NAME | demo ORDNER [BILD] | startzeit ANZAHL EXE...\n");
     return 2;
 }
