@@ -554,6 +554,33 @@ void Dpi(Lauf& lauf) {
     }
 }
 
+// Without the colour dialog's library the program names the missing installation and ends
+// before any window shows. The library is moved aside in this Wine prefix for the test.
+void Komponente_fehlt(Lauf&) {
+    wchar_t system[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring dll = std::wstring(system, n) + L"\\comdlg32.dll";
+    const std::wstring beiseite = dll + L".e2e-beiseite";
+    if (!MoveFileExW(dll.c_str(), beiseite.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        throw Fehlschlag("comdlg32.dll nicht beiseite gelegt");
+    }
+    struct Zurück {
+        const std::wstring &dll, &beiseite;
+        ~Zurück() { MoveFileExW(beiseite.c_str(), dll.c_str(), MOVEFILE_REPLACE_EXISTING); }
+    } zurück{dll, beiseite};
+
+    Demohost_Wunsch w;
+    w.wurzel = Temp() + L"sfk-e2e-komponente";
+    const Demohost host = Demohost_anlegen(w);
+    Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
+    Gleich(Meldung_bestätigen(p),
+           std::wstring(L"Sie müssen zuerst den Velmorant installieren.\r\rDas Programm wird "
+                        L"beendet."),
+           "Meldung");
+    p.Ende_abwarten();
+    Prüfen(p.Fenster(L"Schulferien.frmSchulferien").empty(), "Hauptfenster erschienen");
+}
+
 const std::map<std::string, std::function<void(Lauf&)>> Szenarien = {
     {"erste_kennzeichnung", Erste_Kennzeichnung},
     {"fruehere_datei", Frühere_Datei},
@@ -561,6 +588,7 @@ const std::map<std::string, std::function<void(Lauf&)>> Szenarien = {
     {"kein_administrator", Kein_Administrator},
     {"ueberholt_2027", Überholt_2027},
     {"dpi", Dpi},
+    {"komponente_fehlt", Komponente_fehlt},
 };
 
 // --- Demo ---------------------------------------------------------------------------------
