@@ -23,8 +23,9 @@ constexpr DWORD Fensterstil_ex = WS_EX_CONTROLPARENT;
 
 WNDPROC rahmen_original = nullptr;  // the group box's own window procedure
 
-// Runs an event handler; nothing that it throws crosses the Win32 callback. A failure that the
-// handler didn't catch itself goes to the common error report, which ends the program.
+// Runs an event handler or the handling of a message; nothing that it throws crosses the Win32
+// callback. A failure not caught on the way goes to the common error report, which ends the
+// program.
 template <class F>
 void Ereignis(const char* handler, F&& f) {
     try {
@@ -163,7 +164,10 @@ Win32Fenster::Win32Fenster() {
     try {
         Erstellen();
     } catch (...) {
-        if (hwnd) DestroyWindow(hwnd);
+        if (hwnd) {  // quietly: no quit message, the program's message must still show
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            DestroyWindow(hwnd);
+        }
         if (schrift) DeleteObject(schrift);
         for (Bildpuffer& b : bilder) {
             if (b.bitmap) DeleteObject(b.bitmap);
@@ -539,7 +543,10 @@ LRESULT CALLBACK Win32Fenster::Fensterprozedur(HWND h, UINT msg, WPARAM w, LPARA
     }
     auto* selbst = reinterpret_cast<Win32Fenster*>(GetWindowLongPtrW(h, GWLP_USERDATA));
     if (!selbst) return DefWindowProcW(h, msg, w, l);
-    return selbst->Nachricht(msg, w, l);
+    // Nothing thrown while handling a message travels back into Windows.
+    LRESULT ergebnis = 0;
+    Ereignis("Fensterprozedur", [&] { ergebnis = selbst->Nachricht(msg, w, l); });
+    return ergebnis;
 }
 
 // The frames hold their step's controls; what those send to their parent goes on to the main
