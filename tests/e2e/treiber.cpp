@@ -532,13 +532,24 @@ void Dpi(Lauf& lauf) {
     HKEY schlüssel = nullptr;
     RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
                     nullptr, &schlüssel, nullptr);
+    // The setting as it was is put back afterwards.
+    DWORD vorher = 0, größe = sizeof(vorher);
+    const bool gab_es = RegQueryValueExW(schlüssel, L"LogPixels", nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(&vorher), &größe) == ERROR_SUCCESS;
     struct Zurück {
         HKEY k;
+        bool gab_es;
+        DWORD wert;
         ~Zurück() {
-            RegDeleteValueW(k, L"LogPixels");
+            if (gab_es) {
+                RegSetValueExW(k, L"LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&wert),
+                               sizeof(wert));
+            } else {
+                RegDeleteValueW(k, L"LogPixels");
+            }
             RegCloseKey(k);
         }
-    } zurück{schlüssel};
+    } zurück{schlüssel, gab_es, vorher};
     for (DWORD dpi : {120u, 144u, 192u}) {
         RegSetValueExW(schlüssel, L"LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi),
                        sizeof(dpi));
