@@ -265,17 +265,18 @@ void Schließen_abwarten(HWND dialog) {
 
 }  // namespace
 
-std::wstring Meldung_bestätigen(Programm& p, double sekunden) {
+Meldung Meldung_bestätigen(Programm& p, double sekunden) {
     HWND dialog = p.Dialog(sekunden);
-    std::wstring text;
+    Meldung m{L"", Text(dialog), GetWindow(dialog, GW_OWNER), false};
     for (HWND h : Nachfahren(dialog)) {
         if (_wcsicmp(Klasse(h).c_str(), L"Static") != 0) continue;
+        if ((GetWindowLongW(h, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) m.symbol = true;
         const std::wstring t = Text(h);
-        if (t.size() > text.size()) text = t;
+        if (t.size() > m.text.size()) m.text = t;
     }
     PostMessageW(Knopf_mit_Id(dialog, IDOK), BM_CLICK, 0, 0);
     Schließen_abwarten(dialog);
-    return text;
+    return m;
 }
 
 void Ordner_eingeben(Programm& p, const std::wstring& pfad) {

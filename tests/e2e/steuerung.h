@@ -80,8 +80,14 @@ void Alt_Taste(HWND ziel, wchar_t buchstabe);
 // A key pressed and released in the control `ziel` (VK_TAB, VK_RETURN, VK_SPACE).
 void Taste(HWND ziel, UINT vk);
 
-// A message box: its text (CR line breaks as shown), confirmed with OK.
-std::wstring Meldung_bestätigen(Programm& p, double sekunden = 20.0);
+// A message box as it was shown, then confirmed with OK.
+struct Meldung {
+    std::wstring text;  // CR line breaks as shown
+    std::wstring titel;
+    HWND besitzer;  // the window that owns it (nullptr: none)
+    bool symbol;    // it shows an icon
+};
+Meldung Meldung_bestätigen(Programm& p, double sekunden = 20.0);
 // The folder picker: the path typed into it and confirmed.
 void Ordner_eingeben(Programm& p, const std::wstring& pfad);
 // The colour dialog: confirmed as it stands.

@@ -330,7 +330,11 @@ void Erste_Kennzeichnung(Lauf& lauf) {
 
     // Step 4 with Enter on the focused button.
     Taste(p.Fokus(), VK_RETURN);
-    const std::string meldung = U(Meldung_bestätigen(p));
+    const Meldung m = Meldung_bestätigen(p);
+    Gleich(m.titel, std::wstring(L"Velmorant - Schulferien kennzeichnen"), "Titel der Meldung");
+    Gleich(m.besitzer, f, "Besitzer der Meldung");
+    Prüfen(m.symbol, "Meldung ohne Symbol");
+    const std::string meldung = U(m.text);
     const std::string anfang =
         "Folgende Ferienzeiten werden gekennzeichnet:\r\rLand: Hessen\r\r"
         "27.12.23 - 13.01.24 Weihnachten\r";
@@ -413,7 +417,7 @@ void Frühere_Datei(Lauf& lauf) {
     Taste(t.schritt3, VK_TAB);
     Warten("Fokus auf Schritt 4", [&] { return p.Fokus() == t.schritt4; });
     Taste(t.schritt4, VK_SPACE);
-    const std::string meldung = U(Meldung_bestätigen(p));
+    const std::string meldung = U(Meldung_bestätigen(p).text);
     Prüfen(
         meldung.rfind("Folgende Ferienzeiten werden gekennzeichnet:\r\rLand: Bayern\r\r", 0) == 0,
         "Bestätigung für Bayern: " + Sichtbar_machen(meldung));
@@ -470,7 +474,7 @@ void Entfernen(Lauf& lauf) {
                     {std::nullopt, Erledigt_gesperrt, std::nullopt, std::nullopt, Aktuell});
 
     Klicken(t.schritt4);
-    Gleich(Meldung_bestätigen(p),
+    Gleich(Meldung_bestätigen(p).text,
            std::wstring(L"Funktion ausgeführt. Schulferien werden künftig nicht mehr "
                         L"gekennzeichnet."),
            "Meldung");
@@ -498,7 +502,7 @@ void Abgelehnt(Lauf& lauf, const std::wstring& benutzer, const std::string& soll
     Teile t = Teile_finden(f, L"Schritt 4: Schulferiendaten aktualisieren",
                            L"Schulferiendaten aktualisieren");
     Klicken(t.schritt4);
-    const std::string meldung = U(Meldung_bestätigen(p));
+    const std::string meldung = U(Meldung_bestätigen(p).text);
     Gleich(meldung.substr(0, soll_anfang.size()), soll_anfang, "Meldung");
     Gleich(Datei_lesen(host.daten + L"Ferientage.dat") == vorher, true,
            "Ferientage.dat unverändert");
@@ -584,7 +588,9 @@ void Komponente_fehlt(Lauf&) {
     w.wurzel = Temp() + L"sfk-e2e-komponente";
     const Demohost host = Demohost_anlegen(w);
     Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
-    Gleich(Meldung_bestätigen(p),
+    const Meldung m = Meldung_bestätigen(p);
+    Gleich(m.besitzer, HWND{nullptr}, "Besitzer der Meldung");
+    Gleich(m.text,
            std::wstring(L"Sie müssen zuerst den Velmorant installieren.\r\rDas Programm wird "
                         L"beendet."),
            "Meldung");
