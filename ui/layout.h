@@ -73,6 +73,12 @@ inline constexpr Steuerelement Steuerelemente[] = {
 
 inline constexpr std::size_t Anzahl = sizeof(Steuerelemente) / sizeof(Steuerelemente[0]);
 
+// Removal mode: step 4 takes the place of step 2, the quit button moves up below it and the
+// window's outer height shrinks to fit.
+inline constexpr int Entfernen_Rahmen4_oben = 1560;
+inline constexpr int Entfernen_Beenden_oben = 3000;
+inline constexpr int Entfernen_Fensterhöhe = 4095;
+
 // The layout entry of a control; nullptr for Element::Keins.
 constexpr const Steuerelement* Eintrag(Element e) {
     for (const Steuerelement& s : Steuerelemente) {
