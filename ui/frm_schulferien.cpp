@@ -12,17 +12,13 @@
 #include "services/texte.h"
 #include "startup/globale.h"
 #include "startup/host.h"
+#include "ui/layout.h"
 
 namespace {
 
 // Light green (red 128, green 255, blue 128): the colour the dialog offers while none is
 // chosen.
 constexpr std::int32_t Vorgabefarbe = 8454016;
-
-// Removal mode: step 4 moves to the place of step 2 and the window shrinks (twips).
-constexpr int Rahmen4_oben_Entfernen = 1560;
-constexpr int Beenden_oben_Entfernen = 3000;
-constexpr int Fensterhöhe_Entfernen = 4095;
 
 void Schritt_nicht_verfügbar(Fenster& f, Element rahmen, int schritt, Element steuerelement) {
     f.Aktivieren(rahmen, false);
@@ -70,9 +66,9 @@ void Form_Load() {
             }
             f.Beschriftung_setzen(fraRahmen(4), "Schritt 2: Kennzeichnen der Schulferien aufheben");
             f.Beschriftung_setzen(cmdAuswahl(4), "Kennzeichnen der Schulferien aufheben");
-            f.Oben_setzen(fraRahmen(4), Rahmen4_oben_Entfernen);
-            f.Oben_setzen(cmdAuswahl(5), Beenden_oben_Entfernen);
-            f.Höhe_setzen(Fensterhöhe_Entfernen);
+            f.Oben_setzen(fraRahmen(4), Layout::Entfernen_Rahmen4_oben);
+            f.Oben_setzen(cmdAuswahl(5), Layout::Entfernen_Beenden_oben);
+            f.Höhe_setzen(Layout::Entfernen_Fensterhöhe);
         }
 
         // A data folder from the host's path settings is checked at once when it holds data.
