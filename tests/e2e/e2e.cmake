@@ -23,6 +23,7 @@ set(E2E_SZENARIEN
   "entfernen|2025-03-14 10:00:00"
   "kein_administrator|2025-03-14 10:00:00"
   "ueberholt_2027|2027-01-15 09:00:00"
+  "schreibgeschuetzt|2025-03-14 10:00:00"
   "dpi|2025-03-14 10:00:00"
   "komponente_fehlt|2025-03-14 10:00:00")
 foreach(eintrag IN LISTS E2E_SZENARIEN)

@@ -528,6 +528,54 @@ void Überholt_2027(Lauf& lauf) {
               "Sie im Internet unter ");
 }
 
+// A read-only Ferientage.dat can't be replaced: the user is told why, the program ends, and
+// the old file stays exactly as it was, with nothing left beside it and nothing logged.
+void Schreibgeschützt(Lauf& lauf) {
+    Demohost_Wunsch w;
+    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
+    w.ferientage = {{"Hessen", "&H80FF80"}};
+    const Demohost host = Demohost_anlegen(w);
+    const std::wstring ferientage = host.daten + L"Ferientage.dat";
+    const std::string vorher = Datei_lesen(ferientage);
+    SetFileAttributesW(ferientage.c_str(), FILE_ATTRIBUTE_READONLY);
+    const auto namen = [&] {
+        std::vector<std::wstring> n;
+        WIN32_FIND_DATAW daten;
+        HANDLE suche = FindFirstFileW((host.daten + L"*").c_str(), &daten);
+        if (suche == INVALID_HANDLE_VALUE) return n;
+        do {
+            if (!(daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) n.push_back(daten.cFileName);
+        } while (FindNextFileW(suche, &daten));
+        FindClose(suche);
+        std::sort(n.begin(), n.end());
+        return n;
+    };
+    const std::vector<std::wstring> dateien = namen();
+
+    Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
+    HWND f = p.Hauptfenster();
+    Teile t = Teile_finden(f, L"Schritt 4: Schulferiendaten aktualisieren",
+                           L"Schulferiendaten aktualisieren");
+    Klicken(t.schritt4);
+    const std::string ordner = U(host.daten.substr(0, host.daten.size() - 1));
+    Gleich(
+        U(Meldung_bestätigen(p).text),
+        "Die Datei '" + U(ferientage) +
+            "' konnte nicht geöffnet werden.\r\r"
+            "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner '" +
+            ordner +
+            "', ist die Datei schreibgeschützt oder die Datei ist nicht vorhanden.\r\r"
+            "Das Programm wird beendet.",
+        "Meldung");
+    p.Ende_abwarten();
+    Prüfen(Datei_lesen(ferientage) == vorher, "Ferientage.dat verändert");
+    Prüfen(namen() == dateien, "Dateien im Datenordner verändert");
+    WIN32_FIND_DATAW daten;
+    HANDLE suche = FindFirstFileW((host.logs + L"*.log").c_str(), &daten);
+    Prüfen(suche == INVALID_HANDLE_VALUE, "Logbuch geschrieben");
+    if (suche != INVALID_HANDLE_VALUE) FindClose(suche);
+}
+
 // The window at higher DPI: the same layout scaled, crisp and unclipped.
 void Dpi(Lauf& lauf) {
     Demohost_Wunsch w;
@@ -604,6 +652,7 @@ const std::map<std::string, std::function<void(Lauf&)>> Szenarien = {
     {"entfernen", Entfernen},
     {"kein_administrator", Kein_Administrator},
     {"ueberholt_2027", Überholt_2027},
+    {"schreibgeschuetzt", Schreibgeschützt},
     {"dpi", Dpi},
     {"komponente_fehlt", Komponente_fehlt},
 };
