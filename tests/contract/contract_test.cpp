@@ -6,22 +6,12 @@
 #include <vector>
 
 #include "tests/contract/umgebung.h"
+#include "tests/support/fehlernummer_bei.h"
 
 namespace {
 
 using Schreibart = Plattform::Schreibart;
 using Namen = std::vector<std::string>;
-
-// The number of the Laufzeitfehler that `schritt` throws; 0 when it throws none.
-template <class F>
-long Fehlernummer_bei(F&& schritt) {
-    try {
-        schritt();
-    } catch (const Laufzeitfehler& fehler) {
-        return fehler.Nummer;
-    }
-    return 0;
-}
 
 bool Nicht_gefunden(long nummer) {
     return nummer == Fehlernummer::DateiNichtGefunden || nummer == Fehlernummer::PfadNichtGefunden;

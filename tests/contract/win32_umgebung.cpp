@@ -6,31 +6,12 @@
 
 #include "platform/win32/plattform_win32.h"
 #include "tests/contract/umgebung.h"
+#include "tests/support/baum_entfernen.h"
 
 namespace {
 
 [[noreturn]] void Einrichtung_gescheitert(const std::string& was, const std::string& pfad) {
     throw std::runtime_error(was + " " + pfad + ": Win32 error " + std::to_string(GetLastError()));
-}
-
-// Removes a folder with everything in it, whatever the attributes.
-void Baum_entfernen(const std::wstring& ordner) {
-    WIN32_FIND_DATAW daten;
-    const Suchhandle suche(FindFirstFileW((ordner + L"\\*").c_str(), &daten));
-    if (suche) {
-        do {
-            const std::wstring name = daten.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring pfad = ordner + L"\\" + name;
-            SetFileAttributesW(pfad.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                Baum_entfernen(pfad);
-            } else {
-                DeleteFileW(pfad.c_str());
-            }
-        } while (FindNextFileW(suche.get(), &daten));
-    }
-    RemoveDirectoryW(ordner.c_str());
 }
 
 class Win32_Umgebung : public Umgebung {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/baum_entfernen.h"
+
 namespace e2e {
 
 // A failed expectation: the scenario stops and the driver reports it.
@@ -108,6 +110,5 @@ Bildschirmfoto Foto(HWND fenster, const std::wstring& datei);
 // Files.
 std::string Datei_lesen(const std::wstring& pfad);  // throws Fehlschlag when missing
 bool Datei_vorhanden(const std::wstring& pfad);
-void Baum_entfernen(const std::wstring& ordner);
 
 }  // namespace e2e

@@ -7,20 +7,12 @@
 #include <functional>
 #include <stdexcept>
 
+#include "tests/support/fehlernummer_bei.h"
+
 namespace {
 
 using Schreibart = Plattform::Schreibart;
 using Namen = std::vector<std::string>;
-
-template <class F>
-long Fehlernummer_bei(F&& schritt) {
-    try {
-        schritt();
-    } catch (const Laufzeitfehler& fehler) {
-        return fehler.Nummer;
-    }
-    return 0;
-}
 
 TEST(FakePlattform, OrdnerOhneZugriff) {
     FakePlattform p;
