@@ -35,7 +35,7 @@ std::string Feld(const std::string& zeitraum, std::size_t position) {
 }  // namespace
 
 void Ferientagedatei_erstellen() {
-    Geschützt(std::string(frmName) + " - Ferientagedatei_erstellen", [&] {
+    Geschuetzt(std::string(frmName) + " - Ferientagedatei_erstellen", [&] {
         Konfigdaten_lesen();
         if (Rechte != 2) {
             Meldung_anzeigen(Keine_Rechte);
@@ -43,12 +43,12 @@ void Ferientagedatei_erstellen() {
         }
 
         Fenster& f = fenster();
-        const int auswahl = f.Auswahl(Element::cmbLänderliste);
+        const int auswahl = f.Auswahl(Element::cmbLaenderliste);
         const int land_nr = auswahl + 1;
         if (land_nr < 1 || land_nr >= static_cast<int>(Schulferienarray.size())) {
-            throw Fehler(Fehlernummer::IndexAußerhalb);
+            throw Fehler(Fehlernummer::IndexAusserhalb);
         }
-        Land = f.Eintrag(Element::cmbLänderliste, auswahl);
+        Land = f.Eintrag(Element::cmbLaenderliste, auswahl);
         const Bundesland& bundesland = Schulferienarray[static_cast<std::size_t>(land_nr)];
 
         // The built-in data must still hold a period that starts in the current year.
@@ -70,13 +70,13 @@ void Ferientagedatei_erstellen() {
         for (std::size_t j = Erster_Slot; j <= Letzter_Slot; ++j) {
             const std::string& zeitraum = bundesland.Ferien[j];
             if (zeitraum.empty()) continue;
-            Ferienzeiten_übernehmen(Feld(zeitraum, 1), Feld(zeitraum, 4), Feld(zeitraum, 7),
-                                    Feld(zeitraum, 12), Feld(zeitraum, 15), Feld(zeitraum, 18));
+            Ferienzeiten_uebernehmen(Feld(zeitraum, 1), Feld(zeitraum, 4), Feld(zeitraum, 7),
+                                     Feld(zeitraum, 12), Feld(zeitraum, 15), Feld(zeitraum, 18));
         }
 
         Feiertage_schreiben();
-        Logbuch_ergänzen(2, "Daten der Schulferien für Land " + Land +
-                                " aktualisiert, Stand der Daten: " + Datenstand);
+        Logbuch_ergaenzen(2, "Daten der Schulferien für Land " + Land +
+                                 " aktualisiert, Stand der Daten: " + Datenstand);
 
         std::size_t anzahl = 0;
         for (std::size_t j = Erster_Slot; j <= Letzter_Slot; ++j) {

@@ -8,7 +8,7 @@
 #include "ui/frm_schulferien.h"
 
 void Schulferienarray_definieren() {
-    Geschützt("modSchulferien - Schulferienarray_definieren", [] {
+    Geschuetzt("modSchulferien - Schulferienarray_definieren", [] {
         for (std::size_t land = 1; land <= Schulferiendaten.size(); ++land) {
             const Landesdaten& daten = Schulferiendaten[land - 1];
             Bundesland& eintrag = Schulferienarray.at(land);
@@ -47,15 +47,15 @@ int Tage_im_Monat(int jahr, int monat) {
 // `anzahl` times "1"; a negative count is an invalid call, as for a period that ends
 // before it starts.
 std::string Einsen(int anzahl) {
-    if (anzahl < 0) throw Fehler(Fehlernummer::UngültigerAufruf);
+    if (anzahl < 0) throw Fehler(Fehlernummer::UngueltigerAufruf);
     return std::string(static_cast<std::size_t>(anzahl), '1');
 }
 
 }  // namespace
 
-void Ferienzeiten_übernehmen(std::string VonTag, std::string VonMonat, std::string VonJahr,
-                             std::string BisTag, std::string BisMonat, std::string BisJahr) {
-    Geschützt(std::string(frmName) + " - Ferienzeiten_übernehmen", [&] {
+void Ferienzeiten_uebernehmen(std::string VonTag, std::string VonMonat, std::string VonJahr,
+                              std::string BisTag, std::string BisMonat, std::string BisJahr) {
+    Geschuetzt(std::string(frmName) + " - Ferienzeiten_übernehmen", [&] {
         const int letzter = static_cast<int>(Monatsarray.size() - 1);
         const int erstes_jahr = Wert(Links(Monatsarray.at(1), 2));
         const int letztes_jahr = Wert(Links(Monatsarray.at(letzter), 2));
@@ -87,7 +87,7 @@ void Ferienzeiten_übernehmen(std::string VonTag, std::string VonMonat, std::str
             if (VonMonat != BisMonat) {
                 for (int k = 1;; ++k) {
                     // A period that ends before it starts never meets its end month.
-                    if (i + k > letzter) throw Fehler(Fehlernummer::IndexAußerhalb);
+                    if (i + k > letzter) throw Fehler(Fehlernummer::IndexAusserhalb);
                     std::string& folgend = Monatsarray.at(i + k);
                     if (Links(folgend, 4) != BisJahr + BisMonat) {
                         folgend = Links(folgend, 5) + std::string(31, '1');

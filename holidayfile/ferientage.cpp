@@ -20,7 +20,7 @@ std::int32_t Farbwert(const std::string& text) {
     while (ende > i && text[ende - 1] == ' ') --ende;
     const std::string t = text.substr(i, ende - i);
     if (t.size() > 2 && (t[0] == '&') && (t[1] == 'H' || t[1] == 'h')) {
-        if (t.size() > 10) throw Fehler(Fehlernummer::Überlauf);
+        if (t.size() > 10) throw Fehler(Fehlernummer::Ueberlauf);
         std::uint32_t wert = 0;
         for (std::size_t k = 2; k < t.size(); ++k) {
             const char c = t[k];
@@ -45,10 +45,10 @@ std::int32_t Farbwert(const std::string& text) {
     for (; k < t.size(); ++k) {
         if (t[k] < '0' || t[k] > '9') throw Fehler(Fehlernummer::Typenkonflikt);
         wert = wert * 10 + (t[k] - '0');
-        if (wert > 2147483648LL) throw Fehler(Fehlernummer::Überlauf);
+        if (wert > 2147483648LL) throw Fehler(Fehlernummer::Ueberlauf);
     }
     if (negativ) wert = -wert;
-    if (wert > 2147483647LL) throw Fehler(Fehlernummer::Überlauf);
+    if (wert > 2147483647LL) throw Fehler(Fehlernummer::Ueberlauf);
     return static_cast<std::int32_t>(wert);
 }
 
@@ -60,17 +60,17 @@ std::string Hex2(int wert) {
 }  // namespace
 
 std::string HexFarbe(std::int32_t farbe) {
-    return Geschützt("modSchulferien - HexFarbe", [&] {
+    return Geschuetzt("modSchulferien - HexFarbe", [&] {
         const int rot = farbe & 255;
-        const int grün = (farbe / 256) & 255;
+        const int gruen = (farbe / 256) & 255;
         const int blau = (farbe / 65536) & 255;
-        return "&H" + Hex2(blau) + Hex2(grün) + Hex2(rot);
+        return "&H" + Hex2(blau) + Hex2(gruen) + Hex2(rot);
     });
 }
 
 void Feiertage_schreiben() {
-    Geschützt("modSchulferien - Feiertage_schreiben", [] {
-        Datei_öffnen(Datenordner + Host::Ferientagedatei, "Output", "");
+    Geschuetzt("modSchulferien - Feiertage_schreiben", [] {
+        Datei_oeffnen(Datenordner + Host::Ferientagedatei, "Output", "");
         LineOut(Kopf);
         LineOut(Kennung);
         LineOut(HexFarbe(Farbe));
@@ -79,7 +79,7 @@ void Feiertage_schreiben() {
         const std::string leer(31, '0');
         for (std::size_t i = 1; i < Monatsarray.size(); ++i)
             if (Mitte(Monatsarray[i], 6) != leer) LineOut(Monatsarray[i]);
-        Datei_schließen();
+        Datei_schliessen();
     });
 }
 
@@ -87,9 +87,9 @@ void Feiertage_lesen() {
     try {
         const std::string pfad = Datenordner + Host::Ferientagedatei;
         if (!plattform().Datei_vorhanden(pfad)) return;
-        if (!Datei_öffnen(pfad, "Input", "IgnoreErrors")) return;
+        if (!Datei_oeffnen(pfad, "Input", "IgnoreErrors")) return;
         if (LineIn() != Kopf) {
-            Datei_schließen();
+            Datei_schliessen();
             return;
         }
         LineIn();
@@ -97,9 +97,9 @@ void Feiertage_lesen() {
         Farbe = farbe;
         Land = LineIn();
         FerientageGelesen = true;
-        Datei_schließen();
+        Datei_schliessen();
     } catch (const std::exception&) {
         // An unreadable file only means that nothing is offered again.
-        Datei_schließen();
+        Datei_schliessen();
     }
 }

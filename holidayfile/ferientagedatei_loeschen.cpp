@@ -10,8 +10,8 @@
 #include "startup/host.h"
 #include "ui/frm_schulferien.h"
 
-void Ferientagedatei_löschen() {
-    Geschützt(std::string(frmName) + " - Ferientagedatei_löschen", [&] {
+void Ferientagedatei_loeschen() {
+    Geschuetzt(std::string(frmName) + " - Ferientagedatei_löschen", [&] {
         // The rights are read anew on every click.
         Konfigdaten_lesen();
         if (Rechte != 2) {
@@ -20,15 +20,15 @@ void Ferientagedatei_löschen() {
         }
 
         const std::string pfad = Datenordner + Host::Ferientagedatei;
-        Datei_löschen(pfad);
-        // Datei_löschen reports nothing; only the file's absence counts. A missing file
+        Datei_loeschen(pfad);
+        // Datei_loeschen reports nothing; only the file's absence counts. A missing file
         // counts as removed.
         if (plattform().Datei_vorhanden(pfad)) {
             Meldung_anzeigen("Löschen der Datei '" + pfad + "' fehlgeschlagen.");
             return;
         }
 
-        Logbuch_ergänzen(2, "Kennzeichnen der Schulferien aufgehoben");
+        Logbuch_ergaenzen(2, "Kennzeichnen der Schulferien aufgehoben");
         Meldung_anzeigen(
             "Funktion ausgeführt. Schulferien werden künftig nicht mehr gekennzeichnet.");
         Fenster& f = fenster();

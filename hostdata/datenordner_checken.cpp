@@ -11,19 +11,19 @@
 namespace {
 
 // The text of the state list's selected entry; "" when nothing is selected.
-std::string Gewähltes_Land(Fenster& f) {
-    const int auswahl = f.Auswahl(Element::cmbLänderliste);
-    return auswahl < 0 ? std::string() : f.Eintrag(Element::cmbLänderliste, auswahl);
+std::string Gewaehltes_Land(Fenster& f) {
+    const int auswahl = f.Auswahl(Element::cmbLaenderliste);
+    return auswahl < 0 ? std::string() : f.Eintrag(Element::cmbLaenderliste, auswahl);
 }
 
 // Selects the first list entry that equals `land` exactly and runs the list's selection
 // handler, as a user's choice would.
-void Land_vorwählen(Fenster& f, const std::string& land) {
-    const int anzahl = f.Eintragsanzahl(Element::cmbLänderliste);
+void Land_vorwaehlen(Fenster& f, const std::string& land) {
+    const int anzahl = f.Eintragsanzahl(Element::cmbLaenderliste);
     for (int i = 0; i < anzahl; ++i) {
-        if (f.Eintrag(Element::cmbLänderliste, i) == land) {
-            f.Auswahl_setzen(Element::cmbLänderliste, i);
-            cmbLänderliste_Click();
+        if (f.Eintrag(Element::cmbLaenderliste, i) == land) {
+            f.Auswahl_setzen(Element::cmbLaenderliste, i);
+            cmbLaenderliste_Click();
             return;
         }
     }
@@ -32,9 +32,9 @@ void Land_vorwählen(Fenster& f, const std::string& land) {
 }  // namespace
 
 void Datenordner_checken() {
-    Geschützt(std::string(frmName) + " - Datenordner_checken", [&] {
+    Geschuetzt(std::string(frmName) + " - Datenordner_checken", [&] {
         if (!plattform().Muster_vorhanden(Datenordner + Host::Datenmuster)) {
-            Meldung_anzeigen("Im Ordner " + Pfad_kürzen(Datenordner) +
+            Meldung_anzeigen("Im Ordner " + Pfad_kuerzen(Datenordner) +
                              " wurden keine An-/Abwesenheitsdaten gefunden.");
             return;
         }
@@ -58,12 +58,12 @@ void Datenordner_checken() {
 
         f.Aktivieren(fraRahmen(2), true);
         f.Bild_kopieren(imgIcon(2), Element::imgPfeil);
-        f.Aktivieren(Element::cmbLänderliste, true);
+        f.Aktivieren(Element::cmbLaenderliste, true);
 
         // An earlier marking offers its state and colour again.
         Feiertage_lesen();
-        if (!Land.empty()) Land_vorwählen(f, Land);
-        if (Gewähltes_Land(f).empty() || Farbe == 0) return;
+        if (!Land.empty()) Land_vorwaehlen(f, Land);
+        if (Gewaehltes_Land(f).empty() || Farbe == 0) return;
 
         f.Bild_kopieren(imgIcon(3), Element::imgOK);
         f.Hintergrundfarbe_setzen(cmdAuswahl(3), static_cast<std::uint32_t>(Farbe));

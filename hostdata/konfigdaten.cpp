@@ -17,7 +17,7 @@ namespace {
                        "' wurde nicht erkannt");
 }
 
-void Kopf_prüfen(const std::string& zeile, const std::string& kopf) {
+void Kopf_pruefen(const std::string& zeile, const std::string& kopf) {
     if (zeile != kopf) Kopf_fehlt(kopf);
 }
 
@@ -33,20 +33,20 @@ bool Nennt_Benutzer(const std::string& eintrag) {
 }  // namespace
 
 void Konfigdaten_lesen() {
-    Geschützt("modSchulferien - Konfigdaten_lesen", [] {
+    Geschuetzt("modSchulferien - Konfigdaten_lesen", [] {
         const std::string pfad = Datenordner + Host::Konfigdatei;
         if (!plattform().Datei_vorhanden(pfad))
             Programm_abbrechen("Die Datei '" + pfad + "' wurde nicht gefunden");
 
-        Datei_öffnen(pfad, "Input", "");
-        Kopf_prüfen(LineIn(), "[Zedrano]");
+        Datei_oeffnen(pfad, "Input", "");
+        Kopf_pruefen(LineIn(), "[Zedrano]");
         Kennung = LineIn();
         Editionszeile = LineIn();
-        Kopf_prüfen(LineIn(), "[Firma]");
+        Kopf_pruefen(LineIn(), "[Firma]");
         LineIn();
         LineIn();
         const bool epv = Rechts(Editionszeile, 3) == "EPV";
-        Kopf_prüfen(LineIn(), "[Settings]");
+        Kopf_pruefen(LineIn(), "[Settings]");
         Einstellungen = LineIn();
         LineIn();
 
@@ -63,10 +63,10 @@ void Konfigdaten_lesen() {
             if (Links(eintrag, 1) != "A") continue;
             if (Nennt_Benutzer(eintrag)) Rechte = 2;
             if (administratoren == std::numeric_limits<std::int16_t>::max())
-                throw Fehler(Fehlernummer::Überlauf);
+                throw Fehler(Fehlernummer::Ueberlauf);
             ++administratoren;
         }
-        Datei_schließen();
+        Datei_schliessen();
 
         if (administratoren == 0 || Mitte(Einstellungen, 16, 1) == "1" || epv) Rechte = 2;
     });

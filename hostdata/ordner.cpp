@@ -20,22 +20,22 @@ constexpr const char* Unterordner_von_data[] = {"data\\backups\\", "data\\inifil
                                                 "data\\logs\\"};
 
 bool Endet_mit(const std::string& pfad_klein, const std::string& ende) {
-    return Rechts(pfad_klein, Länge(ende)) == ende;
+    return Rechts(pfad_klein, Laenge(ende)) == ende;
 }
 
-bool Enthält_Daten(const std::string& ordner) {
+bool Enthaelt_Daten(const std::string& ordner) {
     return plattform().Muster_vorhanden(ordner + Host::Datenmuster);
 }
 
 }  // namespace
 
 std::string BrowseForFolder() {
-    return Geschützt("modOrdner - BrowseForFolder",
-                     [&] { return plattform().Ordner_auswählen(Ordnerdialog_Titel); });
+    return Geschuetzt("modOrdner - BrowseForFolder",
+                      [&] { return plattform().Ordner_auswaehlen(Ordnerdialog_Titel); });
 }
 
-bool Datenordner_auswählen() {
-    return Geschützt("modOrdner - Datenordner_auswählen", [&]() -> bool {
+bool Datenordner_auswaehlen() {
+    return Geschuetzt("modOrdner - Datenordner_auswählen", [&]() -> bool {
         // The earlier choice is forgotten at once, also when the user cancels.
         Datenordner = BrowseForFolder();
         if (Datenordner.empty()) return false;
@@ -49,21 +49,21 @@ bool Datenordner_auswählen() {
         }
 
         try {
-            if (!Enthält_Daten(Datenordner) &&
+            if (!Enthaelt_Daten(Datenordner) &&
                 !Endet_mit(Kleinbuchstaben(Datenordner), "\\data\\")) {
                 const std::string data = std::string(Host::Datenunterordner);
                 if (Ordner_vorhanden(Datenordner + data)) {
                     Datenordner += data + "\\";
                 } else if (Ordner_vorhanden(Datenordner + Host::Abwesenheitsordner)) {
                     Datenordner += std::string(Host::Abwesenheitsordner) + "\\";
-                    if (!Enthält_Daten(Datenordner) && Ordner_vorhanden(Datenordner + data)) {
+                    if (!Enthaelt_Daten(Datenordner) && Ordner_vorhanden(Datenordner + data)) {
                         Datenordner += data + "\\";
                     }
                 }
             }
         } catch (const Laufzeitfehler& fehler) {
             if (fehler.Nummer != Fehlernummer::DateinameFalsch) throw;
-            Meldung_anzeigen("Auf " + Pfad_kürzen(Datenordner) +
+            Meldung_anzeigen("Auf " + Pfad_kuerzen(Datenordner) +
                              " kann nicht zugegriffen werden. Bitte wählen Sie einen anderen "
                              "Ordner.");
             Datenordner.clear();

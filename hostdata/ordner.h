@@ -4,4 +4,4 @@
 #include <string>
 
 std::string BrowseForFolder();
-bool Datenordner_auswählen();
+bool Datenordner_auswaehlen();

@@ -5,11 +5,11 @@ Plattform* aktuelle_plattform = nullptr;
 
 const char* Beschreibung(long nummer) {
     switch (nummer) {
-        case Fehlernummer::UngültigerAufruf:
+        case Fehlernummer::UngueltigerAufruf:
             return "Unzulässiger Prozeduraufruf oder ungültiges Argument";
-        case Fehlernummer::Überlauf:
+        case Fehlernummer::Ueberlauf:
             return "Überlauf";
-        case Fehlernummer::IndexAußerhalb:
+        case Fehlernummer::IndexAusserhalb:
             return "Index außerhalb des gültigen Bereichs";
         case Fehlernummer::Typenkonflikt:
             return "Typen unverträglich";
@@ -17,9 +17,9 @@ const char* Beschreibung(long nummer) {
             return "Dateiname oder -nummer falsch";
         case Fehlernummer::DateiNichtGefunden:
             return "Datei nicht gefunden";
-        case Fehlernummer::DateiGeöffnet:
+        case Fehlernummer::DateiGeoeffnet:
             return "Datei bereits geöffnet";
-        case Fehlernummer::DatenträgerVoll:
+        case Fehlernummer::DatentraegerVoll:
             return "Datenträger voll";
         case Fehlernummer::HinterDateiende:
             return "Einlesen hinter Dateiende";
@@ -44,7 +44,7 @@ Laufzeitfehler Fehler(long nummer) {
 }
 
 Plattform& plattform() {
-    if (!aktuelle_plattform) throw Fehler(Fehlernummer::UngültigerAufruf);
+    if (!aktuelle_plattform) throw Fehler(Fehlernummer::UngueltigerAufruf);
     return *aktuelle_plattform;
 }
 
@@ -63,7 +63,7 @@ Element fraRahmen(int n) {
         case 4:
             return Element::fraRahmen4;
         default:
-            throw Fehler(Fehlernummer::IndexAußerhalb);
+            throw Fehler(Fehlernummer::IndexAusserhalb);
     }
 }
 
@@ -78,7 +78,7 @@ Element cmdAuswahl(int index) {
         case 5:
             return Element::cmdAuswahl5;
         default:
-            throw Fehler(Fehlernummer::IndexAußerhalb);
+            throw Fehler(Fehlernummer::IndexAusserhalb);
     }
 }
 
@@ -93,6 +93,6 @@ Element imgIcon(int index) {
         case 4:
             return Element::imgIcon4;
         default:
-            throw Fehler(Fehlernummer::IndexAußerhalb);
+            throw Fehler(Fehlernummer::IndexAusserhalb);
     }
 }

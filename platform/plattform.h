@@ -22,14 +22,14 @@ struct Laufzeitfehler : std::runtime_error {
 
 // Error numbers. Their descriptions live in services/fehler.cpp.
 namespace Fehlernummer {
-inline constexpr long UngültigerAufruf = 5;
-inline constexpr long Überlauf = 6;
-inline constexpr long IndexAußerhalb = 9;
+inline constexpr long UngueltigerAufruf = 5;
+inline constexpr long Ueberlauf = 6;
+inline constexpr long IndexAusserhalb = 9;
 inline constexpr long Typenkonflikt = 13;
 inline constexpr long DateinameFalsch = 52;
 inline constexpr long DateiNichtGefunden = 53;
-inline constexpr long DateiGeöffnet = 55;
-inline constexpr long DatenträgerVoll = 61;
+inline constexpr long DateiGeoeffnet = 55;
+inline constexpr long DatentraegerVoll = 61;
 inline constexpr long HinterDateiende = 62;
 inline constexpr long ZugriffVerweigert = 70;
 inline constexpr long PfadZugriff = 75;
@@ -47,7 +47,7 @@ struct Zeitpunkt {
 
 // File attributes, with the values Windows uses.
 namespace Attribut {
-inline constexpr std::uint32_t Schreibgeschützt = 0x01;
+inline constexpr std::uint32_t Schreibgeschuetzt = 0x01;
 inline constexpr std::uint32_t Versteckt = 0x02;
 inline constexpr std::uint32_t System = 0x04;
 inline constexpr std::uint32_t Verzeichnis = 0x10;
@@ -65,7 +65,7 @@ enum class Element {
     cmdAuswahl3,
     cmdAuswahl4,
     cmdAuswahl5,
-    cmbLänderliste,
+    cmbLaenderliste,
     imgIcon1,
     imgIcon2,
     imgIcon3,
@@ -77,7 +77,7 @@ enum class Element {
 };
 
 // Control arrays: fraRahmen(1..4), cmdAuswahl(1, 3, 4, 5), imgIcon(1..4).
-// An index outside the array throws Laufzeitfehler(IndexAußerhalb).
+// An index outside the array throws Laufzeitfehler(IndexAusserhalb).
 Element fraRahmen(int n);
 Element cmdAuswahl(int index);
 Element imgIcon(int index);
@@ -96,7 +96,7 @@ class Fenster {
     // The source image whose picture `bild` shows now (Element::Keins when none).
     virtual Element Bild(Element bild) = 0;
     virtual void Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) = 0;
-    virtual void Eintrag_hinzufügen(Element liste, const std::string& text) = 0;
+    virtual void Eintrag_hinzufuegen(Element liste, const std::string& text) = 0;
     virtual int Eintragsanzahl(Element liste) = 0;
     virtual std::string Eintrag(Element liste, int index) = 0;
     // Selects an entry; sends no selection event (the caller runs the handler itself).
@@ -104,7 +104,7 @@ class Fenster {
     virtual int Auswahl(Element liste) = 0;  // -1 when nothing is selected
     virtual void Fokus_setzen(Element e) = 0;
     virtual void Oben_setzen(Element e, int twips) = 0;
-    virtual void Höhe_setzen(int twips) = 0;  // the window's outer height
+    virtual void Hoehe_setzen(int twips) = 0;  // the window's outer height
     virtual bool Ist_sichtbar() = 0;
     // Unloads the window; the program ends when its message loop sees that.
     virtual void Entladen() = 0;
@@ -134,13 +134,13 @@ class Plattform {
     // File contents. All of these throw Laufzeitfehler on failure.
     virtual std::string Datei_lesen(const std::string& pfad) = 0;  // the whole file
     // Writing: `Ersetzen` writes a new file beside the old one and puts it in the old one's
-    // place in one step at Datei_schließen(nr, true); until then the old file is untouched,
+    // place in one step at Datei_schliessen(nr, true); until then the old file is untouched,
     // and closing with false (or a failure) leaves it so and removes the new one.
-    // `Anhängen` appends to the file (created when missing), shared with other writers.
-    enum class Schreibart { Ersetzen, Anhängen };
-    virtual int Datei_öffnen(const std::string& pfad, Schreibart art) = 0;
+    // `Anhaengen` appends to the file (created when missing), shared with other writers.
+    enum class Schreibart { Ersetzen, Anhaengen };
+    virtual int Datei_oeffnen(const std::string& pfad, Schreibart art) = 0;
     virtual void Datei_schreiben(int nr, const std::string& bytes) = 0;
-    virtual void Datei_schließen(int nr, bool übernehmen) = 0;
+    virtual void Datei_schliessen(int nr, bool uebernehmen) = 0;
 
     // Messages and the end of the program.
     virtual void Piepen() = 0;
@@ -155,10 +155,10 @@ class Plattform {
 
     // Dialogs, owned by the main window.
     // The chosen folder's path ("" on cancel).
-    virtual std::string Ordner_auswählen(const std::string& titel) = 0;
+    virtual std::string Ordner_auswaehlen(const std::string& titel) = 0;
     // Colour dialog starting from `farbe`; `voll` opens it with the custom colours.
     // std::nullopt when the user cancels.
-    virtual std::optional<std::uint32_t> Farbe_auswählen(std::uint32_t farbe, bool voll) = 0;
+    virtual std::optional<std::uint32_t> Farbe_auswaehlen(std::uint32_t farbe, bool voll) = 0;
 };
 
 // The platform the program runs on; set once by the entry point or a test.

@@ -45,26 +45,26 @@ std::string Zeile_lesen() {
     return zeile;
 }
 
-void Schließen(bool übernehmen) {
+void Schliessen(bool uebernehmen) {
     const Modus modus = kanal.modus;
     const int nummer = kanal.nummer;
     kanal = Kanal{};
-    if (modus == Modus::Schreiben) plattform().Datei_schließen(nummer, übernehmen);
+    if (modus == Modus::Schreiben) plattform().Datei_schliessen(nummer, uebernehmen);
 }
 
 }  // namespace
 
-unsigned char Nächster_Schlüssel() {
+unsigned char Naechster_Schluessel() {
     return static_cast<unsigned char>(static_cast<int>(Zufallszahl() * 223) + 32);
 }
 
-void Schlüssel_zurücksetzen() {
+void Schluessel_zuruecksetzen() {
     zufall = Startwert;
 }
 
-std::string Verwürfeln(const std::string& ansi, unsigned char schlüssel) {
-    std::string zeile(1, static_cast<char>(schlüssel));
-    int s = schlüssel % 64;
+std::string Verwuerfeln(const std::string& ansi, unsigned char schluessel) {
+    std::string zeile(1, static_cast<char>(schluessel));
+    int s = schluessel % 64;
     for (const char ch : ansi) {
         const int c = static_cast<unsigned char>(ch);
         if (c < 32) continue;
@@ -76,7 +76,7 @@ std::string Verwürfeln(const std::string& ansi, unsigned char schlüssel) {
     return zeile;
 }
 
-std::string Entwürfeln(const std::string& zeile) {
+std::string Entwuerfeln(const std::string& zeile) {
     std::string text;
     if (zeile.empty()) return text;
     int s = static_cast<unsigned char>(zeile[0]) % 64;
@@ -93,53 +93,53 @@ bool Kanal_offen() {
     return kanal.modus != Modus::Zu;
 }
 
-bool Datei_öffnen(const std::string& pfad, const std::string& modus, const std::string& option) {
+bool Datei_oeffnen(const std::string& pfad, const std::string& modus, const std::string& option) {
     try {
-        if (kanal.modus != Modus::Zu) throw Fehler(Fehlernummer::DateiGeöffnet);
+        if (kanal.modus != Modus::Zu) throw Fehler(Fehlernummer::DateiGeoeffnet);
         if (modus == "Input") {
             kanal.inhalt = plattform().Datei_lesen(pfad);
             kanal.position = 0;
             kanal.modus = Modus::Lesen;
         } else if (modus == "Output" || modus == "Append") {
             // "Output" builds the new file beside the old one; it takes the old one's place
-            // only when the channel is closed normally (Datei_schließen).
-            kanal.nummer =
-                plattform().Datei_öffnen(pfad, modus == "Output" ? Plattform::Schreibart::Ersetzen
-                                                                 : Plattform::Schreibart::Anhängen);
+            // only when the channel is closed normally (Datei_schliessen).
+            kanal.nummer = plattform().Datei_oeffnen(pfad, modus == "Output"
+                                                               ? Plattform::Schreibart::Ersetzen
+                                                               : Plattform::Schreibart::Anhaengen);
             kanal.modus = Modus::Schreiben;
         } else {
-            throw Fehler(Fehlernummer::UngültigerAufruf);
+            throw Fehler(Fehlernummer::UngueltigerAufruf);
         }
         return true;
     } catch (const Laufzeitfehler&) {
         Kanal_verwerfen();
         if (option == "IgnoreErrors") return false;
         Programm_abbrechen(
-            "Die Datei " + Pfad_kürzen(pfad) + " konnte nicht geöffnet werden." + CR + CR +
+            "Die Datei " + Pfad_kuerzen(pfad) + " konnte nicht geöffnet werden." + CR + CR +
             "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner " +
-            Pfad_kürzen(ParentDir(pfad)) +
+            Pfad_kuerzen(ParentDir(pfad)) +
             (modus != "Input" ? ", ist die Datei schreibgeschützt" : "") +
             " oder die Datei ist nicht vorhanden");
     }
 }
 
-void Datei_schließen() {
-    Schließen(true);
+void Datei_schliessen() {
+    Schliessen(true);
 }
 
 void Kanal_verwerfen() {
     try {
-        Schließen(false);
+        Schliessen(false);
     } catch (const Laufzeitfehler&) {
         // Nothing more can be done for a file that is given up.
     }
 }
 
 std::string LineIn() {
-    return Geschützt("modSchulferien - LineIn", [] {
+    return Geschuetzt("modSchulferien - LineIn", [] {
         const std::string zeile = Zeile_lesen();
-        if (zeile.empty()) throw Fehler(Fehlernummer::UngültigerAufruf);  // no key character
-        return Von_Ansi(Entwürfeln(zeile));
+        if (zeile.empty()) throw Fehler(Fehlernummer::UngueltigerAufruf);  // no key character
+        return Von_Ansi(Entwuerfeln(zeile));
     });
 }
 
@@ -148,10 +148,10 @@ std::string LineInRaw() {
 }
 
 void LineOut(const std::string& text) {
-    Geschützt("modSchulferien - LineOut", [&] {
+    Geschuetzt("modSchulferien - LineOut", [&] {
         if (kanal.modus != Modus::Schreiben) throw Fehler(Fehlernummer::DateinameFalsch);
         plattform().Datei_schreiben(kanal.nummer,
-                                    Verwürfeln(Nach_Ansi(text), Nächster_Schlüssel()) + "\r\n");
+                                    Verwuerfeln(Nach_Ansi(text), Naechster_Schluessel()) + "\r\n");
     });
 }
 

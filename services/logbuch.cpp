@@ -6,8 +6,8 @@
 #include "startup/globale.h"
 #include "startup/host.h"
 
-void Logbuch_ergänzen(std::uint8_t stufe, const std::string& text) {
-    Geschützt("modSchulferien - Logbuch_ergänzen", [&] {
+void Logbuch_ergaenzen(std::uint8_t stufe, const std::string& text) {
+    Geschuetzt("modSchulferien - Logbuch_ergänzen", [&] {
         if (Logordner.empty()) return;
         const Zeitpunkt t = plattform().Jetzt();
         std::string eintrag = Zweistellig(t.Tag) + "." + Zweistellig(t.Monat) + "." +
@@ -16,16 +16,16 @@ void Logbuch_ergänzen(std::uint8_t stufe, const std::string& text) {
                               Benutzername + "|";
         if (stufe == 2) eintrag += Host::Adminmarke;
         eintrag += text;
-        if (!Datei_öffnen(Logordner + Links(Heute, 4) + Host::Logdatei_Endung, "Append",
-                          "IgnoreErrors"))
+        if (!Datei_oeffnen(Logordner + Links(Heute, 4) + Host::Logdatei_Endung, "Append",
+                           "IgnoreErrors"))
             return;
         LineOut(eintrag);
-        Datei_schließen();
+        Datei_schliessen();
     });
 }
 
 std::string FormatDatumDS(const Zeitpunkt& datum) {
-    return Geschützt("modSchulferien - FormatDatumDS", [&] {
+    return Geschuetzt("modSchulferien - FormatDatumDS", [&] {
         return Zweistellig(datum.Jahr % 100) + Zweistellig(datum.Monat) + Zweistellig(datum.Tag);
     });
 }

@@ -6,5 +6,5 @@
 
 #include "platform/plattform.h"
 
-void Logbuch_ergänzen(std::uint8_t stufe, const std::string& text);
+void Logbuch_ergaenzen(std::uint8_t stufe, const std::string& text);
 std::string FormatDatumDS(const Zeitpunkt& datum);  // YYMMDD

@@ -34,15 +34,15 @@ void Programm_abbrechen(const std::string& text) {
     Beenden();
 }
 
-std::string Pfad_kürzen(const std::string& pfad) {
+std::string Pfad_kuerzen(const std::string& pfad) {
     std::string p = pfad;
     if (!p.empty() && p.back() == '\\') p.pop_back();
-    if (Länge(p) > 100) p = Links(p, 45) + " ... " + Rechts(p, 45);
+    if (Laenge(p) > 100) p = Links(p, 45) + " ... " + Rechts(p, 45);
     return "'" + p + "'";
 }
 
 std::string ParentDir(const std::string& pfad) {
-    return Geschützt("modSchulferien - ParentDir", [&] {
+    return Geschuetzt("modSchulferien - ParentDir", [&] {
         if (pfad.size() < 2) return std::string();
         // The last character is never taken; a backslash is never part of a longer
         // UTF-8 sequence, so searching the bytes before the last one is enough.
@@ -59,7 +59,7 @@ bool Ordner_vorhanden(const std::string& pfad) {
     }
 }
 
-void Datei_löschen(const std::string& pfad) {
+void Datei_loeschen(const std::string& pfad) {
     try {
         plattform().Attribute_normal(pfad);
     } catch (const std::exception&) {

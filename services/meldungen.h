@@ -10,20 +10,20 @@
 void Meldung_anzeigen(const std::string& text);
 [[noreturn]] void Fehler_melden(const std::string& ort, const Laufzeitfehler& fehler);
 [[noreturn]] void Programm_abbrechen(const std::string& text);
-std::string Pfad_kürzen(const std::string& pfad);
+std::string Pfad_kuerzen(const std::string& pfad);
 std::string ParentDir(const std::string& pfad);
 bool Ordner_vorhanden(const std::string& pfad);
-void Datei_löschen(const std::string& pfad);
+void Datei_loeschen(const std::string& pfad);
 
 // Runs `schritte`; a failure in them goes to Fehler_melden with `ort`, so it never travels
 // on to the caller.
 template <class F>
-auto Geschützt(const std::string& ort, F&& schritte) -> decltype(schritte()) {
+auto Geschuetzt(const std::string& ort, F&& schritte) -> decltype(schritte()) {
     try {
         return std::forward<F>(schritte)();
     } catch (const Laufzeitfehler& fehler) {
         Fehler_melden(ort, fehler);
     } catch (const std::exception& fehler) {
-        Fehler_melden(ort, Laufzeitfehler(Fehlernummer::UngültigerAufruf, fehler.what()));
+        Fehler_melden(ort, Laufzeitfehler(Fehlernummer::UngueltigerAufruf, fehler.what()));
     }
 }

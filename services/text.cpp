@@ -8,7 +8,7 @@
 namespace {
 
 // Byte length of the UTF-8 character that starts with `b`; a stray byte counts as one.
-std::size_t Zeichenlänge(unsigned char b) {
+std::size_t Zeichenlaenge(unsigned char b) {
     if (b >= 0xF0 && b < 0xF8) return 4;
     if (b >= 0xE0) return b < 0xF0 ? 3 : 1;
     if (b >= 0xC0) return 2;
@@ -46,7 +46,7 @@ constexpr char32_t Streubyte = 0xDC00;
 
 char32_t Zeichen_lesen(const std::string& s, std::size_t& i) {
     const auto b = static_cast<unsigned char>(s[i]);
-    const std::size_t n = Zeichenlänge(b);
+    const std::size_t n = Zeichenlaenge(b);
     if (n == 1 || i + n > s.size()) {
         ++i;
         return b < 0x80 ? b : Streubyte + b;
@@ -75,7 +75,7 @@ std::size_t Versatz(const std::string& s, std::size_t n) {
 
 }  // namespace
 
-void Zeichen_anhängen(std::string& s, char32_t c) {
+void Zeichen_anhaengen(std::string& s, char32_t c) {
     if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF) {
         s += static_cast<char>(c - Streubyte);
     } else if (c < 0x80) {
@@ -95,7 +95,7 @@ void Zeichen_anhängen(std::string& s, char32_t c) {
     }
 }
 
-std::size_t Länge(const std::string& s) {
+std::size_t Laenge(const std::string& s) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < s.size(); ++n) Zeichen_lesen(s, i);
     return n;
@@ -106,12 +106,12 @@ std::string Links(const std::string& s, std::size_t n) {
 }
 
 std::string Rechts(const std::string& s, std::size_t n) {
-    const std::size_t l = Länge(s);
+    const std::size_t l = Laenge(s);
     return n >= l ? s : s.substr(Versatz(s, l - n));
 }
 
 std::string Mitte(const std::string& s, std::size_t start, std::size_t n) {
-    if (start < 1) throw Fehler(Fehlernummer::UngültigerAufruf);
+    if (start < 1) throw Fehler(Fehlernummer::UngueltigerAufruf);
     const std::size_t von = Versatz(s, start - 1);
     if (n == std::string::npos) return s.substr(von);
     const std::string rest = s.substr(von);
@@ -121,7 +121,7 @@ std::string Mitte(const std::string& s, std::size_t start, std::size_t n) {
 std::string Kleinbuchstaben(const std::string& s) {
     std::string aus;
     aus.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) Zeichen_anhängen(aus, Klein(Zeichen_lesen(s, i)));
+    for (std::size_t i = 0; i < s.size();) Zeichen_anhaengen(aus, Klein(Zeichen_lesen(s, i)));
     return aus;
 }
 
@@ -151,7 +151,7 @@ std::string Von_Ansi(const std::string& ansi) {
     aus.reserve(ansi.size() + ansi.size() / 4);
     for (const char ch : ansi) {
         const auto b = static_cast<unsigned char>(ch);
-        Zeichen_anhängen(aus, b >= 0x80 && b < 0xA0 ? Cp1252_80[b - 0x80] : b);
+        Zeichen_anhaengen(aus, b >= 0x80 && b < 0xA0 ? Cp1252_80[b - 0x80] : b);
     }
     return aus;
 }

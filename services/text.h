@@ -6,11 +6,11 @@
 
 // One character of a UTF-8 text, read at s[i]; i moves past it. A byte that starts no valid
 // sequence stands for itself, kept apart from every real character (U+DC80..U+DCFF), and
-// Zeichen_anhängen writes it back as that byte.
+// Zeichen_anhaengen writes it back as that byte.
 char32_t Zeichen_lesen(const std::string& s, std::size_t& i);
-void Zeichen_anhängen(std::string& s, char32_t c);
+void Zeichen_anhaengen(std::string& s, char32_t c);
 
-std::size_t Länge(const std::string& s);
+std::size_t Laenge(const std::string& s);
 std::string Links(const std::string& s, std::size_t n);
 std::string Rechts(const std::string& s, std::size_t n);
 // From character `start` (counted from 1), `n` characters (all the rest by default).

@@ -1,6 +1,6 @@
 #include "startup/globale.h"
 
-void Globale_zurücksetzen() {
+void Globale_zuruecksetzen() {
     Aktivieren = false;
     Heute.clear();
     Benutzername.clear();

@@ -16,7 +16,7 @@ inline bool Aktivieren = false;     // Main: true in marking mode, false in remo
 inline std::string Heute;           // Main: the start-up date as YYMMDD
 inline std::string Benutzername;    // Main: the login name, "NoName" without one
 inline std::string Programmordner;  // Main: the host's installation folder, ends in "\"
-inline std::string Datenordner;     // Programmpfade_lesen, Datenordner_auswählen
+inline std::string Datenordner;     // Programmpfade_lesen, Datenordner_auswaehlen
 inline std::string Logordner;       // Programmpfade_lesen, Datenordner_checken; "" = no log
 inline std::array<Bundesland, 17> Schulferienarray;  // Schulferienarray_definieren; 1..16
 inline std::array<std::string, 121> Monatsarray;     // month texts 1..120
@@ -29,4 +29,4 @@ inline std::string Einstellungen;
 inline std::int16_t Rechte = 0;  // Konfigdaten_lesen: 0 no rights, 2 administrator
 
 // Back to the state at program start (for tests, which run many "programs" in one process).
-void Globale_zurücksetzen();
+void Globale_zuruecksetzen();

@@ -30,10 +30,10 @@ void Starten() {
     Benutzername = p.Umgebungsvariable("USERNAME");
     if (Benutzername.empty()) Benutzername = "NoName";
 
-    const std::string öffentlich = p.Umgebungsvariable("PUBLIC");
-    const std::string basis = öffentlich.empty()
+    const std::string oeffentlich = p.Umgebungsvariable("PUBLIC");
+    const std::string basis = oeffentlich.empty()
                                   ? Mit_Backslash(p.Umgebungsvariable("ProgramFiles"))
-                                  : Mit_Backslash(öffentlich) + Host::VirtualStore;
+                                  : Mit_Backslash(oeffentlich) + Host::VirtualStore;
 
     const auto& ordner = Host::Installationsordner;
     Programmordner = basis + ordner[2] + "\\";
@@ -67,7 +67,7 @@ void Main() {
         Fehler_melden("modSchulferien - Main", fehler);
     } catch (const std::exception& fehler) {
         Fehler_melden("modSchulferien - Main",
-                      Laufzeitfehler(Fehlernummer::UngültigerAufruf, fehler.what()));
+                      Laufzeitfehler(Fehlernummer::UngueltigerAufruf, fehler.what()));
     }
 }
 
@@ -82,23 +82,23 @@ void Programmpfade_lesen() {
 
         // Scrambled like the host's other files, or plain text: line 1 decides.
         std::array<std::string, 3> zeilen;
-        Datei_öffnen(pfad, "Input", "");
+        Datei_oeffnen(pfad, "Input", "");
         zeilen[0] = LineIn();
         if (zeilen[0] == kopf) {
             zeilen[1] = LineIn();
             zeilen[2] = LineIn();
         } else {
-            Datei_schließen();
-            Datei_öffnen(pfad, "Input", "");
+            Datei_schliessen();
+            Datei_oeffnen(pfad, "Input", "");
             zeilen[0] = LineInRaw();
             if (zeilen[0] != kopf) {
-                Datei_schließen();
+                Datei_schliessen();
                 return;
             }
             zeilen[1] = LineInRaw();
             zeilen[2] = LineInRaw();
         }
-        Datei_schließen();
+        Datei_schliessen();
 
         if (Links(zeilen[1], 10) == "data_pfad=") {
             Datenordner = Mitte(zeilen[1], 11);
@@ -107,5 +107,5 @@ void Programmpfade_lesen() {
     } catch (const std::exception&) {
         // A settings file that can't be read leaves the folders to the user.
     }
-    Datei_schließen();
+    Datei_schliessen();
 }

@@ -20,7 +20,7 @@ namespace {
 // chosen.
 constexpr std::int32_t Vorgabefarbe = 8454016;
 
-void Schritt_nicht_verfügbar(Fenster& f, Element rahmen, int schritt, Element steuerelement) {
+void Schritt_nicht_verfuegbar(Fenster& f, Element rahmen, int schritt, Element steuerelement) {
     f.Aktivieren(rahmen, false);
     f.Bild_kopieren(imgIcon(schritt), Element::imgInaktiv);
     f.Aktivieren(steuerelement, false);
@@ -47,20 +47,20 @@ bool Daten_erreichbar(const std::string& ordner) {
 }  // namespace
 
 void Form_Load() {
-    Geschützt(std::string(frmName) + " - Form_Load", [&] {
+    Geschuetzt(std::string(frmName) + " - Form_Load", [&] {
         Fenster& f = fenster();
         f.Titel_setzen(Titel);
         f.Bild_kopieren(imgIcon(1), Element::imgPfeil);
-        Schritt_nicht_verfügbar(f, fraRahmen(4), 4, cmdAuswahl(4));
+        Schritt_nicht_verfuegbar(f, fraRahmen(4), 4, cmdAuswahl(4));
 
         if (Aktivieren) {
             for (std::size_t s = 1; s < Schulferienarray.size(); ++s) {
-                f.Eintrag_hinzufügen(Element::cmbLänderliste, Schulferienarray[s].Name);
+                f.Eintrag_hinzufuegen(Element::cmbLaenderliste, Schulferienarray[s].Name);
             }
-            Schritt_nicht_verfügbar(f, fraRahmen(2), 2, Element::cmbLänderliste);
-            Schritt_nicht_verfügbar(f, fraRahmen(3), 3, cmdAuswahl(3));
+            Schritt_nicht_verfuegbar(f, fraRahmen(2), 2, Element::cmbLaenderliste);
+            Schritt_nicht_verfuegbar(f, fraRahmen(3), 3, cmdAuswahl(3));
         } else {
-            for (Element e : {fraRahmen(2), imgIcon(2), Element::cmbLänderliste, fraRahmen(3),
+            for (Element e : {fraRahmen(2), imgIcon(2), Element::cmbLaenderliste, fraRahmen(3),
                               imgIcon(3), cmdAuswahl(3)}) {
                 f.Sichtbar_setzen(e, false);
             }
@@ -68,7 +68,7 @@ void Form_Load() {
             f.Beschriftung_setzen(cmdAuswahl(4), "Kennzeichnen der Schulferien aufheben");
             f.Oben_setzen(fraRahmen(4), Layout::Entfernen_Rahmen4_oben);
             f.Oben_setzen(cmdAuswahl(5), Layout::Entfernen_Beenden_oben);
-            f.Höhe_setzen(Layout::Entfernen_Fensterhöhe);
+            f.Hoehe_setzen(Layout::Entfernen_Fensterhoehe);
         }
 
         // A data folder from the host's path settings is checked at once when it holds data.
@@ -84,16 +84,16 @@ void Form_Load() {
 void cmdAuswahl_Click(std::int16_t Index) {
     switch (Index) {
         case 1:
-            if (Datenordner_auswählen()) Datenordner_checken();
+            if (Datenordner_auswaehlen()) Datenordner_checken();
             break;
         case 3:
-            Farbe_auswählen();
+            Farbe_auswaehlen();
             break;
         case 4:
             if (Aktivieren) {
                 Ferientagedatei_erstellen();
             } else {
-                Ferientagedatei_löschen();
+                Ferientagedatei_loeschen();
             }
             break;
         case 5:
@@ -104,7 +104,7 @@ void cmdAuswahl_Click(std::int16_t Index) {
     }
 }
 
-void cmbLänderliste_Click() {
+void cmbLaenderliste_Click() {
     Fenster& f = fenster();
     f.Bild_kopieren(imgIcon(2), Element::imgOK);
     if (f.Bild(imgIcon(3)) == Element::imgOK) {
@@ -120,16 +120,16 @@ void cmbLänderliste_Click() {
     if (f.Ist_sichtbar()) f.Fokus_setzen(cmdAuswahl(3));
 }
 
-void Farbe_auswählen() {
+void Farbe_auswaehlen() {
     // A cancelled dialog, and any failure here, ends the step quietly; what was changed
     // before stays.
     try {
         // The default is kept even when the user cancels.
         if (Farbe == 0) Farbe = Vorgabefarbe;
-        const std::optional<std::uint32_t> gewählt =
-            plattform().Farbe_auswählen(static_cast<std::uint32_t>(Farbe), true);
-        if (!gewählt) return;
-        Farbe = static_cast<std::int32_t>(*gewählt);
+        const std::optional<std::uint32_t> gewaehlt =
+            plattform().Farbe_auswaehlen(static_cast<std::uint32_t>(Farbe), true);
+        if (!gewaehlt) return;
+        Farbe = static_cast<std::int32_t>(*gewaehlt);
 
         Fenster& f = fenster();
         f.Hintergrundfarbe_setzen(cmdAuswahl(3), static_cast<std::uint32_t>(Farbe));

@@ -10,12 +10,12 @@ inline constexpr const char* frmName = "frmSchulferien";
 // Event handlers.
 void Form_Load();
 void cmdAuswahl_Click(std::int16_t Index);
-void cmbLänderliste_Click();
+void cmbLaenderliste_Click();
 
 // Steps.
-void Farbe_auswählen();
+void Farbe_auswaehlen();
 void Datenordner_checken();
 void Ferientagedatei_erstellen();
-void Ferientagedatei_löschen();
-void Ferienzeiten_übernehmen(std::string VonTag, std::string VonMonat, std::string VonJahr,
-                             std::string BisTag, std::string BisMonat, std::string BisJahr);
+void Ferientagedatei_loeschen();
+void Ferienzeiten_uebernehmen(std::string VonTag, std::string VonMonat, std::string VonJahr,
+                              std::string BisTag, std::string BisMonat, std::string BisJahr);

@@ -11,7 +11,7 @@ namespace {
 
 // Windows compares names by their upper case: ASCII, Latin-1 (ä and Ä are one name),
 // Latin Extended-A, basic Greek and Cyrillic.
-char32_t Groß(char32_t c) {
+char32_t Gross(char32_t c) {
     if (c >= U'a' && c <= U'z') return c - 32;
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
     if (c == 0xFF) return 0x178;
@@ -29,13 +29,13 @@ char32_t Groß(char32_t c) {
 // UTF-8 stays itself).
 std::u32string Zeichenfolge(const std::string& s) {
     std::u32string z;
-    for (std::size_t i = 0; i < s.size();) z += Groß(Zeichen_lesen(s, i));
+    for (std::size_t i = 0; i < s.size();) z += Gross(Zeichen_lesen(s, i));
     return z;
 }
 
-std::string Schlüssel_zu(const std::string& s) {
+std::string Schluessel_zu(const std::string& s) {
     std::string k;
-    for (std::size_t i = 0; i < s.size();) Zeichen_anhängen(k, Groß(Zeichen_lesen(s, i)));
+    for (std::size_t i = 0; i < s.size();) Zeichen_anhaengen(k, Gross(Zeichen_lesen(s, i)));
     return k;
 }
 
@@ -80,24 +80,24 @@ std::logic_error Einrichtungsfehler(const std::string& was, const std::string& p
 // --- FakeFenster ---
 
 std::string FakeFenster::Eintrag(Element, int index) {
-    if (index < 0 || index >= static_cast<int>(einträge.size()))
-        throw Fehler(Fehlernummer::IndexAußerhalb);
-    return einträge[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(eintraege.size()))
+        throw Fehler(Fehlernummer::IndexAusserhalb);
+    return eintraege[static_cast<std::size_t>(index)];
 }
 
 void FakeFenster::Auswahl_setzen(Element, int index) {
-    if (index < -1 || index >= static_cast<int>(einträge.size()))
-        throw Fehler(Fehlernummer::IndexAußerhalb);
+    if (index < -1 || index >= static_cast<int>(eintraege.size()))
+        throw Fehler(Fehlernummer::IndexAusserhalb);
     auswahl = index;
 }
 
 // --- Paths ---
 
-std::string FakePlattform::Ort::Schlüssel_von(std::size_t anzahl) const {
+std::string FakePlattform::Ort::Schluessel_von(std::size_t anzahl) const {
     std::string k;
     for (std::size_t i = 0; i < anzahl && i < teile.size(); ++i) {
         if (i > 0) k += '\\';
-        k += Schlüssel_zu(teile[i]);
+        k += Schluessel_zu(teile[i]);
     }
     return k;
 }
@@ -112,7 +112,7 @@ std::string FakePlattform::Ort::Pfad() const {
     return p;
 }
 
-FakePlattform::Ort FakePlattform::Auflösen(const std::string& eingabe, bool muster) const {
+FakePlattform::Ort FakePlattform::Aufloesen(const std::string& eingabe, bool muster) const {
     std::string pfad = eingabe;
     std::replace(pfad.begin(), pfad.end(), '/', '\\');
     if (pfad.empty()) throw Fehler(Fehlernummer::PfadNichtGefunden);
@@ -153,20 +153,20 @@ FakePlattform::Ort FakePlattform::Auflösen(const std::string& eingabe, bool mus
     return ort;
 }
 
-FakePlattform::Knoten* FakePlattform::Finden(const std::string& schlüssel) {
-    const auto it = knoten.find(schlüssel);
+FakePlattform::Knoten* FakePlattform::Finden(const std::string& schluessel) {
+    const auto it = knoten.find(schluessel);
     return it == knoten.end() ? nullptr : &it->second;
 }
 
-const FakePlattform::Knoten* FakePlattform::Finden(const std::string& schlüssel) const {
-    const auto it = knoten.find(schlüssel);
+const FakePlattform::Knoten* FakePlattform::Finden(const std::string& schluessel) const {
+    const auto it = knoten.find(schluessel);
     return it == knoten.end() ? nullptr : &it->second;
 }
 
 FakePlattform::Knoten& FakePlattform::Elternordner(const Ort& ort) {
     Knoten* ordner = nullptr;
     for (std::size_t n = 1; n < ort.teile.size(); ++n) {
-        ordner = Finden(ort.Schlüssel_von(n));
+        ordner = Finden(ort.Schluessel_von(n));
         if (!ordner || !ordner->ordner) throw Fehler(Fehlernummer::PfadNichtGefunden);
         if (ordner->kein_zugriff) throw Fehler(Fehlernummer::ZugriffVerweigert);
     }
@@ -175,9 +175,9 @@ FakePlattform::Knoten& FakePlattform::Elternordner(const Ort& ort) {
 }
 
 FakePlattform::Knoten& FakePlattform::Vorhandene_Datei(const std::string& pfad) {
-    const Ort ort = Auflösen(pfad);
+    const Ort ort = Aufloesen(pfad);
     Elternordner(ort);
-    Knoten* k = Finden(ort.Schlüssel());
+    Knoten* k = Finden(ort.Schluessel());
     if (!k) throw Fehler(Fehlernummer::DateiNichtGefunden);
     if (k->ordner) throw Fehler(Fehlernummer::ZugriffVerweigert);
     if (ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
@@ -186,9 +186,9 @@ FakePlattform::Knoten& FakePlattform::Vorhandene_Datei(const std::string& pfad) 
 
 FakePlattform::Knoten& FakePlattform::Anlegen(const Ort& ort, bool ordner) {
     for (std::size_t n = 1; n <= ort.teile.size(); ++n) {
-        const std::string schlüssel = ort.Schlüssel_von(n);
+        const std::string schluessel = ort.Schluessel_von(n);
         const bool ist_ziel = n == ort.teile.size();
-        Knoten* k = Finden(schlüssel);
+        Knoten* k = Finden(schluessel);
         if (k) {
             if (!k->ordner && (!ist_ziel || ordner))
                 throw Einrichtungsfehler("a file is in the way", ort.Pfad());
@@ -202,9 +202,9 @@ FakePlattform::Knoten& FakePlattform::Anlegen(const Ort& ort, bool ordner) {
         neu.name = teil.Pfad();
         neu.ordner = ordner || !ist_ziel;
         neu.attribute = neu.ordner ? 0 : Attribut::Archiv;
-        knoten.emplace(schlüssel, std::move(neu));
+        knoten.emplace(schluessel, std::move(neu));
     }
-    return knoten.at(ort.Schlüssel());
+    return knoten.at(ort.Schluessel());
 }
 
 // --- Process and environment ---
@@ -214,9 +214,9 @@ FakePlattform::FakePlattform() {
 }
 
 std::string FakePlattform::Umgebungsvariable(const std::string& name) {
-    const std::string gesucht = Schlüssel_zu(name);
+    const std::string gesucht = Schluessel_zu(name);
     for (const auto& [n, wert] : umgebung)
-        if (Schlüssel_zu(n) == gesucht) return wert;
+        if (Schluessel_zu(n) == gesucht) return wert;
     return "";
 }
 
@@ -224,18 +224,18 @@ std::string FakePlattform::Umgebungsvariable(const std::string& name) {
 
 bool FakePlattform::Suchen(const std::string& muster) {
     if (muster.empty()) return false;
-    const Ort ort = Auflösen(muster, true);
+    const Ort ort = Aufloesen(muster, true);
     if (ort.ordner_gemeint || ort.teile.size() < 2) return false;
     for (std::size_t n = 1; n < ort.teile.size(); ++n) {
-        const Knoten* ordner = Finden(ort.Schlüssel_von(n));
+        const Knoten* ordner = Finden(ort.Schluessel_von(n));
         if (!ordner || !ordner->ordner) return false;
         if (ordner->kein_zugriff) throw Fehler(Fehlernummer::DateinameFalsch);
     }
     const std::u32string name_muster = Zeichenfolge(ort.teile.back());
-    const std::string präfix = ort.Schlüssel_von(ort.teile.size() - 1) + "\\";
-    for (auto it = knoten.lower_bound(präfix);
-         it != knoten.end() && it->first.compare(0, präfix.size(), präfix) == 0; ++it) {
-        const std::string rest = it->first.substr(präfix.size());
+    const std::string praefix = ort.Schluessel_von(ort.teile.size() - 1) + "\\";
+    for (auto it = knoten.lower_bound(praefix);
+         it != knoten.end() && it->first.compare(0, praefix.size(), praefix) == 0; ++it) {
+        const std::string rest = it->first.substr(praefix.size());
         if (rest.find('\\') != std::string::npos) continue;  // deeper down
         const Knoten& k = it->second;
         if (k.ordner || (k.attribute & (Attribut::Versteckt | Attribut::System))) continue;
@@ -253,13 +253,13 @@ bool FakePlattform::Muster_vorhanden(const std::string& muster) {
 }
 
 std::uint32_t FakePlattform::Attribute_lesen(const std::string& pfad) {
-    const Ort ort = Auflösen(pfad);
+    const Ort ort = Aufloesen(pfad);
     if (ort.teile.size() == 1) {
-        if (!Finden(ort.Schlüssel())) throw Fehler(Fehlernummer::PfadNichtGefunden);
+        if (!Finden(ort.Schluessel())) throw Fehler(Fehlernummer::PfadNichtGefunden);
         return Attribut::Verzeichnis;
     }
     Elternordner(ort);
-    const Knoten* k = Finden(ort.Schlüssel());
+    const Knoten* k = Finden(ort.Schluessel());
     if (!k) throw Fehler(Fehlernummer::DateiNichtGefunden);
     if (k->ordner) return Attribut::Verzeichnis | (k->attribute & ~Attribut::Normal);
     if (ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
@@ -267,13 +267,13 @@ std::uint32_t FakePlattform::Attribute_lesen(const std::string& pfad) {
 }
 
 void FakePlattform::Attribute_normal(const std::string& pfad) {
-    const Ort ort = Auflösen(pfad);
+    const Ort ort = Aufloesen(pfad);
     if (ort.teile.size() == 1) {
-        if (!Finden(ort.Schlüssel())) throw Fehler(Fehlernummer::PfadNichtGefunden);
+        if (!Finden(ort.Schluessel())) throw Fehler(Fehlernummer::PfadNichtGefunden);
         return;
     }
     Elternordner(ort);
-    Knoten* k = Finden(ort.Schlüssel());
+    Knoten* k = Finden(ort.Schluessel());
     if (!k) throw Fehler(Fehlernummer::DateiNichtGefunden);
     if (!k->ordner && ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
     k->attribute = k->ordner ? 0 : Attribut::Normal;
@@ -281,9 +281,9 @@ void FakePlattform::Attribute_normal(const std::string& pfad) {
 
 void FakePlattform::Datei_entfernen(const std::string& pfad) {
     Knoten& k = Vorhandene_Datei(pfad);
-    if (k.gesperrt || (k.attribute & Attribut::Schreibgeschützt))
+    if (k.gesperrt || (k.attribute & Attribut::Schreibgeschuetzt))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
-    knoten.erase(Auflösen(pfad).Schlüssel());
+    knoten.erase(Aufloesen(pfad).Schluessel());
 }
 
 // --- Contents ---
@@ -294,23 +294,23 @@ std::string FakePlattform::Datei_lesen(const std::string& pfad) {
     return k.inhalt;
 }
 
-int FakePlattform::Datei_öffnen(const std::string& pfad, Schreibart art) {
-    const Ort ort = Auflösen(pfad);
+int FakePlattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
+    const Ort ort = Aufloesen(pfad);
     if (ort.teile.size() < 2) throw Fehler(Fehlernummer::ZugriffVerweigert);
     Elternordner(ort);
-    Knoten* ziel = Finden(ort.Schlüssel());
-    if (ziel && (ziel->ordner || ziel->gesperrt || (ziel->attribute & Attribut::Schreibgeschützt)))
+    Knoten* ziel = Finden(ort.Schluessel());
+    if (ziel && (ziel->ordner || ziel->gesperrt || (ziel->attribute & Attribut::Schreibgeschuetzt)))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
     if (ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
 
-    const int nr = nächste_nummer++;
+    const int nr = naechste_nummer++;
     Offen o{ort.Pfad(), "", art, std::nullopt};
-    if (art == Schreibart::Anhängen) {
+    if (art == Schreibart::Anhaengen) {
         if (!ziel) Anlegen(ort, false);
     } else {
         Ort temp = ort;
         temp.teile.back() += ".~" + std::to_string(nr) + ".tmp";
-        o.temp = temp.Schlüssel();
+        o.temp = temp.Schluessel();
         if (Finden(o.temp)) throw Fehler(Fehlernummer::PfadZugriff);
         Anlegen(temp, false);
     }
@@ -323,38 +323,38 @@ void FakePlattform::Datei_schreiben(int nr, const std::string& bytes) {
     if (it == offen.end()) throw Fehler(Fehlernummer::DateinameFalsch);
     Offen& o = it->second;
     // A file that was deleted while open for appending takes the bytes with it.
-    Knoten* datei = Finden(o.art == Schreibart::Ersetzen ? o.temp : Auflösen(o.pfad).Schlüssel());
+    Knoten* datei = Finden(o.art == Schreibart::Ersetzen ? o.temp : Aufloesen(o.pfad).Schluessel());
     std::string teil = bytes;
     const bool voll = schreibgrenze && bytes.size() > *schreibgrenze;
     if (voll) teil.resize(*schreibgrenze);
     if (schreibgrenze) *schreibgrenze -= teil.size();
     if (datei) datei->inhalt += teil;
     if (voll) {
-        o.fehler = Fehlernummer::DatenträgerVoll;
-        throw Fehler(Fehlernummer::DatenträgerVoll);
+        o.fehler = Fehlernummer::DatentraegerVoll;
+        throw Fehler(Fehlernummer::DatentraegerVoll);
     }
 }
 
-void FakePlattform::Datei_schließen(int nr, bool übernehmen) {
+void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
     const auto it = offen.find(nr);
     if (it == offen.end()) throw Fehler(Fehlernummer::DateinameFalsch);
     const Offen o = it->second;
     offen.erase(it);
-    if (o.art == Schreibart::Anhängen) return;
+    if (o.art == Schreibart::Anhaengen) return;
 
     const auto temp = knoten.find(o.temp);
     std::string inhalt = temp == knoten.end() ? std::string() : temp->second.inhalt;
     if (temp != knoten.end()) knoten.erase(temp);
-    if (!übernehmen) return;
+    if (!uebernehmen) return;
     if (o.fehler) throw Fehler(*o.fehler);
 
     // The new file takes the old one's place, if the old one can go now.
-    const Ort ort = Auflösen(o.pfad);
+    const Ort ort = Aufloesen(o.pfad);
     Elternordner(ort);
-    Knoten* ziel = Finden(ort.Schlüssel());
-    if (ziel && (ziel->ordner || ziel->gesperrt || (ziel->attribute & Attribut::Schreibgeschützt)))
+    Knoten* ziel = Finden(ort.Schluessel());
+    if (ziel && (ziel->ordner || ziel->gesperrt || (ziel->attribute & Attribut::Schreibgeschuetzt)))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
-    if (ziel) knoten.erase(ort.Schlüssel());
+    if (ziel) knoten.erase(ort.Schluessel());
     Knoten& neu = Anlegen(ort, false);
     neu.inhalt = std::move(inhalt);
 }
@@ -380,7 +380,7 @@ Fenster& FakePlattform::Hauptfenster_erstellen() {
 }
 
 Fenster& FakePlattform::Hauptfenster() {
-    if (!fenster_erstellt) throw Fehler(Fehlernummer::UngültigerAufruf);
+    if (!fenster_erstellt) throw Fehler(Fehlernummer::UngueltigerAufruf);
     return fenster;
 }
 
@@ -389,7 +389,7 @@ void FakePlattform::Hauptfenster_zeigen() {
     fenster.sichtbar = true;
 }
 
-std::string FakePlattform::Ordner_auswählen(const std::string& titel) {
+std::string FakePlattform::Ordner_auswaehlen(const std::string& titel) {
     ordnerdialoge.push_back(titel);
     if (ordner_antworten.empty()) return "";
     std::string antwort = ordner_antworten.front();
@@ -397,7 +397,7 @@ std::string FakePlattform::Ordner_auswählen(const std::string& titel) {
     return antwort;
 }
 
-std::optional<std::uint32_t> FakePlattform::Farbe_auswählen(std::uint32_t farbe, bool voll) {
+std::optional<std::uint32_t> FakePlattform::Farbe_auswaehlen(std::uint32_t farbe, bool voll) {
     farbdialoge.push_back({farbe, voll});
     if (farb_antworten.empty()) return std::nullopt;
     const std::optional<std::uint32_t> antwort = farb_antworten.front();
@@ -408,12 +408,12 @@ std::optional<std::uint32_t> FakePlattform::Farbe_auswählen(std::uint32_t farbe
 // --- Set-up and inspection ---
 
 void FakePlattform::Ordner_anlegen(const std::string& pfad) {
-    Anlegen(Auflösen(pfad), true);
+    Anlegen(Aufloesen(pfad), true);
 }
 
 void FakePlattform::Datei_anlegen(const std::string& pfad, const std::string& bytes,
                                   std::uint32_t attribute) {
-    const Ort ort = Auflösen(pfad);
+    const Ort ort = Aufloesen(pfad);
     if (ort.teile.size() < 2 || ort.ordner_gemeint)
         throw Einrichtungsfehler("not a file path", pfad);
     Knoten& k = Anlegen(ort, false);
@@ -422,39 +422,39 @@ void FakePlattform::Datei_anlegen(const std::string& pfad, const std::string& by
 }
 
 void FakePlattform::Attribute_setzen(const std::string& pfad, std::uint32_t attribute) {
-    Knoten* k = Finden(Auflösen(pfad).Schlüssel());
+    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k) throw Einrichtungsfehler("no such entry", pfad);
     k->attribute = attribute & ~Attribut::Verzeichnis;
 }
 
 void FakePlattform::Sperren(const std::string& pfad, bool gesperrt) {
-    Knoten* k = Finden(Auflösen(pfad).Schlüssel());
+    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k) throw Einrichtungsfehler("no such entry", pfad);
     k->gesperrt = gesperrt;
 }
 
 void FakePlattform::Zugriff_sperren(const std::string& ordner, bool gesperrt) {
-    Knoten* k = Finden(Auflösen(ordner).Schlüssel());
+    Knoten* k = Finden(Aufloesen(ordner).Schluessel());
     if (!k || !k->ordner) throw Einrichtungsfehler("no such folder", ordner);
     k->kein_zugriff = gesperrt;
 }
 
 bool FakePlattform::Vorhanden(const std::string& pfad) const {
-    return Finden(Auflösen(pfad).Schlüssel()) != nullptr;
+    return Finden(Aufloesen(pfad).Schluessel()) != nullptr;
 }
 
 std::optional<std::string> FakePlattform::Inhalt(const std::string& pfad) const {
-    const Knoten* k = Finden(Auflösen(pfad).Schlüssel());
+    const Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k || k->ordner) return std::nullopt;
     return k->inhalt;
 }
 
 std::vector<std::string> FakePlattform::Dateien(const std::string& ordner) const {
-    const std::string präfix = Auflösen(ordner).Schlüssel() + "\\";
+    const std::string praefix = Aufloesen(ordner).Schluessel() + "\\";
     std::vector<std::string> namen;
-    for (auto it = knoten.lower_bound(präfix);
-         it != knoten.end() && it->first.compare(0, präfix.size(), präfix) == 0; ++it) {
-        if (it->first.find('\\', präfix.size()) != std::string::npos) continue;
+    for (auto it = knoten.lower_bound(praefix);
+         it != knoten.end() && it->first.compare(0, praefix.size(), praefix) == 0; ++it) {
+        if (it->first.find('\\', praefix.size()) != std::string::npos) continue;
         const std::string& name = it->second.name;
         namen.push_back(name.substr(name.rfind('\\') + 1));
     }

@@ -40,23 +40,25 @@ class FakeFenster : public Fenster {
     void Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) override {
         zustand[e].hintergrundfarbe = farbe;
     }
-    void Eintrag_hinzufügen(Element, const std::string& text) override { einträge.push_back(text); }
-    int Eintragsanzahl(Element) override { return static_cast<int>(einträge.size()); }
+    void Eintrag_hinzufuegen(Element, const std::string& text) override {
+        eintraege.push_back(text);
+    }
+    int Eintragsanzahl(Element) override { return static_cast<int>(eintraege.size()); }
     std::string Eintrag(Element, int index) override;
     void Auswahl_setzen(Element, int index) override;
     int Auswahl(Element) override { return auswahl; }
     void Fokus_setzen(Element e) override { fokus = e; }
     void Oben_setzen(Element e, int twips) override { zustand[e].oben = twips; }
-    void Höhe_setzen(int twips) override { höhe = twips; }
+    void Hoehe_setzen(int twips) override { hoehe = twips; }
     bool Ist_sichtbar() override { return sichtbar; }
     void Entladen() override { entladen = true; }
 
     std::string titel;
     std::map<Element, Zustand> zustand;
-    std::vector<std::string> einträge;  // cmbLänderliste, the only list
+    std::vector<std::string> eintraege;  // cmbLaenderliste, the only list
     int auswahl = -1;
     Element fokus = Element::cmdAuswahl5;  // first in the tab order
-    std::optional<int> höhe;
+    std::optional<int> hoehe;
     bool sichtbar = false;
     bool entladen = false;
 };
@@ -78,11 +80,11 @@ class FakePlattform : public Plattform {
     void Datei_entfernen(const std::string& pfad) override;
 
     std::string Datei_lesen(const std::string& pfad) override;
-    int Datei_öffnen(const std::string& pfad, Schreibart art) override;
+    int Datei_oeffnen(const std::string& pfad, Schreibart art) override;
     void Datei_schreiben(int nr, const std::string& bytes) override;
-    void Datei_schließen(int nr, bool übernehmen) override;
+    void Datei_schliessen(int nr, bool uebernehmen) override;
 
-    void Piepen() override { ++pieptöne; }
+    void Piepen() override { ++pieptoene; }
     void Meldungsfenster(const std::string& text, const std::string& titel) override;
     [[noreturn]] void Beenden() override;
 
@@ -90,8 +92,8 @@ class FakePlattform : public Plattform {
     Fenster& Hauptfenster() override;
     void Hauptfenster_zeigen() override;
 
-    std::string Ordner_auswählen(const std::string& titel) override;
-    std::optional<std::uint32_t> Farbe_auswählen(std::uint32_t farbe, bool voll) override;
+    std::string Ordner_auswaehlen(const std::string& titel) override;
+    std::optional<std::uint32_t> Farbe_auswaehlen(std::uint32_t farbe, bool voll) override;
 
     // --- Set-up and inspection for tests ---
     // Paths are full Windows paths ("C:\Daten\Konfigdaten.dat"); parent folders of a new
@@ -126,7 +128,7 @@ class FakePlattform : public Plattform {
         std::string text, titel;
     };
     std::vector<Meldung> meldungen;
-    int pieptöne = 0;
+    int pieptoene = 0;
     bool beendet = false;
     // Called while a message box is shown (before the user confirms it).
     std::function<void(const std::string& text)> bei_meldung;
@@ -155,7 +157,7 @@ class FakePlattform : public Plattform {
         bool kein_zugriff = false;
     };
     struct Offen {
-        std::string pfad;  // the target, as given to Datei_öffnen
+        std::string pfad;  // the target, as given to Datei_oeffnen
         std::string temp;  // Ersetzen: the key of the new file beside the old one
         Schreibart art;
         std::optional<long> fehler;  // a write failed: the file must not take the old one's place
@@ -164,14 +166,14 @@ class FakePlattform : public Plattform {
     struct Ort {
         std::vector<std::string> teile;
         bool ordner_gemeint = false;  // written with a trailing backslash
-        std::string Schlüssel() const { return Schlüssel_von(teile.size()); }
-        std::string Schlüssel_von(std::size_t anzahl) const;  // of the first `anzahl` parts
+        std::string Schluessel() const { return Schluessel_von(teile.size()); }
+        std::string Schluessel_von(std::size_t anzahl) const;  // of the first `anzahl` parts
         std::string Pfad() const;
     };
     // Throws DateinameFalsch for a name Windows refuses; `muster`: * and ? in the last part.
-    Ort Auflösen(const std::string& pfad, bool muster = false) const;
-    Knoten* Finden(const std::string& schlüssel);
-    const Knoten* Finden(const std::string& schlüssel) const;
+    Ort Aufloesen(const std::string& pfad, bool muster = false) const;
+    Knoten* Finden(const std::string& schluessel);
+    const Knoten* Finden(const std::string& schluessel) const;
     // The folder that holds the entry at `ort`, checked on the way down: a missing folder
     // throws PfadNichtGefunden, a folder without access ZugriffVerweigert.
     Knoten& Elternordner(const Ort& ort);
@@ -182,6 +184,6 @@ class FakePlattform : public Plattform {
 
     std::map<std::string, Knoten> knoten;  // key: the normalised path in upper case
     std::map<int, Offen> offen;
-    int nächste_nummer = 1;
+    int naechste_nummer = 1;
     std::optional<std::size_t> schreibgrenze;
 };

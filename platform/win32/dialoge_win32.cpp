@@ -63,7 +63,7 @@ struct Com {
 };
 
 // {DC1C5A9C-E88A-4DDE-A5A1-60F82A20AEF7}
-constexpr CLSID Klasse_Dateiöffnen = {
+constexpr CLSID Klasse_Dateioeffnen = {
     0xDC1C5A9C, 0xE88A, 0x4DDE, {0xA5, 0xA1, 0x60, 0xF8, 0x2A, 0x20, 0xAE, 0xF7}};
 
 // The file dialog in folder mode. std::nullopt when it can't be had (then the older picker
@@ -71,7 +71,7 @@ constexpr CLSID Klasse_Dateiöffnen = {
 std::optional<std::wstring> Ordnerdialog(HWND besitzer, const std::wstring& titel) {
     Com<IFileOpenDialog> dialog;
     auto erzeugen = Funktion<CoCreateInstance_t>(L"ole32.dll", "CoCreateInstance");
-    if (FAILED(erzeugen(Klasse_Dateiöffnen, nullptr, CLSCTX_INPROC_SERVER,
+    if (FAILED(erzeugen(Klasse_Dateioeffnen, nullptr, CLSCTX_INPROC_SERVER,
                         __uuidof(IFileOpenDialog), dialog.Adresse())) ||
         !dialog.p) {
         return std::nullopt;
@@ -131,19 +131,19 @@ bool Farbdialog_vorhanden() {
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<COLORREF> Farbe_wählen(HWND besitzer, COLORREF start, bool voll) {
-    auto wählen = Funktion<ChooseColorW_t>(L"comdlg32.dll", "ChooseColorW");
+std::optional<COLORREF> Farbe_waehlen(HWND besitzer, COLORREF start, bool voll) {
+    auto waehlen = Funktion<ChooseColorW_t>(L"comdlg32.dll", "ChooseColorW");
     CHOOSECOLORW cc{};
     cc.lStructSize = sizeof(cc);
     cc.hwndOwner = besitzer;
     cc.rgbResult = start;
     cc.lpCustColors = eigene_farben.data();
     cc.Flags = CC_RGBINIT | (voll ? CC_FULLOPEN : 0);
-    if (!wählen(&cc)) return std::nullopt;
+    if (!waehlen(&cc)) return std::nullopt;
     return cc.rgbResult;
 }
 
-std::wstring Ordner_wählen(HWND besitzer, const std::wstring& titel) {
+std::wstring Ordner_waehlen(HWND besitzer, const std::wstring& titel) {
     Com_starten();
     if (std::optional<std::wstring> pfad = Ordnerdialog(besitzer, titel)) return *pfad;
     return Ordnerbaum(besitzer, titel);

@@ -14,11 +14,11 @@ bool Farbdialog_vorhanden();
 
 // The colour dialog, starting from `start`; `voll` opens it with the custom colours shown.
 // The 16 custom colours are kept for the run. std::nullopt when the user cancels.
-std::optional<COLORREF> Farbe_wählen(HWND besitzer, COLORREF start, bool voll);
+std::optional<COLORREF> Farbe_waehlen(HWND besitzer, COLORREF start, bool voll);
 
 // The folder picker: file-system folders only, starting at the desktop. The chosen folder's
 // path, or "" when the user cancels.
-std::wstring Ordner_wählen(HWND besitzer, const std::wstring& titel);
+std::wstring Ordner_waehlen(HWND besitzer, const std::wstring& titel);
 
 // Gives COM up again if a dialog started it (at the end of the program).
 void Freigeben();

@@ -39,7 +39,7 @@ void Ereignis(const char* handler, F&& f) {
     } catch (const std::exception& fehler) {
         try {
             Fehler_melden(std::string(frmName) + " - " + handler,
-                          Laufzeitfehler(Fehlernummer::UngültigerAufruf, fehler.what()));
+                          Laufzeitfehler(Fehlernummer::UngueltigerAufruf, fehler.what()));
         } catch (...) {
         }
         ExitProcess(1);
@@ -93,13 +93,13 @@ std::optional<Gif_Bild> Ressourcenbild(int id) {
     return Gif_dekodieren(std::string_view(static_cast<const char*>(p), SizeofResource(modul, r)));
 }
 
-// The picture scaled to `größe` pixels by nearest neighbour (crisp at whole multiples), as a
+// The picture scaled to `groesse` pixels by nearest neighbour (crisp at whole multiples), as a
 // premultiplied top-down 32-bit DIB for AlphaBlend.
-HBITMAP Skalierte_Bitmap(const Gif_Bild& bild, int größe) {
+HBITMAP Skalierte_Bitmap(const Gif_Bild& bild, int groesse) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = größe;
-    bi.bmiHeader.biHeight = -größe;
+    bi.bmiHeader.biWidth = groesse;
+    bi.bmiHeader.biHeight = -groesse;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
@@ -107,13 +107,13 @@ HBITMAP Skalierte_Bitmap(const Gif_Bild& bild, int größe) {
     HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bmp) return nullptr;
     auto* ziel = static_cast<std::uint32_t*>(bits);
-    for (int y = 0; y < größe; ++y) {
-        const int sy = y * bild.höhe / größe;
-        for (int x = 0; x < größe; ++x) {
-            const int sx = x * bild.breite / größe;
+    for (int y = 0; y < groesse; ++y) {
+        const int sy = y * bild.hoehe / groesse;
+        for (int x = 0; x < groesse; ++x) {
+            const int sx = x * bild.breite / groesse;
             // Alpha is 0 or 255, so the colour is already premultiplied where it is opaque.
             const std::uint32_t p = bild.pixel[static_cast<std::size_t>(sy) * bild.breite + sx];
-            ziel[static_cast<std::size_t>(y) * größe + x] = (p >> 24) ? p : 0u;
+            ziel[static_cast<std::size_t>(y) * groesse + x] = (p >> 24) ? p : 0u;
         }
     }
     return bmp;
@@ -217,37 +217,37 @@ void Win32Fenster::Erstellen() {
     if (dpi <= 0) dpi = 96;
     Schrift_anlegen();
     Bilder_vorbereiten();
-    const SIZE außen = Außengröße();
+    const SIZE aussen = Aussengroesse();
     MONITORINFO mi{};
     mi.cbSize = sizeof(mi);
     GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi);
     const RECT& a = mi.rcWork;
     hwnd = CreateWindowExW(Fensterstil_ex, fenster_win32::Fensterklasse, L"", Fensterstil,
-                           a.left + std::max(0L, (a.right - a.left - außen.cx) / 2),
-                           a.top + std::max(0L, (a.bottom - a.top - außen.cy) / 2), außen.cx,
-                           außen.cy, nullptr, nullptr, instanz, this);
+                           a.left + std::max(0L, (a.right - a.left - aussen.cx) / 2),
+                           a.top + std::max(0L, (a.bottom - a.top - aussen.cy) / 2), aussen.cx,
+                           aussen.cy, nullptr, nullptr, instanz, this);
     if (!hwnd) throw Fehler(Fehlernummer::KomponenteFehlt);
     Steuerelemente_anlegen();
     // A window that Windows put on a monitor of another DPI is laid out for that one.
-    const int tatsächlich = static_cast<int>(GetDpiForWindow(hwnd));
-    if (tatsächlich > 0 && tatsächlich != dpi) {
-        dpi = tatsächlich;
+    const int tatsaechlich = static_cast<int>(GetDpiForWindow(hwnd));
+    if (tatsaechlich > 0 && tatsaechlich != dpi) {
+        dpi = tatsaechlich;
         Anordnen();
     }
 }
 
-SIZE Win32Fenster::Außengröße() const {
+SIZE Win32Fenster::Aussengroesse() const {
     RECT r{0, 0, Layout::Pixel(Layout::Client_Breite, dpi),
-           Layout::Pixel(Layout::Client_Höhe, dpi)};
+           Layout::Pixel(Layout::Client_Hoehe, dpi)};
     AdjustWindowRectExForDpi(&r, Fensterstil, FALSE, Fensterstil_ex, static_cast<UINT>(dpi));
-    return SIZE{r.right - r.left, höhe ? Layout::Pixel(*höhe, dpi) : r.bottom - r.top};
+    return SIZE{r.right - r.left, hoehe ? Layout::Pixel(*hoehe, dpi) : r.bottom - r.top};
 }
 
 void Win32Fenster::Platzieren(const Layout::Steuerelement& s, bool neu) {
     HWND h = Z(s.element).hwnd;
     const int x = Layout::Pixel(s.links, dpi), y = Layout::Pixel(Z(s.element).oben, dpi);
     const int b = Layout::Pixel(s.breite, dpi);
-    const int hoch = Layout::Pixel(s.höhe, dpi);
+    const int hoch = Layout::Pixel(s.hoehe, dpi);
     if (s.art != Layout::Art::Liste) {
         if (!neu) SetWindowPos(h, nullptr, x, y, b, hoch, SWP_NOZORDER | SWP_NOACTIVATE);
         return;
@@ -283,7 +283,7 @@ void Win32Fenster::Steuerelemente_anlegen() {
     }
 
     for (const Layout::Steuerelement* s : reihe) {
-        HWND eltern = s->behälter == Element::Keins ? hwnd : Z(s->behälter).hwnd;
+        HWND eltern = s->behaelter == Element::Keins ? hwnd : Z(s->behaelter).hwnd;
         const wchar_t* klasse = L"BUTTON";
         DWORD stil = WS_CHILD | WS_VISIBLE;
         DWORD ex = 0;
@@ -292,7 +292,7 @@ void Win32Fenster::Steuerelemente_anlegen() {
                 stil |= BS_GROUPBOX | WS_CLIPCHILDREN;
                 ex = WS_EX_CONTROLPARENT;
                 break;
-            case Layout::Art::Schaltfläche:
+            case Layout::Art::Schaltflaeche:
                 stil |= WS_TABSTOP |
                         (s->element == Element::cmdAuswahl3 ? BS_OWNERDRAW : BS_PUSHBUTTON);
                 break;
@@ -312,11 +312,11 @@ void Win32Fenster::Steuerelemente_anlegen() {
             continue;
         }
         const std::wstring text = s->text ? Breit(s->text) : std::wstring();
-        const int höhe = Layout::Pixel(s->höhe, dpi) +
-                         (s->art == Layout::Art::Liste ? 16 * Layout::Pixel(240, dpi) : 0);
+        const int hoehe = Layout::Pixel(s->hoehe, dpi) +
+                          (s->art == Layout::Art::Liste ? 16 * Layout::Pixel(240, dpi) : 0);
         HWND h = CreateWindowExW(
             ex, klasse, text.c_str(), stil, Layout::Pixel(s->links, dpi),
-            Layout::Pixel(s->oben, dpi), Layout::Pixel(s->breite, dpi), höhe, eltern,
+            Layout::Pixel(s->oben, dpi), Layout::Pixel(s->breite, dpi), hoehe, eltern,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(Steuerelement_Id(s->element))), instanz,
             nullptr);
         if (!h) throw Fehler(Fehlernummer::KomponenteFehlt);
@@ -343,26 +343,26 @@ void Win32Fenster::Schrift_anlegen() {
             }
         }
     }
-    HFONT neu =
-        CreateFontW(-MulDiv(Layout::Schriftgröße_Hundertstel_Punkt, dpi, 7200), 0, 0, 0, FW_NORMAL,
-                    FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                    CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, schriftname.c_str());
+    HFONT neu = CreateFontW(-MulDiv(Layout::Schriftgroesse_Hundertstel_Punkt, dpi, 7200), 0, 0, 0,
+                            FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                            schriftname.c_str());
     if (!neu) throw Fehler(Fehlernummer::KomponenteFehlt);
     if (schrift) DeleteObject(schrift);
     schrift = neu;
 }
 
 void Win32Fenster::Bilder_vorbereiten() {
-    const int größe = Layout::Pixel(Layout::Bild_Pixel * 15, dpi);
+    const int groesse = Layout::Pixel(Layout::Bild_Pixel * 15, dpi);
     constexpr int ids[] = {IDR_PFEIL, IDR_OK, IDR_INAKTIV};
     for (int i = 0; i < 3; ++i) {
-        if (bilder[i].bitmap && bilder[i].größe == größe) continue;
+        if (bilder[i].bitmap && bilder[i].groesse == groesse) continue;
         const std::optional<Gif_Bild> bild = Ressourcenbild(ids[i]);
         if (!bild) throw Fehler(Fehlernummer::KomponenteFehlt);
-        HBITMAP bmp = Skalierte_Bitmap(*bild, größe);
+        HBITMAP bmp = Skalierte_Bitmap(*bild, groesse);
         if (!bmp) throw Fehler(Fehlernummer::KomponenteFehlt);
         if (bilder[i].bitmap) DeleteObject(bilder[i].bitmap);
-        bilder[i] = {bmp, größe};
+        bilder[i] = {bmp, groesse};
     }
 }
 
@@ -375,21 +375,21 @@ void Win32Fenster::Anordnen() {
         SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
         Platzieren(s, false);
     }
-    const SIZE außen = Außengröße();
-    SetWindowPos(hwnd, nullptr, 0, 0, außen.cx, außen.cy,
+    const SIZE aussen = Aussengroesse();
+    SetWindowPos(hwnd, nullptr, 0, 0, aussen.cx, aussen.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 Win32Fenster::Zustand& Win32Fenster::Z(Element e) {
-    if (e == Element::Keins) throw Fehler(Fehlernummer::IndexAußerhalb);
+    if (e == Element::Keins) throw Fehler(Fehlernummer::IndexAusserhalb);
     return zustand[static_cast<std::size_t>(e)];
 }
 
 HWND Win32Fenster::Pflicht(Element e) {
     HWND h = Z(e).hwnd;
     if ((!h && !Ist_Quelle(e)) || (h && !IsWindow(h))) {
-        throw Fehler(Fehlernummer::UngültigerAufruf);
+        throw Fehler(Fehlernummer::UngueltigerAufruf);
     }
     return h;  // nullptr for the windowless source pictures
 }
@@ -411,8 +411,8 @@ void Win32Fenster::Aktivieren(Element e, bool aktiv) {
     // dialog does, so the keyboard keeps working.
     HWND f = GetFocus();
     if (!aktiv && f && (f == h || IsChild(h, f))) {
-        HWND nächstes = GetNextDlgTabItem(hwnd, f, FALSE);
-        if (nächstes && nächstes != f) SetFocus(nächstes);
+        HWND naechstes = GetNextDlgTabItem(hwnd, f, FALSE);
+        if (naechstes && naechstes != f) SetFocus(naechstes);
     }
     EnableWindow(h, aktiv ? TRUE : FALSE);
 }
@@ -451,10 +451,10 @@ void Win32Fenster::Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) {
     if (z.hwnd) InvalidateRect(z.hwnd, nullptr, TRUE);
 }
 
-void Win32Fenster::Eintrag_hinzufügen(Element liste, const std::string& text) {
+void Win32Fenster::Eintrag_hinzufuegen(Element liste, const std::string& text) {
     const LRESULT r = SendMessageW(Pflicht(liste), CB_ADDSTRING, 0,
                                    reinterpret_cast<LPARAM>(Breit(text).c_str()));
-    if (r == CB_ERR || r == CB_ERRSPACE) throw Fehler(Fehlernummer::UngültigerAufruf);
+    if (r == CB_ERR || r == CB_ERRSPACE) throw Fehler(Fehlernummer::UngueltigerAufruf);
 }
 
 int Win32Fenster::Eintragsanzahl(Element liste) {
@@ -463,9 +463,9 @@ int Win32Fenster::Eintragsanzahl(Element liste) {
 
 std::string Win32Fenster::Eintrag(Element liste, int index) {
     HWND h = Pflicht(liste);
-    if (index < 0 || index >= Eintragsanzahl(liste)) throw Fehler(Fehlernummer::IndexAußerhalb);
+    if (index < 0 || index >= Eintragsanzahl(liste)) throw Fehler(Fehlernummer::IndexAusserhalb);
     const LRESULT n = SendMessageW(h, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (n == CB_ERR) throw Fehler(Fehlernummer::IndexAußerhalb);
+    if (n == CB_ERR) throw Fehler(Fehlernummer::IndexAusserhalb);
     std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
     SendMessageW(h, CB_GETLBTEXT, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(text.data()));
@@ -475,7 +475,7 @@ std::string Win32Fenster::Eintrag(Element liste, int index) {
 
 void Win32Fenster::Auswahl_setzen(Element liste, int index) {
     HWND h = Pflicht(liste);
-    if (index < -1 || index >= Eintragsanzahl(liste)) throw Fehler(Fehlernummer::IndexAußerhalb);
+    if (index < -1 || index >= Eintragsanzahl(liste)) throw Fehler(Fehlernummer::IndexAusserhalb);
     SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);  // sends no CBN_SELCHANGE
 }
 
@@ -504,8 +504,8 @@ void Win32Fenster::Oben_setzen(Element e, int twips) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-void Win32Fenster::Höhe_setzen(int twips) {
-    höhe = twips;
+void Win32Fenster::Hoehe_setzen(int twips) {
+    hoehe = twips;
     if (!hwnd) return;
     RECT r;
     GetWindowRect(hwnd, &r);
@@ -665,8 +665,8 @@ void Win32Fenster::Befehl(int id, int code, HWND steuerelement) {
                 return;
         }
         Ereignis("cmdAuswahl_Click", [&] { cmdAuswahl_Click(nummer); });
-    } else if (code == CBN_SELCHANGE && e == Element::cmbLänderliste) {
-        Ereignis("cmbLänderliste_Click", [] { cmbLänderliste_Click(); });
+    } else if (code == CBN_SELCHANGE && e == Element::cmbLaenderliste) {
+        Ereignis("cmbLänderliste_Click", [] { cmbLaenderliste_Click(); });
     }
 }
 
@@ -677,16 +677,16 @@ void Win32Fenster::Zeichnen(const DRAWITEMSTRUCT& d) {
     if (index < 0 || index >= static_cast<int>(Anzahl)) return;
     const Zustand& z = zustand[static_cast<std::size_t>(index)];
     if (d.CtlType == ODT_BUTTON) {
-        Schaltfläche_zeichnen(d, z);
+        Schaltflaeche_zeichnen(d, z);
     } else if (d.CtlType == ODT_STATIC) {
         Bild_zeichnen(d, z);
     }
 }
 
-void Win32Fenster::Schaltfläche_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z) {
+void Win32Fenster::Schaltflaeche_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z) {
     HDC dc = d.hDC;
     RECT r = d.rcItem;
-    const bool gedrückt = d.itemState & ODS_SELECTED;
+    const bool gedrueckt = d.itemState & ODS_SELECTED;
     const bool aus = d.itemState & ODS_DISABLED;
     const bool fokus = d.itemState & ODS_FOCUS;
 
@@ -695,7 +695,7 @@ void Win32Fenster::Schaltfläche_zeichnen(const DRAWITEMSTRUCT& d, const Zustand
         FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
         InflateRect(&r, -1, -1);
     }
-    DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (gedrückt ? DFCS_PUSHED : 0));
+    DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (gedrueckt ? DFCS_PUSHED : 0));
     RECT innen = r;
     InflateRect(&innen, -2, -2);
     if (z.pinsel) FillRect(dc, &innen, z.pinsel);
@@ -711,7 +711,7 @@ void Win32Fenster::Schaltfläche_zeichnen(const DRAWITEMSTRUCT& d, const Zustand
         if (hell < 110) text = RGB(255, 255, 255);
     }
     RECT textfeld = innen;
-    if (gedrückt) OffsetRect(&textfeld, 1, 1);
+    if (gedrueckt) OffsetRect(&textfeld, 1, 1);
     const UINT format =
         DT_CENTER | DT_VCENTER | DT_SINGLELINE | ((d.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
     if (aus) {  // etched grey text, as a disabled button shows it
@@ -743,7 +743,8 @@ void Win32Fenster::Bild_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z) {
     HDC speicher = CreateCompatibleDC(dc);
     HGDIOBJ alt = SelectObject(speicher, b.bitmap);
     const BLENDFUNCTION mischung{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, r.left, r.top, b.größe, b.größe, speicher, 0, 0, b.größe, b.größe, mischung);
+    GdiAlphaBlend(dc, r.left, r.top, b.groesse, b.groesse, speicher, 0, 0, b.groesse, b.groesse,
+                  mischung);
     SelectObject(speicher, alt);
     DeleteDC(speicher);
 }
@@ -775,24 +776,24 @@ Fenster& Win32Plattform::Hauptfenster_erstellen() {
 }
 
 Fenster& Win32Plattform::Hauptfenster() {
-    if (!fenster_) throw Fehler(Fehlernummer::UngültigerAufruf);
+    if (!fenster_) throw Fehler(Fehlernummer::UngueltigerAufruf);
     return *fenster_;
 }
 
 void Win32Plattform::Hauptfenster_zeigen() {
-    if (!fenster_) throw Fehler(Fehlernummer::UngültigerAufruf);
+    if (!fenster_) throw Fehler(Fehlernummer::UngueltigerAufruf);
     fenster_->Zeigen();
 }
 
-std::string Win32Plattform::Ordner_auswählen(const std::string& titel) {
+std::string Win32Plattform::Ordner_auswaehlen(const std::string& titel) {
     HWND besitzer = fenster_ ? fenster_->Handle() : nullptr;
-    return Schmal(dialoge_win32::Ordner_wählen(besitzer, Breit(titel)));
+    return Schmal(dialoge_win32::Ordner_waehlen(besitzer, Breit(titel)));
 }
 
-std::optional<std::uint32_t> Win32Plattform::Farbe_auswählen(std::uint32_t farbe, bool voll) {
+std::optional<std::uint32_t> Win32Plattform::Farbe_auswaehlen(std::uint32_t farbe, bool voll) {
     HWND besitzer = fenster_ ? fenster_->Handle() : nullptr;
     const std::optional<COLORREF> c =
-        dialoge_win32::Farbe_wählen(besitzer, static_cast<COLORREF>(farbe & 0xFFFFFFu), voll);
+        dialoge_win32::Farbe_waehlen(besitzer, static_cast<COLORREF>(farbe & 0xFFFFFFu), voll);
     if (!c) return std::nullopt;
     return static_cast<std::uint32_t>(*c & 0xFFFFFFu);
 }

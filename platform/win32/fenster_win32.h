@@ -41,14 +41,14 @@ class Win32Fenster : public Fenster {
     void Bild_kopieren(Element ziel, Element quelle) override;
     Element Bild(Element bild) override;
     void Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) override;
-    void Eintrag_hinzufügen(Element liste, const std::string& text) override;
+    void Eintrag_hinzufuegen(Element liste, const std::string& text) override;
     int Eintragsanzahl(Element liste) override;
     std::string Eintrag(Element liste, int index) override;
     void Auswahl_setzen(Element liste, int index) override;
     int Auswahl(Element liste) override;
     void Fokus_setzen(Element e) override;
     void Oben_setzen(Element e, int twips) override;
-    void Höhe_setzen(int twips) override;
+    void Hoehe_setzen(int twips) override;
     bool Ist_sichtbar() override;
     void Entladen() override;
 
@@ -68,7 +68,7 @@ class Win32Fenster : public Fenster {
     };
     struct Bildpuffer {  // a status picture at the current DPI, premultiplied 32-bit
         HBITMAP bitmap = nullptr;
-        int größe = 0;
+        int groesse = 0;
     };
 
     static LRESULT CALLBACK Fensterprozedur(HWND h, UINT msg, WPARAM w, LPARAM l);
@@ -78,13 +78,13 @@ class Win32Fenster : public Fenster {
     void Steuerelemente_anlegen();
     void Schrift_anlegen();
     void Anordnen();  // positions, sizes, font and pictures for a new DPI
-    SIZE Außengröße() const;
+    SIZE Aussengroesse() const;
     // Puts a control at its place for the current DPI; `neu`: made there already.
     void Platzieren(const Layout::Steuerelement& s, bool neu);
     void Bilder_vorbereiten();
     void Befehl(int id, int code, HWND steuerelement);
     void Zeichnen(const DRAWITEMSTRUCT& d);
-    void Schaltfläche_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z);
+    void Schaltflaeche_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z);
     void Bild_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z);
     Zustand& Z(Element e);
     HWND Pflicht(Element e);
@@ -93,7 +93,7 @@ class Win32Fenster : public Fenster {
     int dpi = 96;
     HFONT schrift = nullptr;
     std::wstring schriftname;
-    std::optional<int> höhe;  // outer height in twips, once set
+    std::optional<int> hoehe;  // outer height in twips, once set
     HWND fokus_merken = nullptr;
     std::array<Zustand, Anzahl> zustand{};
     std::array<Bildpuffer, 3> bilder{};  // imgPfeil, imgOK, imgInaktiv

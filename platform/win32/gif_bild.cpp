@@ -16,7 +16,7 @@ class Leser {
         const int lo = Byte();
         return lo | (Byte() << 8);
     }
-    void Überspringen(std::size_t n) {
+    void Ueberspringen(std::size_t n) {
         if (Genug(n)) {
             pos += n;
         } else {
@@ -24,7 +24,7 @@ class Leser {
         }
     }
     // The data sub-blocks that follow, joined (each block: length byte, bytes; 0 ends).
-    std::vector<std::uint8_t> Unterblöcke() {
+    std::vector<std::uint8_t> Unterbloecke() {
         std::vector<std::uint8_t> alle;
         for (std::uint8_t n = Byte(); n != 0 && !fehler; n = Byte()) {
             if (!Genug(n)) {
@@ -50,11 +50,11 @@ bool Lzw_dekodieren(const std::vector<std::uint8_t>& strom, int min_code_size, s
     if (min_code_size < 2 || min_code_size > 8) return false;
     const int clear = 1 << min_code_size;
     const int ende = clear + 1;
-    std::array<std::uint16_t, 4096> präfix{};
+    std::array<std::uint16_t, 4096> praefix{};
     std::array<std::uint8_t, 4096> suffix{};
     std::array<std::uint8_t, 4097> stapel{};
     int breite = min_code_size + 1;
-    int nächster = ende + 1;
+    int naechster = ende + 1;
     int vorher = -1;
     std::uint8_t erstes = 0;
     std::uint32_t bits = 0;
@@ -74,7 +74,7 @@ bool Lzw_dekodieren(const std::vector<std::uint8_t>& strom, int min_code_size, s
 
         if (code == clear) {
             breite = min_code_size + 1;
-            nächster = ende + 1;
+            naechster = ende + 1;
             vorher = -1;
             continue;
         }
@@ -86,27 +86,27 @@ bool Lzw_dekodieren(const std::vector<std::uint8_t>& strom, int min_code_size, s
             erstes = static_cast<std::uint8_t>(code);
             continue;
         }
-        if (code > nächster) return false;
+        if (code > naechster) return false;
 
         std::size_t n = 0;
         int c = code;
-        if (code == nächster) {  // the entry that this very code defines
+        if (code == naechster) {  // the entry that this very code defines
             stapel[n++] = erstes;
             c = vorher;
         }
         while (c >= clear) {
             stapel[n++] = suffix[c];
-            c = präfix[c];
+            c = praefix[c];
         }
         stapel[n++] = static_cast<std::uint8_t>(c);
         erstes = static_cast<std::uint8_t>(c);
         while (n > 0) aus.push_back(stapel[--n]);
 
-        if (nächster < 4096) {
-            präfix[nächster] = static_cast<std::uint16_t>(vorher);
-            suffix[nächster] = erstes;
-            ++nächster;
-            if (nächster == (1 << breite) && breite < 12) ++breite;
+        if (naechster < 4096) {
+            praefix[naechster] = static_cast<std::uint16_t>(vorher);
+            suffix[naechster] = erstes;
+            ++naechster;
+            if (naechster == (1 << breite) && breite < 12) ++breite;
         }
         vorher = code;
     }
@@ -114,8 +114,8 @@ bool Lzw_dekodieren(const std::vector<std::uint8_t>& strom, int min_code_size, s
     return aus.size() == anzahl;
 }
 
-std::vector<std::uint32_t> Farbtabelle(Leser& l, int größe_bits) {
-    std::vector<std::uint32_t> tabelle(std::size_t{1} << (größe_bits + 1));
+std::vector<std::uint32_t> Farbtabelle(Leser& l, int groesse_bits) {
+    std::vector<std::uint32_t> tabelle(std::size_t{1} << (groesse_bits + 1));
     for (auto& farbe : tabelle) {
         const std::uint32_t r = l.Byte(), g = l.Byte(), b = l.Byte();
         farbe = 0xFF000000u | (r << 16) | (g << 8) | b;
@@ -144,39 +144,39 @@ std::optional<Gif_Bild> Gif_dekodieren(std::string_view daten) {
         const std::uint8_t art = l.Byte();
         if (art == 0x21) {  // extension
             const std::uint8_t marke = l.Byte();
-            const std::vector<std::uint8_t> inhalt = l.Unterblöcke();
+            const std::vector<std::uint8_t> inhalt = l.Unterbloecke();
             if (marke == 0xF9 && inhalt.size() >= 4 && (inhalt[0] & 0x01)) transparent = inhalt[3];
         } else if (art == 0x2C) {  // image descriptor
             const int links = l.Wort(), oben = l.Wort();
             bild.breite = l.Wort();
-            bild.höhe = l.Wort();
+            bild.hoehe = l.Wort();
             const std::uint8_t merkmale = l.Byte();
             std::vector<std::uint32_t> farben =
                 (merkmale & 0x80) ? Farbtabelle(l, merkmale & 0x07) : global;
             const bool zeilensprung = merkmale & 0x40;
             const int min_code_size = l.Byte();
-            const std::vector<std::uint8_t> strom = l.Unterblöcke();
-            if (l.fehler || links != 0 || oben != 0 || bild.breite <= 0 || bild.höhe <= 0 ||
-                bild.breite > 1024 || bild.höhe > 1024 || farben.empty()) {
+            const std::vector<std::uint8_t> strom = l.Unterbloecke();
+            if (l.fehler || links != 0 || oben != 0 || bild.breite <= 0 || bild.hoehe <= 0 ||
+                bild.breite > 1024 || bild.hoehe > 1024 || farben.empty()) {
                 return std::nullopt;
             }
-            const std::size_t anzahl = static_cast<std::size_t>(bild.breite) * bild.höhe;
+            const std::size_t anzahl = static_cast<std::size_t>(bild.breite) * bild.hoehe;
             std::vector<std::uint8_t> indexe;
             if (!Lzw_dekodieren(strom, min_code_size, anzahl, indexe)) return std::nullopt;
 
             // Interlaced rows come in four passes: 0, 4, 8...; 4, 12...; 2, 6...; 1, 3...
             std::vector<int> zeilen;
             if (zeilensprung) {
-                constexpr std::array<std::array<int, 2>, 4> Durchgänge{
+                constexpr std::array<std::array<int, 2>, 4> Durchgaenge{
                     {{0, 8}, {4, 8}, {2, 4}, {1, 2}}};
-                for (const auto& [start, schritt] : Durchgänge) {
-                    for (int y = start; y < bild.höhe; y += schritt) zeilen.push_back(y);
+                for (const auto& [start, schritt] : Durchgaenge) {
+                    for (int y = start; y < bild.hoehe; y += schritt) zeilen.push_back(y);
                 }
             } else {
-                for (int y = 0; y < bild.höhe; ++y) zeilen.push_back(y);
+                for (int y = 0; y < bild.hoehe; ++y) zeilen.push_back(y);
             }
             bild.pixel.assign(anzahl, 0);
-            for (int z = 0; z < bild.höhe; ++z) {
+            for (int z = 0; z < bild.hoehe; ++z) {
                 for (int x = 0; x < bild.breite; ++x) {
                     const std::uint8_t i = indexe[static_cast<std::size_t>(z) * bild.breite + x];
                     if (i >= farben.size()) return std::nullopt;

@@ -12,7 +12,7 @@
 #include <vector>
 
 struct Gif_Bild {
-    int breite = 0, höhe = 0;
+    int breite = 0, hoehe = 0;
     // Row by row from the top, 0xAARRGGBB; alpha is 0 (transparent) or 255.
     std::vector<std::uint32_t> pixel;
 };

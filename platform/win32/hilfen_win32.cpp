@@ -2,22 +2,23 @@
 
 std::wstring Breit(const std::string& utf8) {
     if (utf8.empty()) return {};
-    const int länge =
+    const int laenge =
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    if (länge <= 0) throw Fehler(Fehlernummer::DateinameFalsch);
-    std::wstring text(static_cast<std::size_t>(länge), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), länge);
+    if (laenge <= 0) throw Fehler(Fehlernummer::DateinameFalsch);
+    std::wstring text(static_cast<std::size_t>(laenge), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
+                        laenge);
     return text;
 }
 
 std::string Schmal(const std::wstring& utf16) {
     if (utf16.empty()) return {};
-    const int länge = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()),
-                                          nullptr, 0, nullptr, nullptr);
-    if (länge <= 0) throw Fehler(Fehlernummer::UngültigerAufruf);
-    std::string text(static_cast<std::size_t>(länge), '\0');
+    const int laenge = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    if (laenge <= 0) throw Fehler(Fehlernummer::UngueltigerAufruf);
+    std::string text(static_cast<std::size_t>(laenge), '\0');
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), text.data(),
-                        länge, nullptr, nullptr);
+                        laenge, nullptr, nullptr);
     return text;
 }
 
@@ -40,7 +41,7 @@ long Fehlernummer_von(DWORD code) {
             return Fehlernummer::ZugriffVerweigert;
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
-            return Fehlernummer::DatenträgerVoll;
+            return Fehlernummer::DatentraegerVoll;
         case ERROR_INVALID_NAME:
         case ERROR_BAD_PATHNAME:
         case ERROR_FILENAME_EXCED_RANGE:

@@ -24,11 +24,11 @@ class Handle {
   public:
     Handle() = default;
     explicit Handle(HANDLE h) : h_(h) {}
-    ~Handle() { Schließen(); }
+    ~Handle() { Schliessen(); }
     Handle(Handle&& anderer) noexcept : h_(std::exchange(anderer.h_, INVALID_HANDLE_VALUE)) {}
     Handle& operator=(Handle&& anderer) noexcept {
         if (this != &anderer) {
-            Schließen();
+            Schliessen();
             h_ = std::exchange(anderer.h_, INVALID_HANDLE_VALUE);
         }
         return *this;
@@ -39,7 +39,7 @@ class Handle {
     HANDLE get() const { return h_; }
     explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
     // Closes now; false when Windows reports a failure (the handle is gone either way).
-    bool Schließen() noexcept {
+    bool Schliessen() noexcept {
         const bool ok = !*this || CloseHandle(h_) != 0;
         h_ = INVALID_HANDLE_VALUE;
         return ok;

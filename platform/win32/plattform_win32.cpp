@@ -33,7 +33,7 @@ bool Ordner_fehlt(const std::wstring& pfad) {
 }  // namespace
 
 Win32Plattform::Offene_Datei::~Offene_Datei() {
-    datei.Schließen();
+    datei.Schliessen();
     if (!temp.empty()) DeleteFileW(temp.c_str());
 }
 
@@ -43,25 +43,25 @@ std::string Win32Plattform::Umgebungsvariable(const std::string& name) {
     const std::wstring n = Breit(name);
     std::wstring wert(64, L'\0');
     for (;;) {
-        const DWORD länge =
+        const DWORD laenge =
             GetEnvironmentVariableW(n.c_str(), wert.data(), static_cast<DWORD>(wert.size()));
-        if (länge == 0) return "";  // unset (or set to nothing)
-        if (länge < wert.size()) {
-            wert.resize(länge);
+        if (laenge == 0) return "";  // unset (or set to nothing)
+        if (laenge < wert.size()) {
+            wert.resize(laenge);
             return Schmal(wert);
         }
-        wert.resize(länge);  // too small: `länge` counts the terminating null
+        wert.resize(laenge);  // too small: `laenge` counts the terminating null
     }
 }
 
 std::wstring Win32Plattform::Modulpfad() {
     std::wstring pfad(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD länge =
+        const DWORD laenge =
             GetModuleFileNameW(nullptr, pfad.data(), static_cast<DWORD>(pfad.size()));
-        if (länge == 0) throw Win32_fehler(GetLastError());
-        if (länge < pfad.size()) {
-            pfad.resize(länge);
+        if (laenge == 0) throw Win32_fehler(GetLastError());
+        if (laenge < pfad.size()) {
+            pfad.resize(laenge);
             return pfad;
         }
         pfad.resize(pfad.size() * 2);  // truncated
@@ -155,9 +155,9 @@ std::string Win32Plattform::Datei_lesen(const std::string& pfad) {
                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!datei) throw Win32_fehler(GetLastError());
     std::string inhalt;
-    LARGE_INTEGER größe;
-    if (GetFileSizeEx(datei.get(), &größe) && größe.QuadPart > 0)
-        inhalt.reserve(static_cast<std::size_t>(größe.QuadPart));
+    LARGE_INTEGER groesse;
+    if (GetFileSizeEx(datei.get(), &groesse) && groesse.QuadPart > 0)
+        inhalt.reserve(static_cast<std::size_t>(groesse.QuadPart));
     char puffer[64 * 1024];
     for (;;) {
         DWORD gelesen = 0;
@@ -168,11 +168,11 @@ std::string Win32Plattform::Datei_lesen(const std::string& pfad) {
     }
 }
 
-int Win32Plattform::Datei_öffnen(const std::string& pfad, Schreibart art) {
+int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     std::wstring ziel = Breit(pfad);
-    const int nr = nächste_nummer_;
+    const int nr = naechste_nummer_;
 
-    if (art == Schreibart::Anhängen) {
+    if (art == Schreibart::Anhaengen) {
         // Windows refuses write access to a read-only file by itself; asking first gives the
         // same answer where the file system would let the write through (Wine run as root).
         const DWORD attribute = GetFileAttributesW(ziel.c_str());
@@ -184,7 +184,7 @@ int Win32Plattform::Datei_öffnen(const std::string& pfad, Schreibart art) {
                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!datei) throw Win32_fehler(GetLastError());
         offen_.try_emplace(nr, std::move(datei), std::move(ziel), std::wstring(), art);
-        ++nächste_nummer_;
+        ++naechste_nummer_;
         return nr;
     }
 
@@ -204,12 +204,12 @@ int Win32Plattform::Datei_öffnen(const std::string& pfad, Schreibart art) {
     // The new file beside the old one, under a name no other file has.
     for (int versuch = 0;; ++versuch) {
         std::wstring temp =
-            ziel + L".~" + Hex(GetCurrentProcessId()) + L"-" + Hex(++temp_zähler_) + L".tmp";
+            ziel + L".~" + Hex(GetCurrentProcessId()) + L"-" + Hex(++temp_zaehler_) + L".tmp";
         Handle datei(CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
         if (datei) {
             offen_.try_emplace(nr, std::move(datei), std::move(ziel), std::move(temp), art);
-            ++nächste_nummer_;
+            ++naechste_nummer_;
             return nr;
         }
         const DWORD fehler = GetLastError();
@@ -225,33 +225,33 @@ void Win32Plattform::Datei_schreiben(int nr, const std::string& bytes) {
     const char* daten = bytes.data();
     std::size_t rest = bytes.size();
     while (rest > 0) {
-        const DWORD stück = static_cast<DWORD>(std::min<std::size_t>(rest, 1u << 30));
+        const DWORD stueck = static_cast<DWORD>(std::min<std::size_t>(rest, 1u << 30));
         DWORD geschrieben = 0;
-        if (!WriteFile(datei.datei.get(), daten, stück, &geschrieben, nullptr)) {
+        if (!WriteFile(datei.datei.get(), daten, stueck, &geschrieben, nullptr)) {
             const DWORD fehler = GetLastError();
             datei.fehler = Fehlernummer_von(fehler);
             throw Win32_fehler(fehler);
         }
         if (geschrieben == 0) {
-            datei.fehler = Fehlernummer::DatenträgerVoll;
-            throw Fehler(Fehlernummer::DatenträgerVoll);
+            datei.fehler = Fehlernummer::DatentraegerVoll;
+            throw Fehler(Fehlernummer::DatentraegerVoll);
         }
         daten += geschrieben;
         rest -= geschrieben;
     }
 }
 
-void Win32Plattform::Datei_schließen(int nr, bool übernehmen) {
+void Win32Plattform::Datei_schliessen(int nr, bool uebernehmen) {
     const auto it = offen_.find(nr);
     if (it == offen_.end()) throw Fehler(Fehlernummer::DateinameFalsch);
     // Taken out of the table first: whatever happens below, the number is closed, and the
     // destructor removes a new file that did not take the old one's place.
     const auto eintrag = offen_.extract(it);
     Offene_Datei& datei = eintrag.mapped();
-    if (datei.art == Schreibart::Anhängen || !übernehmen) return;
+    if (datei.art == Schreibart::Anhaengen || !uebernehmen) return;
     if (datei.fehler) throw Fehler(*datei.fehler);
     if (!FlushFileBuffers(datei.datei.get())) throw Win32_fehler(GetLastError());
-    if (!datei.datei.Schließen()) throw Win32_fehler(GetLastError());
+    if (!datei.datei.Schliessen()) throw Win32_fehler(GetLastError());
     if (!MoveFileExW(datei.temp.c_str(), datei.ziel.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw Win32_fehler(GetLastError());

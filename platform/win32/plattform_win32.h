@@ -38,9 +38,9 @@ class Win32Plattform : public Plattform {
     void Datei_entfernen(const std::string& pfad) override;
 
     std::string Datei_lesen(const std::string& pfad) override;
-    int Datei_öffnen(const std::string& pfad, Schreibart art) override;
+    int Datei_oeffnen(const std::string& pfad, Schreibart art) override;
     void Datei_schreiben(int nr, const std::string& bytes) override;
-    void Datei_schließen(int nr, bool übernehmen) override;
+    void Datei_schliessen(int nr, bool uebernehmen) override;
 
     // Ends the process at once; files still open for Ersetzen are given up first.
     [[noreturn]] void Beenden() override;
@@ -51,8 +51,8 @@ class Win32Plattform : public Plattform {
     Fenster& Hauptfenster_erstellen() override;
     Fenster& Hauptfenster() override;
     void Hauptfenster_zeigen() override;
-    std::string Ordner_auswählen(const std::string& titel) override;
-    std::optional<std::uint32_t> Farbe_auswählen(std::uint32_t farbe, bool voll) override;
+    std::string Ordner_auswaehlen(const std::string& titel) override;
+    std::optional<std::uint32_t> Farbe_auswaehlen(std::uint32_t farbe, bool voll) override;
 
   private:
     // A file open for writing. For Ersetzen the bytes go to `temp` in the target's folder;
@@ -73,8 +73,8 @@ class Win32Plattform : public Plattform {
     std::wstring Modulpfad();
 
     std::map<int, Offene_Datei> offen_;
-    int nächste_nummer_ = 1;
-    unsigned temp_zähler_ = 0;
+    int naechste_nummer_ = 1;
+    unsigned temp_zaehler_ = 0;
 
     std::unique_ptr<class Win32Fenster> fenster_;
 };

@@ -19,17 +19,17 @@ bool Nicht_gefunden(long nummer) {
 
 constexpr std::uint32_t Versteckt = Attribut::Versteckt;
 constexpr std::uint32_t System = Attribut::System;
-constexpr std::uint32_t Schreibgeschützt = Attribut::Schreibgeschützt;
+constexpr std::uint32_t Schreibgeschuetzt = Attribut::Schreibgeschuetzt;
 constexpr std::uint32_t Ordner = Attribut::Verzeichnis;  // in set-up tables: make a folder
 
 class Dateidienste : public ::testing::Test {
   protected:
     std::string In(const std::string& name) const { return w + "\\" + name; }
-    // Writes `bytes` with Ersetzen and closes with `übernehmen`.
-    void Ersetzen(const std::string& pfad, const std::string& bytes, bool übernehmen = true) {
-        const int nr = p.Datei_öffnen(pfad, Schreibart::Ersetzen);
+    // Writes `bytes` with Ersetzen and closes with `uebernehmen`.
+    void Ersetzen(const std::string& pfad, const std::string& bytes, bool uebernehmen = true) {
+        const int nr = p.Datei_oeffnen(pfad, Schreibart::Ersetzen);
         p.Datei_schreiben(nr, bytes);
-        p.Datei_schließen(nr, übernehmen);
+        p.Datei_schliessen(nr, uebernehmen);
     }
 
     std::unique_ptr<Umgebung> u = Neue_Umgebung();
@@ -43,15 +43,15 @@ TEST_F(Dateidienste, DateiVorhandenFindetNurGewoehnlicheDateien) {
     u->Ordner_anlegen(In("Ordner.dat"));
     u->Datei_anlegen(In("Plan.dat"), "x");
     u->Datei_anlegen(In("Normal.dat"), "x", Attribut::Normal);
-    u->Datei_anlegen(In("Geschützt.dat"), "x", Schreibgeschützt);
+    u->Datei_anlegen(In("Geschützt.dat"), "x", Schreibgeschuetzt);
     u->Datei_anlegen(In("Versteckt.dat"), "x", Versteckt);
     u->Datei_anlegen(In("System.dat"), "x", System);
-    u->Datei_anlegen(In("Beides.dat"), "x", Versteckt | Schreibgeschützt);
+    u->Datei_anlegen(In("Beides.dat"), "x", Versteckt | Schreibgeschuetzt);
 
     const struct {
         const char* name;
         bool gefunden;
-    } fälle[] = {
+    } faelle[] = {
         {"Plan.dat", true},
         {"PLAN.DAT", true},
         {"plan.Dat", true},
@@ -73,7 +73,7 @@ TEST_F(Dateidienste, DateiVorhandenFindetNurGewoehnlicheDateien) {
         {"Ordner.dat\\..\\Plan.dat", true},
         {"Ordner.dat\\\\..\\.\\Plan.dat", true},
     };
-    for (const auto& fall : fälle) {
+    for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.name);
         EXPECT_EQ(p.Datei_vorhanden(In(fall.name)), fall.gefunden);
     }
@@ -87,10 +87,10 @@ TEST_F(Dateidienste, MusterPasstAufLangeNamenOhneRuecksichtAufGrossschreibung) {
         std::uint32_t attribute;
     };
     const struct {
-        std::vector<Eintrag> einträge;
+        std::vector<Eintrag> eintraege;
         const char* muster;
         bool gefunden;
-    } fälle[] = {
+    } faelle[] = {
         {{{"PlanData.dat", 0}}, "*Data.dat", true},
         {{{"Data.dat", 0}}, "*Data.dat", true},
         {{{"plandata.DAT", 0}}, "*Data.dat", true},
@@ -100,7 +100,7 @@ TEST_F(Dateidienste, MusterPasstAufLangeNamenOhneRuecksichtAufGrossschreibung) {
         {{{"Data.dat", Ordner}}, "*Data.dat", false},
         {{{"AData.dat", Versteckt}}, "*Data.dat", false},
         {{{"AData.dat", System}}, "*Data.dat", false},
-        {{{"AData.dat", Schreibgeschützt}}, "*Data.dat", true},
+        {{{"AData.dat", Schreibgeschuetzt}}, "*Data.dat", true},
         // Hidden, system and folder matches are passed over for the ordinary one.
         {{{"AData.dat", Versteckt}, {"BData.dat", Ordner}, {"CData.dat", 0}, {"DData.dat", System}},
          "*Data.dat",
@@ -115,11 +115,11 @@ TEST_F(Dateidienste, MusterPasstAufLangeNamenOhneRuecksichtAufGrossschreibung) {
         {{{"Ferientage.dat", 0}}, "*.log", false},
     };
     int nr = 0;
-    for (const auto& fall : fälle) {
+    for (const auto& fall : faelle) {
         const std::string ordner = In("Fall" + std::to_string(++nr));
         SCOPED_TRACE(ordner + "\\" + fall.muster);
         u->Ordner_anlegen(ordner);
-        for (const Eintrag& e : fall.einträge) {
+        for (const Eintrag& e : fall.eintraege) {
             if (e.attribute == Ordner) {
                 u->Ordner_anlegen(ordner + "\\" + e.name);
             } else {
@@ -156,22 +156,22 @@ TEST_F(Dateidienste, UngueltigerOrdnernameWirftDateinameFalsch) {
 TEST_F(Dateidienste, AttributeLesen) {
     u->Ordner_anlegen(In("Ordner"));
     u->Datei_anlegen(In("Plan.dat"), "x");
-    u->Datei_anlegen(In("Geschützt.dat"), "x", Schreibgeschützt);
+    u->Datei_anlegen(In("Geschützt.dat"), "x", Schreibgeschuetzt);
     u->Datei_anlegen(In("Versteckt.dat"), "x", Versteckt | System);
 
     const struct {
         std::string pfad;
         std::uint32_t gesetzt, nicht_gesetzt;
-    } fälle[] = {
+    } faelle[] = {
         {w, Ordner, 0},
         {w + "\\", Ordner, 0},
-        {In("Ordner"), Ordner, Schreibgeschützt | Versteckt},
+        {In("Ordner"), Ordner, Schreibgeschuetzt | Versteckt},
         {In("ORDNER\\"), Ordner, 0},
-        {In("Plan.dat"), 0, Ordner | Schreibgeschützt | Versteckt | System},
-        {In("Geschützt.dat"), Schreibgeschützt, Ordner | Versteckt},
-        {In("Versteckt.dat"), Versteckt | System, Ordner | Schreibgeschützt},
+        {In("Plan.dat"), 0, Ordner | Schreibgeschuetzt | Versteckt | System},
+        {In("Geschützt.dat"), Schreibgeschuetzt, Ordner | Versteckt},
+        {In("Versteckt.dat"), Versteckt | System, Ordner | Schreibgeschuetzt},
     };
-    for (const auto& fall : fälle) {
+    for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.pfad);
         const std::uint32_t attribute = p.Attribute_lesen(fall.pfad);
         EXPECT_EQ(attribute & fall.gesetzt, fall.gesetzt);
@@ -191,13 +191,13 @@ TEST_F(Dateidienste, AttributeLesenVonFehlendemPfadWirft) {
 
 TEST_F(Dateidienste, SchreibgeschuetzteDateiErstNachAttributeNormalLoeschbar) {
     const std::string pfad = In("Ferientage.dat");
-    u->Datei_anlegen(pfad, "x", Schreibgeschützt | Versteckt | System);
+    u->Datei_anlegen(pfad, "x", Schreibgeschuetzt | Versteckt | System);
 
     EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_entfernen(pfad); }), Fehlernummer::ZugriffVerweigert);
     EXPECT_EQ(u->Inhalt(pfad), "x");
 
     p.Attribute_normal(pfad);
-    EXPECT_EQ(p.Attribute_lesen(pfad) & (Schreibgeschützt | Versteckt | System | Ordner), 0u);
+    EXPECT_EQ(p.Attribute_lesen(pfad) & (Schreibgeschuetzt | Versteckt | System | Ordner), 0u);
     EXPECT_TRUE(p.Datei_vorhanden(pfad));
     p.Datei_entfernen(pfad);
     EXPECT_EQ(u->Namen(w), Namen{});
@@ -224,7 +224,7 @@ TEST_F(Dateidienste, DateiLesenGibtAlleBytes) {
     std::string bytes;
     for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
     bytes += "\r\n\x1a" + std::string(100000, 'z');  // past any one buffer
-    u->Datei_anlegen(In("Alle.dat"), bytes, Schreibgeschützt | Versteckt);
+    u->Datei_anlegen(In("Alle.dat"), bytes, Schreibgeschuetzt | Versteckt);
     u->Datei_anlegen(In("Leer.dat"), "");
 
     EXPECT_EQ(p.Datei_lesen(In("Alle.dat")), bytes);
@@ -240,13 +240,13 @@ TEST_F(Dateidienste, DateiLesenScheitert) {
     const struct {
         std::string pfad;
         long nummer;
-    } fälle[] = {
+    } faelle[] = {
         {In("Fehlt.dat"), Fehlernummer::DateiNichtGefunden},
         {In("Fehlt\\Konfigdaten.dat"), Fehlernummer::PfadNichtGefunden},
         {In("Offen.dat"), Fehlernummer::ZugriffVerweigert},
         {In("Ordner"), Fehlernummer::ZugriffVerweigert},
     };
-    for (const auto& fall : fälle) {
+    for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.pfad);
         EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_lesen(fall.pfad); }), fall.nummer);
     }
@@ -258,12 +258,12 @@ TEST_F(Dateidienste, ErsetzenTauschtDenInhaltErstBeimSchliessen) {
     const std::string pfad = In("Ferientage.dat");
     u->Datei_anlegen(pfad, "alter Inhalt");
 
-    const int nr = p.Datei_öffnen(pfad, Schreibart::Ersetzen);
+    const int nr = p.Datei_oeffnen(pfad, Schreibart::Ersetzen);
     p.Datei_schreiben(nr, "neu 1\r\n");
     p.Datei_schreiben(nr, "");
     p.Datei_schreiben(nr, "neu 2\r\n");
     EXPECT_EQ(p.Datei_lesen(pfad), "alter Inhalt");
-    p.Datei_schließen(nr, true);
+    p.Datei_schliessen(nr, true);
 
     EXPECT_EQ(u->Inhalt(pfad), "neu 1\r\nneu 2\r\n");
     EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
@@ -293,27 +293,27 @@ TEST_F(Dateidienste, ErsetzenMachtAusVersteckterDateiEineGewoehnliche) {
     EXPECT_EQ(u->Inhalt(pfad), "neu");
     EXPECT_EQ(u->Namen(w).size(), 1u);
     EXPECT_TRUE(p.Datei_vorhanden(pfad));
-    EXPECT_EQ(p.Attribute_lesen(pfad) & (Versteckt | System | Schreibgeschützt), 0u);
+    EXPECT_EQ(p.Attribute_lesen(pfad) & (Versteckt | System | Schreibgeschuetzt), 0u);
 }
 
 TEST_F(Dateidienste, ErsetzenScheitertBeimOeffnen) {
     u->Ordner_anlegen(In("Ordner.dat"));
-    u->Datei_anlegen(In("Geschützt.dat"), "alt", Schreibgeschützt);
+    u->Datei_anlegen(In("Geschützt.dat"), "alt", Schreibgeschuetzt);
     u->Datei_anlegen(In("Offen.dat"), "alt");
     u->Sperren(In("Offen.dat"));
 
     const struct {
         std::string pfad;
         long nummer;
-    } fälle[] = {
+    } faelle[] = {
         {In("Geschützt.dat"), Fehlernummer::ZugriffVerweigert},
         {In("Offen.dat"), Fehlernummer::ZugriffVerweigert},
         {In("Ordner.dat"), Fehlernummer::ZugriffVerweigert},
         {In("Fehlt\\Ferientage.dat"), Fehlernummer::PfadNichtGefunden},
     };
-    for (const auto& fall : fälle) {
+    for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.pfad);
-        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_öffnen(fall.pfad, Schreibart::Ersetzen); }),
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_oeffnen(fall.pfad, Schreibart::Ersetzen); }),
                   fall.nummer);
     }
     u->Freigeben(In("Offen.dat"));
@@ -325,29 +325,29 @@ TEST_F(Dateidienste, ErsetzenScheitertBeimOeffnen) {
 TEST_F(Dateidienste, ErsetzenScheitertBeimSchliessenWennDieDateiInzwischenOffenIst) {
     const std::string pfad = In("Ferientage.dat");
     u->Datei_anlegen(pfad, "alt");
-    const int nr = p.Datei_öffnen(pfad, Schreibart::Ersetzen);
+    const int nr = p.Datei_oeffnen(pfad, Schreibart::Ersetzen);
     p.Datei_schreiben(nr, "neu");
     u->Sperren(pfad);
 
-    EXPECT_NE(Fehlernummer_bei([&] { p.Datei_schließen(nr, true); }), 0);
-    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schließen(nr, false); }),
+    EXPECT_NE(Fehlernummer_bei([&] { p.Datei_schliessen(nr, true); }), 0);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schliessen(nr, false); }),
               Fehlernummer::DateinameFalsch);  // closed all the same
     u->Freigeben(pfad);
     EXPECT_EQ(u->Inhalt(pfad), "alt");
     EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
 }
 
-// --- Writing: Anhängen ---
+// --- Writing: Anhaengen ---
 
 TEST_F(Dateidienste, AnhaengenLegtAnUndHaengtAn) {
     const std::string pfad = In("2503 Log.log");
-    int nr = p.Datei_öffnen(pfad, Schreibart::Anhängen);
+    int nr = p.Datei_oeffnen(pfad, Schreibart::Anhaengen);
     EXPECT_TRUE(u->Inhalt(pfad).has_value());  // there as soon as it is open
     p.Datei_schreiben(nr, "eins\r\n");
-    p.Datei_schließen(nr, true);
-    nr = p.Datei_öffnen(In("2503 LOG.LOG"), Schreibart::Anhängen);
+    p.Datei_schliessen(nr, true);
+    nr = p.Datei_oeffnen(In("2503 LOG.LOG"), Schreibart::Anhaengen);
     p.Datei_schreiben(nr, "zwei\r\n");
-    p.Datei_schließen(nr, true);
+    p.Datei_schliessen(nr, true);
 
     EXPECT_EQ(p.Datei_lesen(pfad), "eins\r\nzwei\r\n");
     EXPECT_EQ(u->Namen(w), Namen{"2503 Log.log"});
@@ -356,36 +356,36 @@ TEST_F(Dateidienste, AnhaengenLegtAnUndHaengtAn) {
 TEST_F(Dateidienste, AnhaengenTeiltDieDateiMitAnderenSchreibern) {
     const std::string pfad = In("Log.log");
     u->Datei_anlegen(pfad, "0");
-    const int a = p.Datei_öffnen(pfad, Schreibart::Anhängen);
-    const int b = p.Datei_öffnen(pfad, Schreibart::Anhängen);
+    const int a = p.Datei_oeffnen(pfad, Schreibart::Anhaengen);
+    const int b = p.Datei_oeffnen(pfad, Schreibart::Anhaengen);
     EXPECT_NE(a, b);
     p.Datei_schreiben(a, "a");
     p.Datei_schreiben(b, "b");
     p.Datei_schreiben(a, "a");
     EXPECT_EQ(p.Datei_lesen(pfad), "0aba");  // readable while open
-    p.Datei_schließen(a, true);
-    p.Datei_schließen(b, false);  // appended bytes stay
+    p.Datei_schliessen(a, true);
+    p.Datei_schliessen(b, false);  // appended bytes stay
     EXPECT_EQ(u->Inhalt(pfad), "0aba");
 }
 
 TEST_F(Dateidienste, AnhaengenScheitert) {
     u->Ordner_anlegen(In("Ordner.log"));
-    u->Datei_anlegen(In("Geschützt.log"), "alt", Schreibgeschützt);
+    u->Datei_anlegen(In("Geschützt.log"), "alt", Schreibgeschuetzt);
     u->Datei_anlegen(In("Offen.log"), "alt");
     u->Sperren(In("Offen.log"));
 
     const struct {
         std::string pfad;
         long nummer;
-    } fälle[] = {
+    } faelle[] = {
         {In("Geschützt.log"), Fehlernummer::ZugriffVerweigert},
         {In("Offen.log"), Fehlernummer::ZugriffVerweigert},
         {In("Ordner.log"), Fehlernummer::ZugriffVerweigert},
         {In("Fehlt\\2503 Log.log"), Fehlernummer::PfadNichtGefunden},
     };
-    for (const auto& fall : fälle) {
+    for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.pfad);
-        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_öffnen(fall.pfad, Schreibart::Anhängen); }),
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_oeffnen(fall.pfad, Schreibart::Anhaengen); }),
                   fall.nummer);
     }
     u->Freigeben(In("Offen.log"));
@@ -396,13 +396,13 @@ TEST_F(Dateidienste, AnhaengenScheitert) {
 TEST_F(Dateidienste, UnbekannteDateinummer) {
     EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(4711, "x"); }),
               Fehlernummer::DateinameFalsch);
-    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schließen(4711, true); }),
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schliessen(4711, true); }),
               Fehlernummer::DateinameFalsch);
 
-    const int nr = p.Datei_öffnen(In("Ferientage.dat"), Schreibart::Ersetzen);
-    p.Datei_schließen(nr, true);
+    const int nr = p.Datei_oeffnen(In("Ferientage.dat"), Schreibart::Ersetzen);
+    p.Datei_schliessen(nr, true);
     EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(nr, "x"); }), Fehlernummer::DateinameFalsch);
-    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schließen(nr, true); }),
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schliessen(nr, true); }),
               Fehlernummer::DateinameFalsch);
     EXPECT_EQ(u->Inhalt(In("Ferientage.dat")), "");
 }
@@ -420,8 +420,8 @@ TEST_F(Dateidienste, NamenMitUmlautenInUtf8) {
     EXPECT_NE(p.Attribute_lesen(ordner) & Ordner, 0u);
 
     Ersetzen(ordner + "\\Neu ö ß.dat", "neu");
-    const int nr = p.Datei_öffnen(ordner + "\\Log é.log", Schreibart::Anhängen);
-    p.Datei_schließen(nr, true);
+    const int nr = p.Datei_oeffnen(ordner + "\\Log é.log", Schreibart::Anhaengen);
+    p.Datei_schliessen(nr, true);
     EXPECT_EQ(u->Namen(ordner), (Namen{"Log é.log", "Neu ö ß.dat", "Prüfung ä.dat"}));
     EXPECT_EQ(u->Inhalt(ordner + "\\Neu ö ß.dat"), "neu");
 

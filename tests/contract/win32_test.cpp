@@ -23,7 +23,7 @@ TEST(Win32Plattform, OffenerErsatzVerschwindetMitDerPlattform) {
     u->Datei_anlegen(ziel, "alt");
     {
         Win32Plattform p;
-        const int nr = p.Datei_öffnen(ziel, Plattform::Schreibart::Ersetzen);
+        const int nr = p.Datei_oeffnen(ziel, Plattform::Schreibart::Ersetzen);
         p.Datei_schreiben(nr, "neu");
         EXPECT_EQ(u->Namen(u->Wurzel()).size(), 2u);  // the new file beside the old one
     }

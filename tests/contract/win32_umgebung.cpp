@@ -18,11 +18,11 @@ class Win32_Umgebung : public Umgebung {
   public:
     Win32_Umgebung() {
         wchar_t temp[MAX_PATH + 1];
-        const DWORD länge = GetTempPathW(MAX_PATH + 1, temp);
-        if (länge == 0 || länge > MAX_PATH) Einrichtung_gescheitert("GetTempPathW", "");
-        static unsigned zähler = 0;
-        wurzel_ = std::wstring(temp, länge) + L"sfk-vertrag-" +
-                  std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++zähler);
+        const DWORD laenge = GetTempPathW(MAX_PATH + 1, temp);
+        if (laenge == 0 || laenge > MAX_PATH) Einrichtung_gescheitert("GetTempPathW", "");
+        static unsigned zaehler = 0;
+        wurzel_ = std::wstring(temp, laenge) + L"sfk-vertrag-" +
+                  std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++zaehler);
         Baum_entfernen(wurzel_);  // left over by an earlier run that was killed
         if (!CreateDirectoryW(wurzel_.c_str(), nullptr))
             Einrichtung_gescheitert("CreateDirectoryW", Schmal(wurzel_));

@@ -35,23 +35,23 @@ void Datei_schreiben(const std::wstring& pfad, const std::string& inhalt) {
     if (!ok || n != inhalt.size()) throw Fehlschlag("Datei nicht geschrieben: " + U(pfad));
 }
 
-std::string Verwürfelte_Zeilen(const std::vector<std::string>& zeilen) {
+std::string Verwuerfelte_Zeilen(const std::vector<std::string>& zeilen) {
     std::string inhalt;
-    unsigned schlüssel = 77;
+    unsigned schluessel = 77;
     for (const std::string& z : zeilen) {
-        schlüssel = 32 + (schlüssel * 37 + 11) % 223;  // any key from 32 to 254 will do
-        inhalt += Verwürfeln(Nach_Ansi(z), static_cast<unsigned char>(schlüssel)) + "\r\n";
+        schluessel = 32 + (schluessel * 37 + 11) % 223;  // any key from 32 to 254 will do
+        inhalt += Verwuerfeln(Nach_Ansi(z), static_cast<unsigned char>(schluessel)) + "\r\n";
     }
     return inhalt;
 }
 
-std::vector<std::string> Entwürfelte_Zeilen(const std::string& inhalt) {
+std::vector<std::string> Entwuerfelte_Zeilen(const std::string& inhalt) {
     std::vector<std::string> zeilen;
     std::size_t anfang = 0;
     while (anfang < inhalt.size()) {
         std::size_t ende = inhalt.find("\r\n", anfang);
         if (ende == std::string::npos) ende = inhalt.size();
-        zeilen.push_back(Von_Ansi(Entwürfeln(inhalt.substr(anfang, ende - anfang))));
+        zeilen.push_back(Von_Ansi(Entwuerfeln(inhalt.substr(anfang, ende - anfang))));
         anfang = ende + 2;
     }
     return zeilen;
@@ -71,8 +71,8 @@ Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
     Ordner_anlegen(host.installation.substr(0, host.installation.size() - 1));
     Ordner_anlegen(host.logs.substr(0, host.logs.size() - 1));
 
-    Datei_schreiben(host.daten + L"MitarbeiterData.dat", Verwürfelte_Zeilen({"[Mitarbeiter]"}));
-    Datei_schreiben(host.daten + L"Konfigdaten.dat", Verwürfelte_Zeilen({
+    Datei_schreiben(host.daten + L"MitarbeiterData.dat", Verwuerfelte_Zeilen({"[Mitarbeiter]"}));
+    Datei_schreiben(host.daten + L"Konfigdaten.dat", Verwuerfelte_Zeilen({
                                                          "[Zedrano]",
                                                          host.kennung,
                                                          "Schulversion 7.2",
@@ -89,14 +89,14 @@ Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
                                                      }));
     if (wunsch.pfadeinstellungen) {
         Datei_schreiben(host.installation + L"Zedrano.dat",
-                        Verwürfelte_Zeilen({"[Zedrano]", "data_pfad=" + U(host.daten),
-                                            "log_pfad=" + U(host.logs)}));
+                        Verwuerfelte_Zeilen({"[Zedrano]", "data_pfad=" + U(host.daten),
+                                             "log_pfad=" + U(host.logs)}));
     }
     if (wunsch.ferientage) {
         Datei_schreiben(host.daten + L"Ferientage.dat",
-                        Verwürfelte_Zeilen({"[Ferientage]", host.kennung, wunsch.ferientage->second,
-                                            wunsch.ferientage->first, "void",
-                                            "2408:1111111111111111111111111111111"}));
+                        Verwuerfelte_Zeilen({"[Ferientage]", host.kennung,
+                                             wunsch.ferientage->second, wunsch.ferientage->first,
+                                             "void", "2408:1111111111111111111111111111111"}));
     }
     return host;
 }

@@ -31,9 +31,9 @@ struct Demohost {
 Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch);
 
 // Texts (UTF-8) as the planner stores them: one scrambled Windows-1252 line each, CR LF.
-std::string Verwürfelte_Zeilen(const std::vector<std::string>& zeilen);
+std::string Verwuerfelte_Zeilen(const std::vector<std::string>& zeilen);
 // The plain lines (UTF-8) of such a file.
-std::vector<std::string> Entwürfelte_Zeilen(const std::string& inhalt);
+std::vector<std::string> Entwuerfelte_Zeilen(const std::string& inhalt);
 
 void Datei_schreiben(const std::wstring& pfad, const std::string& inhalt);
 

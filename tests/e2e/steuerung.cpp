@@ -78,7 +78,7 @@ Programm::Programm(const std::wstring& exe,
         }
     }
     std::wstring block;
-    for (const auto& [schlüssel, eintrag] : variablen) {
+    for (const auto& [schluessel, eintrag] : variablen) {
         block += eintrag.first + L"=" + eintrag.second + L'\0';
     }
     block += L'\0';
@@ -95,7 +95,7 @@ Programm::Programm(const std::wstring& exe,
 }
 
 Programm::~Programm() {
-    if (Läuft()) {
+    if (Laeuft()) {
         TerminateProcess(prozess.hProcess, 99);
         WaitForSingleObject(prozess.hProcess, 5000);
     }
@@ -103,13 +103,13 @@ Programm::~Programm() {
     CloseHandle(prozess.hProcess);
 }
 
-bool Programm::Läuft() const {
+bool Programm::Laeuft() const {
     return WaitForSingleObject(prozess.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 DWORD Programm::Ende_abwarten(double sekunden) {
     Warten(
-        "Programmende", [&] { return !Läuft(); }, sekunden);
+        "Programmende", [&] { return !Laeuft(); }, sekunden);
     DWORD code = 0;
     GetExitCodeProcess(prozess.hProcess, &code);
     return code;
@@ -139,7 +139,7 @@ HWND Programm::Hauptfenster(double sekunden) const {
     Warten(
         "Hauptfenster sichtbar",
         [&] {
-            if (!Läuft()) throw Fehlschlag("Programm vorzeitig beendet");
+            if (!Laeuft()) throw Fehlschlag("Programm vorzeitig beendet");
             const auto f = Fenster(L"Schulferien.frmSchulferien");
             h = f.empty() ? nullptr : f.front();
             return h != nullptr;
@@ -153,7 +153,7 @@ HWND Programm::Dialog(double sekunden) const {
     Warten(
         "Dialogfenster sichtbar",
         [&] {
-            if (!Läuft()) throw Fehlschlag("Programm vorzeitig beendet");
+            if (!Laeuft()) throw Fehlschlag("Programm vorzeitig beendet");
             const auto f = Fenster(L"#32770");
             h = f.empty() ? nullptr : f.front();
             return h != nullptr;
@@ -221,14 +221,14 @@ bool Sichtbar(HWND h) {
     return IsWindowVisible(h) != FALSE;
 }
 
-void Klicken(HWND schaltfläche) {
-    if (!Sichtbar(schaltfläche) || !Aktiv(schaltfläche)) {
-        throw Fehlschlag("Schaltfläche \"" + U(Text(schaltfläche)) + "\" ist nicht bedienbar");
+void Klicken(HWND schaltflaeche) {
+    if (!Sichtbar(schaltflaeche) || !Aktiv(schaltflaeche)) {
+        throw Fehlschlag("Schaltfläche \"" + U(Text(schaltflaeche)) + "\" ist nicht bedienbar");
     }
-    PostMessageW(schaltfläche, BM_CLICK, 0, 0);
+    PostMessageW(schaltflaeche, BM_CLICK, 0, 0);
 }
 
-void Auswählen(HWND liste, int index) {
+void Auswaehlen(HWND liste, int index) {
     if (!Sichtbar(liste) || !Aktiv(liste)) throw Fehlschlag("Liste ist nicht bedienbar");
     DWORD_PTR r = 0;
     SendMessageTimeoutW(liste, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, 5000,
@@ -259,13 +259,13 @@ HWND Knopf_mit_Id(HWND dialog, int id) {
     throw Fehlschlag("Dialog ohne Schaltfläche " + std::to_string(id));
 }
 
-void Schließen_abwarten(HWND dialog) {
+void Schliessen_abwarten(HWND dialog) {
     Warten("Dialog geschlossen", [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
 }  // namespace
 
-Meldung Meldung_bestätigen(Programm& p, double sekunden) {
+Meldung Meldung_bestaetigen(Programm& p, double sekunden) {
     HWND dialog = p.Dialog(sekunden);
     Meldung m{L"", Text(dialog), GetWindow(dialog, GW_OWNER), false};
     for (HWND h : Nachfahren(dialog)) {
@@ -275,7 +275,7 @@ Meldung Meldung_bestätigen(Programm& p, double sekunden) {
         if (t.size() > m.text.size()) m.text = t;
     }
     PostMessageW(Knopf_mit_Id(dialog, IDOK), BM_CLICK, 0, 0);
-    Schließen_abwarten(dialog);
+    Schliessen_abwarten(dialog);
     return m;
 }
 
@@ -296,13 +296,13 @@ void Ordner_eingeben(Programm& p, const std::wstring& pfad) {
     SendMessageTimeoutW(feld, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pfad.c_str()),
                         SMTO_ABORTIFHUNG, 5000, &r);
     PostMessageW(Knopf_mit_Id(dialog, IDOK), BM_CLICK, 0, 0);
-    Schließen_abwarten(dialog);
+    Schliessen_abwarten(dialog);
 }
 
-void Farbe_bestätigen(Programm& p) {
+void Farbe_bestaetigen(Programm& p) {
     HWND dialog = p.Dialog();
     PostMessageW(Knopf_mit_Id(dialog, IDOK), BM_CLICK, 0, 0);
-    Schließen_abwarten(dialog);
+    Schliessen_abwarten(dialog);
 }
 
 // --- Geometry and screenshots ---------------------------------------------------------------
@@ -326,22 +326,22 @@ namespace {
 Bildschirmfoto Aufnehmen(const RECT& r) {
     Bildschirmfoto f;
     f.breite = r.right - r.left;
-    f.höhe = r.bottom - r.top;
+    f.hoehe = r.bottom - r.top;
     HDC schirm = GetDC(nullptr);
     HDC speicher = CreateCompatibleDC(schirm);
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = f.breite;
-    bi.bmiHeader.biHeight = -f.höhe;
+    bi.bmiHeader.biHeight = -f.hoehe;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     HBITMAP bmp = CreateDIBSection(schirm, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ alt = SelectObject(speicher, bmp);
-    BitBlt(speicher, 0, 0, f.breite, f.höhe, schirm, r.left, r.top, SRCCOPY);
+    BitBlt(speicher, 0, 0, f.breite, f.hoehe, schirm, r.left, r.top, SRCCOPY);
     GdiFlush();
     const auto* p = static_cast<const std::uint32_t*>(bits);
-    f.pixel.resize(static_cast<std::size_t>(f.breite) * f.höhe);
+    f.pixel.resize(static_cast<std::size_t>(f.breite) * f.hoehe);
     for (std::size_t i = 0; i < f.pixel.size(); ++i) {
         const std::uint32_t bgra = p[i];
         f.pixel[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
@@ -360,15 +360,15 @@ void Bmp_schreiben(const Bildschirmfoto& f, const std::wstring& datei) {
     BITMAPINFOHEADER info{};
     kopf.bfType = 0x4D42;
     kopf.bfOffBits = sizeof(kopf) + sizeof(info);
-    kopf.bfSize = kopf.bfOffBits + static_cast<DWORD>(zeile * f.höhe);
+    kopf.bfSize = kopf.bfOffBits + static_cast<DWORD>(zeile * f.hoehe);
     info.biSize = sizeof(info);
     info.biWidth = f.breite;
-    info.biHeight = f.höhe;
+    info.biHeight = f.hoehe;
     info.biPlanes = 1;
     info.biBitCount = 24;
     daten.append(reinterpret_cast<const char*>(&kopf), sizeof(kopf));
     daten.append(reinterpret_cast<const char*>(&info), sizeof(info));
-    for (int y = f.höhe - 1; y >= 0; --y) {
+    for (int y = f.hoehe - 1; y >= 0; --y) {
         std::string z(static_cast<std::size_t>(zeile), '\0');
         for (int x = 0; x < f.breite; ++x) {
             const COLORREF c = f.Pixel(x, y);

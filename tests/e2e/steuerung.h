@@ -45,7 +45,7 @@ class Programm {
 
     DWORD Id() const { return prozess.dwProcessId; }
     HANDLE Prozess() const { return prozess.hProcess; }
-    bool Läuft() const;
+    bool Laeuft() const;
     // Waits until the program has ended; its exit code.
     DWORD Ende_abwarten(double sekunden = 20.0);
 
@@ -74,9 +74,9 @@ bool Aktiv(HWND h);     // enabled, its parents too
 bool Sichtbar(HWND h);  // visible, its parents too
 
 // A click as the user makes it; returns at once (the click may open a modal dialog).
-void Klicken(HWND schaltfläche);
+void Klicken(HWND schaltflaeche);
 // Picks entry `index` of a drop-down list, with the notification a user's pick sends.
-void Auswählen(HWND liste, int index);
+void Auswaehlen(HWND liste, int index);
 // Alt + letter.
 void Alt_Taste(HWND ziel, wchar_t buchstabe);
 // A key pressed and released in the control `ziel` (VK_TAB, VK_RETURN, VK_SPACE).
@@ -89,11 +89,11 @@ struct Meldung {
     HWND besitzer;  // the window that owns it (nullptr: none)
     bool symbol;    // it shows an icon
 };
-Meldung Meldung_bestätigen(Programm& p, double sekunden = 20.0);
+Meldung Meldung_bestaetigen(Programm& p, double sekunden = 20.0);
 // The folder picker: the path typed into it and confirmed.
 void Ordner_eingeben(Programm& p, const std::wstring& pfad);
 // The colour dialog: confirmed as it stands.
-void Farbe_bestätigen(Programm& p);
+void Farbe_bestaetigen(Programm& p);
 
 // The window's client area in screen pixels and a control's rectangle relative to it.
 RECT Clientbereich(HWND fenster);
@@ -101,7 +101,7 @@ RECT Rechteck_in(HWND fenster, HWND steuerelement);
 
 // Saves what the window shows now as a 24-bit BMP; the pixels for checks.
 struct Bildschirmfoto {
-    int breite = 0, höhe = 0;
+    int breite = 0, hoehe = 0;
     std::vector<COLORREF> pixel;  // row by row from the top
     COLORREF Pixel(int x, int y) const { return pixel[static_cast<std::size_t>(y) * breite + x]; }
 };

@@ -36,7 +36,7 @@ std::string Sichtbar_machen(const std::string& s) {
     return t;
 }
 
-void Prüfen(bool ok, const std::string& was) {
+void Pruefen(bool ok, const std::string& was) {
     if (ok) return;
     ++fehler;
     std::printf("  FEHLER: %s\n", was.c_str());
@@ -60,7 +60,7 @@ std::string Text_von(const std::wstring& wert) {
 
 template <class T, class U2>
 void Gleich(const T& ist, const U2& soll, const std::string& was) {
-    Prüfen(ist == soll, was + ": ist " + Text_von(ist) + ", soll " + Text_von(soll));
+    Pruefen(ist == soll, was + ": ist " + Text_von(ist) + ", soll " + Text_von(soll));
 }
 
 // --- Set-up ---------------------------------------------------------------------------------
@@ -149,9 +149,9 @@ const char* Name(Bild b) {
 
 std::optional<Bild> Gezeigtes_Bild(const Bildschirmfoto& foto, HWND fenster, HWND bild) {
     const RECT r = Rechteck_in(fenster, bild);
-    const int größe = r.right - r.left;
+    const int groesse = r.right - r.left;
     // A point on the circle that neither the arrow nor the tick covers.
-    const COLORREF c = foto.Pixel(r.left + größe * 8 / 17, r.top + größe * 2 / 17);
+    const COLORREF c = foto.Pixel(r.left + groesse * 8 / 17, r.top + groesse * 2 / 17);
     if (c == RGB(184, 42, 23)) return Bild::Pfeil;
     if (c == RGB(0, 166, 81)) return Bild::OK;
     if (c == RGB(140, 140, 140)) return Bild::Inaktiv;
@@ -168,8 +168,8 @@ constexpr Schritt Aktuell{Bild::Pfeil, true, true};
 constexpr Schritt Erledigt_gesperrt{Bild::OK, true, false};  // step 1, and step 4 when done
 constexpr Schritt Erledigt_offen{Bild::OK, true, true};      // steps 2 and 3
 
-void Schritte_prüfen(const Bildschirmfoto& foto, const Teile& t,
-                     const std::array<std::optional<Schritt>, 5>& soll) {
+void Schritte_pruefen(const Bildschirmfoto& foto, const Teile& t,
+                      const std::array<std::optional<Schritt>, 5>& soll) {
     const std::array<HWND, 5> steuer = {nullptr, t.schritt1, t.liste, t.schritt3, t.schritt4};
     for (int n = 1; n <= 4; ++n) {
         const std::string s = "Schritt " + std::to_string(n);
@@ -178,22 +178,22 @@ void Schritte_prüfen(const Bildschirmfoto& foto, const Teile& t,
             continue;
         }
         const std::optional<Bild> bild = Gezeigtes_Bild(foto, t.fenster, t.bild[n]);
-        Prüfen(bild == soll[n]->bild, s + ": Bild soll " + Name(soll[n]->bild) + " sein, ist " +
-                                          (bild ? Name(*bild) : "keines der drei"));
+        Pruefen(bild == soll[n]->bild, s + ": Bild soll " + Name(soll[n]->bild) + " sein, ist " +
+                                           (bild ? Name(*bild) : "keines der drei"));
         Gleich(IsWindowEnabled(t.rahmen[n]) != FALSE, soll[n]->rahmen_aktiv, s + " Rahmen aktiv");
         Gleich(Aktiv(steuer[n]), soll[n]->steuerelement_aktiv, s + " Steuerelement aktiv");
     }
 }
 
 // The geometry of the window against the layout (twips) at `dpi`.
-void Layout_prüfen(const Teile& t, int dpi, bool entfernen) {
+void Layout_pruefen(const Teile& t, int dpi, bool entfernen) {
     const std::string bei = " bei " + std::to_string(dpi) + " dpi";
     const RECT client = Clientbereich(t.fenster);
     Gleich(client.right - client.left, Pixel(5475, dpi), "Clientbreite" + bei);
     if (entfernen) {
-        RECT außen;
-        GetWindowRect(t.fenster, &außen);
-        Gleich(außen.bottom - außen.top, Pixel(4095, dpi), "Fensterhöhe" + bei);
+        RECT aussen;
+        GetWindowRect(t.fenster, &aussen);
+        Gleich(aussen.bottom - aussen.top, Pixel(4095, dpi), "Fensterhöhe" + bei);
     } else {
         Gleich(client.bottom - client.top, Pixel(6360, dpi), "Clienthöhe" + bei);
     }
@@ -201,11 +201,11 @@ void Layout_prüfen(const Teile& t, int dpi, bool entfernen) {
     struct Platz {
         HWND h;
         HWND bezug;
-        int links, oben, breite, höhe;
+        int links, oben, breite, hoehe;
         const char* name;
     };
     const int oben4 = entfernen ? 1560 : 4200;
-    std::vector<Platz> plätze = {
+    std::vector<Platz> plaetze = {
         {t.rahmen[1], t.fenster, 300, 240, 4860, 1095, "fraRahmen1"},
         {t.rahmen[4], t.fenster, 300, oben4, 4860, 1095, "fraRahmen4"},
         {t.beenden, t.fenster, 1830, entfernen ? 3000 : 5640, 1800, 375, "Beenden"},
@@ -215,34 +215,34 @@ void Layout_prüfen(const Teile& t, int dpi, bool entfernen) {
         {t.bild[4], t.rahmen[4], 150, 510, 255, 255, "imgIcon4"},
     };
     if (!entfernen) {
-        plätze.insert(plätze.end(),
-                      {
-                          {t.rahmen[2], t.fenster, 300, 1560, 4860, 1095, "fraRahmen2"},
-                          {t.rahmen[3], t.fenster, 300, 2880, 4860, 1095, "fraRahmen3"},
-                          {t.liste, t.rahmen[2], 510, 465, 4110, 360, "cmbLänderliste"},
-                          {t.bild[2], t.rahmen[2], 150, 510, 255, 255, "imgIcon2"},
-                          {t.schritt3, t.rahmen[3], 510, 450, 4110, 375, "cmdAuswahl3"},
-                          {t.bild[3], t.rahmen[3], 150, 510, 255, 255, "imgIcon3"},
-                      });
+        plaetze.insert(plaetze.end(),
+                       {
+                           {t.rahmen[2], t.fenster, 300, 1560, 4860, 1095, "fraRahmen2"},
+                           {t.rahmen[3], t.fenster, 300, 2880, 4860, 1095, "fraRahmen3"},
+                           {t.liste, t.rahmen[2], 510, 465, 4110, 360, "cmbLänderliste"},
+                           {t.bild[2], t.rahmen[2], 150, 510, 255, 255, "imgIcon2"},
+                           {t.schritt3, t.rahmen[3], 510, 450, 4110, 375, "cmdAuswahl3"},
+                           {t.bild[3], t.rahmen[3], 150, 510, 255, 255, "imgIcon3"},
+                       });
     }
-    for (const Platz& p : plätze) {
+    for (const Platz& p : plaetze) {
         const RECT r = Rechteck_in(p.bezug, p.h);
         const std::string n = std::string(p.name) + bei;
         Gleich(r.left, Pixel(p.links, dpi), n + " links");
         Gleich(r.top, Pixel(p.oben, dpi), n + " oben");
         Gleich(r.right - r.left, Pixel(p.breite, dpi), n + " Breite");
-        Gleich(r.bottom - r.top, Pixel(p.höhe, dpi), n + " Höhe");
+        Gleich(r.bottom - r.top, Pixel(p.hoehe, dpi), n + " Höhe");
         // Nothing is clipped: every control lies wholly inside its container's client area.
         RECT innen;
         GetClientRect(p.bezug, &innen);
-        Prüfen(r.left >= 0 && r.top >= 0 && r.right <= innen.right && r.bottom <= innen.bottom,
-               n + " liegt nicht ganz in seinem Behälter");
+        Pruefen(r.left >= 0 && r.top >= 0 && r.right <= innen.right && r.bottom <= innen.bottom,
+                n + " liegt nicht ganz in seinem Behälter");
     }
     // Picture and button of a step share their vertical centre (to the pixel's rounding).
     for (auto [bild, knopf] : {std::pair{t.bild[1], t.schritt1}, {t.bild[4], t.schritt4}}) {
         const RECT b = Rechteck_in(t.fenster, bild), k = Rechteck_in(t.fenster, knopf);
-        Prüfen(std::abs((b.top + b.bottom) - (k.top + k.bottom)) <= 2,
-               "Bild und Schaltfläche nicht auf einer Mitte" + bei);
+        Pruefen(std::abs((b.top + b.bottom) - (k.top + k.bottom)) <= 2,
+                "Bild und Schaltfläche nicht auf einer Mitte" + bei);
     }
 }
 
@@ -255,8 +255,8 @@ std::string Monat(const std::string& jjmm, int von, int bis) {
     return jjmm + ":" + flags;
 }
 
-void Zeilen_prüfen(const std::vector<std::string>& ist, const std::vector<std::string>& soll,
-                   const std::string& datei) {
+void Zeilen_pruefen(const std::vector<std::string>& ist, const std::vector<std::string>& soll,
+                    const std::string& datei) {
     Gleich(ist.size(), soll.size(), datei + ": Zeilenzahl");
     for (std::size_t i = 0; i < std::min(ist.size(), soll.size()); ++i) {
         Gleich(ist[i], soll[i], datei + ": Zeile " + std::to_string(i + 1));
@@ -264,12 +264,12 @@ void Zeilen_prüfen(const std::vector<std::string>& ist, const std::vector<std::
 }
 
 // The log book's single entry: time stamp of the day, then user, marker and text.
-void Logbuch_prüfen(const std::wstring& datei, const std::string& datum, const std::string& rest) {
+void Logbuch_pruefen(const std::wstring& datei, const std::string& datum, const std::string& rest) {
     if (!Datei_vorhanden(datei)) {
-        Prüfen(false, "Logbuch fehlt: " + U(datei));
+        Pruefen(false, "Logbuch fehlt: " + U(datei));
         return;
     }
-    const std::vector<std::string> zeilen = Entwürfelte_Zeilen(Datei_lesen(datei));
+    const std::vector<std::string> zeilen = Entwuerfelte_Zeilen(Datei_lesen(datei));
     Gleich(zeilen.size(), std::size_t{1}, "Einträge im Logbuch");
     if (zeilen.empty()) return;
     // "dd.mm.yy hh:nn:ss|": the time is that of the run; the day is set by the test.
@@ -292,92 +292,92 @@ void Erste_Kennzeichnung(Lauf& lauf) {
 
     Gleich(Text(f), std::wstring(L"Velmorant - Schulferien kennzeichnen"), "Titel");
     Gleich(p.Fokus(), t.beenden, "Fokus beim Start auf Beenden");
-    Layout_prüfen(t, 96, false);
+    Layout_pruefen(t, 96, false);
     const auto anzahl = SendMessageW(t.liste, CB_GETCOUNT, 0, 0);
     Gleich(anzahl, LRESULT{16}, "Einträge der Länderliste");
     Gleich(SendMessageW(t.liste, CB_GETCURSEL, 0, 0), LRESULT{CB_ERR}, "Auswahl beim Start");
     Gleich(GetWindowLongW(t.liste, GWL_STYLE) & 3L, long{CBS_DROPDOWNLIST}, "Listenstil");
-    Prüfen(FindWindowExW(t.liste, nullptr, L"Edit", nullptr) == nullptr,
-           "die Länderliste nimmt getippten Text an");
-    Schritte_prüfen(lauf.Foto(f, "start"), t, {std::nullopt, Aktuell, Grau, Grau, Grau});
+    Pruefen(FindWindowExW(t.liste, nullptr, L"Edit", nullptr) == nullptr,
+            "die Länderliste nimmt getippten Text an");
+    Schritte_pruefen(lauf.Foto(f, "start"), t, {std::nullopt, Aktuell, Grau, Grau, Grau});
 
     // Step 1 with Alt+D, the folder typed into the picker.
     Alt_Taste(p.Fokus(), L'd');
     Ordner_eingeben(p, Ohne_Backslash(host.daten));
     Warten("Schritt 1 erledigt", [&] { return !IsWindowEnabled(t.schritt1); });
-    Prüfen(p.Fenster(L"#32770").empty(), "unerwartete Meldung nach der Ordnerwahl");
-    Schritte_prüfen(lauf.Foto(f, "datenordner"), t,
-                    {std::nullopt, Erledigt_gesperrt, Aktuell, Grau, Grau});
+    Pruefen(p.Fenster(L"#32770").empty(), "unerwartete Meldung nach der Ordnerwahl");
+    Schritte_pruefen(lauf.Foto(f, "datenordner"), t,
+                     {std::nullopt, Erledigt_gesperrt, Aktuell, Grau, Grau});
 
     // Step 2: Hessen, the seventh state.
-    Auswählen(t.liste, 6);
+    Auswaehlen(t.liste, 6);
     Warten("Schritt 3 verfügbar", [&] { return Aktiv(t.schritt3); });
     Warten("Fokus auf Schritt 3", [&] { return p.Fokus() == t.schritt3; });
-    Schritte_prüfen(lauf.Foto(f, "land"), t,
-                    {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Aktuell, Grau});
+    Schritte_pruefen(lauf.Foto(f, "land"), t,
+                     {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Aktuell, Grau});
 
     // Step 3 with Alt+F: the dialog confirmed on its starting colour, light green.
     Alt_Taste(p.Fokus(), L'f');
-    Farbe_bestätigen(p);
+    Farbe_bestaetigen(p);
     Warten("Schritt 4 verfügbar", [&] { return Aktiv(t.schritt4); });
     Warten("Fokus auf Schritt 4", [&] { return p.Fokus() == t.schritt4; });
     Bildschirmfoto foto = lauf.Foto(f, "farbe");
-    Schritte_prüfen(foto, t,
-                    {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Aktuell});
+    Schritte_pruefen(foto, t,
+                     {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Aktuell});
     const RECT k3 = Rechteck_in(f, t.schritt3);
     Gleich(foto.Pixel(k3.left + 6, (k3.top + k3.bottom) / 2), COLORREF{RGB(128, 255, 128)},
            "Farbe der Schaltfläche 3");
 
     // Step 4 with Enter on the focused button.
     Taste(p.Fokus(), VK_RETURN);
-    const Meldung m = Meldung_bestätigen(p);
+    const Meldung m = Meldung_bestaetigen(p);
     Gleich(m.titel, std::wstring(L"Velmorant - Schulferien kennzeichnen"), "Titel der Meldung");
     Gleich(m.besitzer, f, "Besitzer der Meldung");
-    Prüfen(m.symbol, "Meldung ohne Symbol");
+    Pruefen(m.symbol, "Meldung ohne Symbol");
     const std::string meldung = U(m.text);
     const std::string anfang =
         "Folgende Ferienzeiten werden gekennzeichnet:\r\rLand: Hessen\r\r"
         "27.12.23 - 13.01.24 Weihnachten\r";
     Gleich(meldung.substr(0, anfang.size()), anfang, "Bestätigung: Anfang");
-    Prüfen(meldung.find("\r23.12.26 - 12.01.27 Weihnachten\r\rStand der Daten 15.06.24. "
-                        "Quelle: Kultusminister-\rkonferenz (") != std::string::npos,
-           "Bestätigung: letzte Ferienzeit und Quelle fehlen: " + Sichtbar_machen(meldung));
-    Schritte_prüfen(
+    Pruefen(meldung.find("\r23.12.26 - 12.01.27 Weihnachten\r\rStand der Daten 15.06.24. "
+                         "Quelle: Kultusminister-\rkonferenz (") != std::string::npos,
+            "Bestätigung: letzte Ferienzeit und Quelle fehlen: " + Sichtbar_machen(meldung));
+    Schritte_pruefen(
         lauf.Foto(f, "fertig"), t,
         {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Erledigt_gesperrt});
 
-    Zeilen_prüfen(Entwürfelte_Zeilen(Datei_lesen(host.daten + L"Ferientage.dat")),
-                  {"[Ferientage]",
-                   host.kennung,
-                   "&H80FF80",
-                   "Hessen",
-                   "void",
-                   Monat("2401", 1, 13),
-                   Monat("2403", 25, 31),
-                   Monat("2404", 1, 13),
-                   Monat("2407", 15, 31),
-                   Monat("2408", 1, 23),
-                   Monat("2410", 14, 25),
-                   Monat("2412", 23, 31),
-                   Monat("2501", 1, 10),
-                   Monat("2504", 7, 21),
-                   Monat("2507", 7, 31),
-                   Monat("2508", 1, 15),
-                   Monat("2510", 6, 18),
-                   Monat("2512", 22, 31),
-                   Monat("2601", 1, 10),
-                   Monat("2603", 30, 31),
-                   Monat("2604", 1, 10),
-                   Monat("2606", 29, 30),
-                   Monat("2607", 1, 31),
-                   Monat("2608", 1, 7),
-                   Monat("2610", 5, 17),
-                   Monat("2612", 23, 31),
-                   Monat("2701", 1, 12)},
-                  "Ferientage.dat");
-    Logbuch_prüfen(host.logs + L"2503 Zedrano.log", "14.03.25 ",
-                   "verwalter|ZedraAdmin|Daten der Schulferien für Land Hessen aktualisiert, "
-                   "Stand der Daten: 15.06.24");
+    Zeilen_pruefen(Entwuerfelte_Zeilen(Datei_lesen(host.daten + L"Ferientage.dat")),
+                   {"[Ferientage]",
+                    host.kennung,
+                    "&H80FF80",
+                    "Hessen",
+                    "void",
+                    Monat("2401", 1, 13),
+                    Monat("2403", 25, 31),
+                    Monat("2404", 1, 13),
+                    Monat("2407", 15, 31),
+                    Monat("2408", 1, 23),
+                    Monat("2410", 14, 25),
+                    Monat("2412", 23, 31),
+                    Monat("2501", 1, 10),
+                    Monat("2504", 7, 21),
+                    Monat("2507", 7, 31),
+                    Monat("2508", 1, 15),
+                    Monat("2510", 6, 18),
+                    Monat("2512", 22, 31),
+                    Monat("2601", 1, 10),
+                    Monat("2603", 30, 31),
+                    Monat("2604", 1, 10),
+                    Monat("2606", 29, 30),
+                    Monat("2607", 1, 31),
+                    Monat("2608", 1, 7),
+                    Monat("2610", 5, 17),
+                    Monat("2612", 23, 31),
+                    Monat("2701", 1, 12)},
+                   "Ferientage.dat");
+    Logbuch_pruefen(host.logs + L"2503 Zedrano.log", "14.03.25 ",
+                    "verwalter|ZedraAdmin|Daten der Schulferien für Land Hessen aktualisiert, "
+                    "Stand der Daten: 15.06.24");
 
     // Alt+B ends the program.
     Alt_Taste(p.Fokus() ? p.Fokus() : f, L'b');
@@ -386,7 +386,7 @@ void Erste_Kennzeichnung(Lauf& lauf) {
 
 // The data folder from the host's path settings in the installation folder below PUBLIC, and
 // an earlier Ferientage.dat: the window opens on step 4 with state and colour chosen.
-void Frühere_Datei(Lauf& lauf) {
+void Fruehere_Datei(Lauf& lauf) {
     Demohost_Wunsch w;
     w.wurzel = Temp() + L"sfk-e2e-frueher";
     w.ferientage = {{"Bayern", "&H0080FF"}};
@@ -398,8 +398,8 @@ void Frühere_Datei(Lauf& lauf) {
     Gleich(SendMessageW(t.liste, CB_GETCURSEL, 0, 0), LRESULT{1}, "Vorauswahl Bayern");
     Gleich(p.Fokus(), t.beenden, "Fokus beim Start auf Beenden");
     Bildschirmfoto foto = lauf.Foto(f, "start");
-    Schritte_prüfen(foto, t,
-                    {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Aktuell});
+    Schritte_pruefen(foto, t,
+                     {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Aktuell});
     const RECT k3 = Rechteck_in(f, t.schritt3);
     Gleich(foto.Pixel(k3.left + 6, (k3.top + k3.bottom) / 2), COLORREF{RGB(255, 128, 0)},
            "Farbe der Schaltfläche 3 aus der früheren Datei");
@@ -417,18 +417,19 @@ void Frühere_Datei(Lauf& lauf) {
     Taste(t.schritt3, VK_TAB);
     Warten("Fokus auf Schritt 4", [&] { return p.Fokus() == t.schritt4; });
     Taste(t.schritt4, VK_SPACE);
-    const std::string meldung = U(Meldung_bestätigen(p).text);
-    Prüfen(
+    const std::string meldung = U(Meldung_bestaetigen(p).text);
+    Pruefen(
         meldung.rfind("Folgende Ferienzeiten werden gekennzeichnet:\r\rLand: Bayern\r\r", 0) == 0,
         "Bestätigung für Bayern: " + Sichtbar_machen(meldung));
     const std::vector<std::string> zeilen =
-        Entwürfelte_Zeilen(Datei_lesen(host.daten + L"Ferientage.dat"));
-    Zeilen_prüfen({zeilen.begin(), zeilen.begin() + std::min<std::size_t>(6, zeilen.size())},
-                  {"[Ferientage]", host.kennung, "&H0080FF", "Bayern", "void", Monat("2401", 1, 5)},
-                  "Ferientage.dat");
-    Logbuch_prüfen(host.logs + L"2503 Zedrano.log", "14.03.25 ",
-                   "Verwalter|ZedraAdmin|Daten der Schulferien für Land Bayern aktualisiert, "
-                   "Stand der Daten: 15.06.24");
+        Entwuerfelte_Zeilen(Datei_lesen(host.daten + L"Ferientage.dat"));
+    Zeilen_pruefen(
+        {zeilen.begin(), zeilen.begin() + std::min<std::size_t>(6, zeilen.size())},
+        {"[Ferientage]", host.kennung, "&H0080FF", "Bayern", "void", Monat("2401", 1, 5)},
+        "Ferientage.dat");
+    Logbuch_pruefen(host.logs + L"2503 Zedrano.log", "14.03.25 ",
+                    "Verwalter|ZedraAdmin|Daten der Schulferien für Land Bayern aktualisiert, "
+                    "Stand der Daten: 15.06.24");
 
     Klicken(t.beenden);
     Gleich(p.Ende_abwarten(), DWORD{0}, "Exit-Code");
@@ -469,19 +470,19 @@ void Entfernen(Lauf& lauf) {
     t.schritt1 = Steuerelement(f, L"Button", L"&Datenordner auswählen ...");
     t.schritt4 = Steuerelement(f, L"Button", knopf);
     t.beenden = Steuerelement(f, L"Button", L"&Beenden");
-    Layout_prüfen(t, 96, true);
-    Schritte_prüfen(lauf.Foto(f, "start"), t,
-                    {std::nullopt, Erledigt_gesperrt, std::nullopt, std::nullopt, Aktuell});
+    Layout_pruefen(t, 96, true);
+    Schritte_pruefen(lauf.Foto(f, "start"), t,
+                     {std::nullopt, Erledigt_gesperrt, std::nullopt, std::nullopt, Aktuell});
 
     Klicken(t.schritt4);
-    Gleich(Meldung_bestätigen(p).text,
+    Gleich(Meldung_bestaetigen(p).text,
            std::wstring(L"Funktion ausgeführt. Schulferien werden künftig nicht mehr "
                         L"gekennzeichnet."),
            "Meldung");
-    Prüfen(!Datei_vorhanden(ferientage), "Ferientage.dat ist noch da");
-    Logbuch_prüfen(host.logs + L"2503 Zedrano.log", "14.03.25 ",
-                   "verwalter|ZedraAdmin|Kennzeichnen der Schulferien aufgehoben");
-    Schritte_prüfen(
+    Pruefen(!Datei_vorhanden(ferientage), "Ferientage.dat ist noch da");
+    Logbuch_pruefen(host.logs + L"2503 Zedrano.log", "14.03.25 ",
+                    "verwalter|ZedraAdmin|Kennzeichnen der Schulferien aufgehoben");
+    Schritte_pruefen(
         lauf.Foto(f, "entfernt"), t,
         {std::nullopt, Erledigt_gesperrt, std::nullopt, std::nullopt, Erledigt_gesperrt});
 
@@ -502,16 +503,16 @@ void Abgelehnt(Lauf& lauf, const std::wstring& benutzer, const std::string& soll
     Teile t = Teile_finden(f, L"Schritt 4: Schulferiendaten aktualisieren",
                            L"Schulferiendaten aktualisieren");
     Klicken(t.schritt4);
-    const std::string meldung = U(Meldung_bestätigen(p).text);
+    const std::string meldung = U(Meldung_bestaetigen(p).text);
     Gleich(meldung.substr(0, soll_anfang.size()), soll_anfang, "Meldung");
     Gleich(Datei_lesen(host.daten + L"Ferientage.dat") == vorher, true,
            "Ferientage.dat unverändert");
     WIN32_FIND_DATAW daten;
     HANDLE suche = FindFirstFileW((host.logs + L"*.log").c_str(), &daten);
-    Prüfen(suche == INVALID_HANDLE_VALUE, "Logbuch geschrieben");
+    Pruefen(suche == INVALID_HANDLE_VALUE, "Logbuch geschrieben");
     if (suche != INVALID_HANDLE_VALUE) FindClose(suche);
-    Schritte_prüfen(lauf.Foto(f, "abgelehnt"), t,
-                    {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Aktuell});
+    Schritte_pruefen(lauf.Foto(f, "abgelehnt"), t,
+                     {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Aktuell});
     Klicken(t.beenden);
     Gleich(p.Ende_abwarten(), DWORD{0}, "Exit-Code");
 }
@@ -522,7 +523,7 @@ void Kein_Administrator(Lauf& lauf) {
               "berechtigt diese Funktion auszuführen.");
 }
 
-void Überholt_2027(Lauf& lauf) {
+void Ueberholt_2027(Lauf& lauf) {
     Abgelehnt(lauf, L"verwalter",
               "Diese Programmversion ist überholt. Die neueste Version des Programms finden "
               "Sie im Internet unter ");
@@ -530,7 +531,7 @@ void Überholt_2027(Lauf& lauf) {
 
 // A read-only Ferientage.dat can't be replaced: the user is told why, the program ends, and
 // the old file stays exactly as it was, with nothing left beside it and nothing logged.
-void Schreibgeschützt(Lauf& lauf) {
+void Schreibgeschuetzt(Lauf& lauf) {
     Demohost_Wunsch w;
     w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
     w.ferientage = {{"Hessen", "&H80FF80"}};
@@ -559,7 +560,7 @@ void Schreibgeschützt(Lauf& lauf) {
     Klicken(t.schritt4);
     const std::string ordner = U(host.daten.substr(0, host.daten.size() - 1));
     Gleich(
-        U(Meldung_bestätigen(p).text),
+        U(Meldung_bestaetigen(p).text),
         "Die Datei '" + U(ferientage) +
             "' konnte nicht geöffnet werden.\r\r"
             "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner '" +
@@ -568,11 +569,11 @@ void Schreibgeschützt(Lauf& lauf) {
             "Das Programm wird beendet.",
         "Meldung");
     p.Ende_abwarten();
-    Prüfen(Datei_lesen(ferientage) == vorher, "Ferientage.dat verändert");
-    Prüfen(namen() == dateien, "Dateien im Datenordner verändert");
+    Pruefen(Datei_lesen(ferientage) == vorher, "Ferientage.dat verändert");
+    Pruefen(namen() == dateien, "Dateien im Datenordner verändert");
     WIN32_FIND_DATAW daten;
     HANDLE suche = FindFirstFileW((host.logs + L"*.log").c_str(), &daten);
-    Prüfen(suche == INVALID_HANDLE_VALUE, "Logbuch geschrieben");
+    Pruefen(suche == INVALID_HANDLE_VALUE, "Logbuch geschrieben");
     if (suche != INVALID_HANDLE_VALUE) FindClose(suche);
 }
 
@@ -581,18 +582,19 @@ void Dpi(Lauf& lauf) {
     Demohost_Wunsch w;
     w.wurzel = Temp() + L"sfk-e2e-dpi";
     const Demohost host = Demohost_anlegen(w);
-    HKEY schlüssel = nullptr;
+    HKEY schluessel = nullptr;
     RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
-                    nullptr, &schlüssel, nullptr);
+                    nullptr, &schluessel, nullptr);
     // The setting as it was is put back afterwards.
-    DWORD vorher = 0, größe = sizeof(vorher);
-    const bool gab_es = RegQueryValueExW(schlüssel, L"LogPixels", nullptr, nullptr,
-                                         reinterpret_cast<BYTE*>(&vorher), &größe) == ERROR_SUCCESS;
-    struct Zurück {
+    DWORD vorher = 0, groesse = sizeof(vorher);
+    const bool gab_es =
+        RegQueryValueExW(schluessel, L"LogPixels", nullptr, nullptr,
+                         reinterpret_cast<BYTE*>(&vorher), &groesse) == ERROR_SUCCESS;
+    struct Zurueck {
         HKEY k;
         bool gab_es;
         DWORD wert;
-        ~Zurück() {
+        ~Zurueck() {
             if (gab_es) {
                 RegSetValueExW(k, L"LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&wert),
                                sizeof(wert));
@@ -601,17 +603,17 @@ void Dpi(Lauf& lauf) {
             }
             RegCloseKey(k);
         }
-    } zurück{schlüssel, gab_es, vorher};
+    } zurueck{schluessel, gab_es, vorher};
     for (DWORD dpi : {120u, 144u, 192u}) {
-        RegSetValueExW(schlüssel, L"LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi),
+        RegSetValueExW(schluessel, L"LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi),
                        sizeof(dpi));
         Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
         HWND f = p.Hauptfenster();
         // The host names its data folder: the window opens on step 2.
         const Teile t = Teile_finden(f, Rahmen4_Kennzeichnen, Schritt4_Kennzeichnen);
-        Layout_prüfen(t, static_cast<int>(dpi), false);
-        Schritte_prüfen(lauf.Foto(f, std::to_string(dpi) + "dpi"), t,
-                        {std::nullopt, Erledigt_gesperrt, Aktuell, Grau, Grau});
+        Layout_pruefen(t, static_cast<int>(dpi), false);
+        Schritte_pruefen(lauf.Foto(f, std::to_string(dpi) + "dpi"), t,
+                         {std::nullopt, Erledigt_gesperrt, Aktuell, Grau, Grau});
         Klicken(t.beenden);
         p.Ende_abwarten();
     }
@@ -627,32 +629,32 @@ void Komponente_fehlt(Lauf&) {
     if (!MoveFileExW(dll.c_str(), beiseite.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         throw Fehlschlag("comdlg32.dll nicht beiseite gelegt");
     }
-    struct Zurück {
+    struct Zurueck {
         const std::wstring &dll, &beiseite;
-        ~Zurück() { MoveFileExW(beiseite.c_str(), dll.c_str(), MOVEFILE_REPLACE_EXISTING); }
-    } zurück{dll, beiseite};
+        ~Zurueck() { MoveFileExW(beiseite.c_str(), dll.c_str(), MOVEFILE_REPLACE_EXISTING); }
+    } zurueck{dll, beiseite};
 
     Demohost_Wunsch w;
     w.wurzel = Temp() + L"sfk-e2e-komponente";
     const Demohost host = Demohost_anlegen(w);
     Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
-    const Meldung m = Meldung_bestätigen(p);
+    const Meldung m = Meldung_bestaetigen(p);
     Gleich(m.besitzer, HWND{nullptr}, "Besitzer der Meldung");
     Gleich(m.text,
            std::wstring(L"Sie müssen zuerst den Velmorant installieren.\r\rDas Programm wird "
                         L"beendet."),
            "Meldung");
     p.Ende_abwarten();
-    Prüfen(p.Fenster(L"Schulferien.frmSchulferien").empty(), "Hauptfenster erschienen");
+    Pruefen(p.Fenster(L"Schulferien.frmSchulferien").empty(), "Hauptfenster erschienen");
 }
 
 const std::map<std::string, std::function<void(Lauf&)>> Szenarien = {
     {"erste_kennzeichnung", Erste_Kennzeichnung},
-    {"fruehere_datei", Frühere_Datei},
+    {"fruehere_datei", Fruehere_Datei},
     {"entfernen", Entfernen},
     {"kein_administrator", Kein_Administrator},
-    {"ueberholt_2027", Überholt_2027},
-    {"schreibgeschuetzt", Schreibgeschützt},
+    {"ueberholt_2027", Ueberholt_2027},
+    {"schreibgeschuetzt", Schreibgeschuetzt},
     {"dpi", Dpi},
     {"komponente_fehlt", Komponente_fehlt},
 };

@@ -11,32 +11,32 @@ std::string Bytes(std::initializer_list<int> codes) {
     return s;
 }
 
-TEST(Verwürfeln, WorkedExamples) {
-    EXPECT_EQ(Verwürfeln("abc", 'A'), "Aceg");
-    EXPECT_EQ(Verwürfeln(Nach_Ansi("äb"), '~'), "~Cb");
-    EXPECT_EQ(Von_Ansi(Entwürfeln("~Cb")), "äb");
-    EXPECT_EQ(Entwürfeln("Aceg"), "abc");
+TEST(Verwuerfeln, WorkedExamples) {
+    EXPECT_EQ(Verwuerfeln("abc", 'A'), "Aceg");
+    EXPECT_EQ(Verwuerfeln(Nach_Ansi("äb"), '~'), "~Cb");
+    EXPECT_EQ(Von_Ansi(Entwuerfeln("~Cb")), "äb");
+    EXPECT_EQ(Entwuerfeln("Aceg"), "abc");
 }
 
-TEST(Verwürfeln, EveryByteUnderEveryKeyComesBack) {
+TEST(Verwuerfeln, EveryByteUnderEveryKeyComesBack) {
     std::string alle;
     for (int c = 32; c <= 255; ++c) alle += static_cast<char>(c);
-    for (int schlüssel = 32; schlüssel <= 254; ++schlüssel) {
-        const std::string zeile = Verwürfeln(alle, static_cast<unsigned char>(schlüssel));
+    for (int schluessel = 32; schluessel <= 254; ++schluessel) {
+        const std::string zeile = Verwuerfeln(alle, static_cast<unsigned char>(schluessel));
         ASSERT_EQ(zeile.size(), alle.size() + 1);
-        ASSERT_EQ(static_cast<unsigned char>(zeile[0]), schlüssel);
-        for (const char b : zeile) ASSERT_GE(static_cast<unsigned char>(b), 32) << schlüssel;
-        ASSERT_EQ(Entwürfeln(zeile), alle) << "key " << schlüssel;
+        ASSERT_EQ(static_cast<unsigned char>(zeile[0]), schluessel);
+        for (const char b : zeile) ASSERT_GE(static_cast<unsigned char>(b), 32) << schluessel;
+        ASSERT_EQ(Entwuerfeln(zeile), alle) << "key " << schluessel;
     }
 }
 
-TEST(Verwürfeln, ControlCharactersAreDroppedWithoutShifting) {
-    EXPECT_EQ(Entwürfeln(Verwürfeln("a\tb\x01"
-                                    "c",
-                                    'A')),
+TEST(Verwuerfeln, ControlCharactersAreDroppedWithoutShifting) {
+    EXPECT_EQ(Entwuerfeln(Verwuerfeln("a\tb\x01"
+                                      "c",
+                                      'A')),
               "abc");
-    EXPECT_EQ(Verwürfeln("a\tbc", 'A'), "Aceg");
-    EXPECT_EQ(Verwürfeln("", 'Z'), "Z");
+    EXPECT_EQ(Verwuerfeln("a\tbc", 'A'), "Aceg");
+    EXPECT_EQ(Verwuerfeln("", 'Z'), "Z");
 }
 
 TEST(Ansi, EveryByteSurvivesTheWayThroughUtf8) {
@@ -49,17 +49,17 @@ TEST(Ansi, EveryByteSurvivesTheWayThroughUtf8) {
     EXPECT_EQ(Nach_Ansi("Ω"), "?");
 }
 
-TEST(Schlüssel, KeysStayInRangeAndRepeatFromRunToRun) {
-    Schlüssel_zurücksetzen();
+TEST(Schluessel, KeysStayInRangeAndRepeatFromRunToRun) {
+    Schluessel_zuruecksetzen();
     std::vector<int> erste;
     for (int i = 0; i < 5000; ++i) {
-        const int k = Nächster_Schlüssel();
+        const int k = Naechster_Schluessel();
         ASSERT_GE(k, 32);
         ASSERT_LE(k, 254);
         if (i < 20) erste.push_back(k);
     }
-    Schlüssel_zurücksetzen();
-    for (int k : erste) EXPECT_EQ(Nächster_Schlüssel(), k);
+    Schluessel_zuruecksetzen();
+    for (int k : erste) EXPECT_EQ(Naechster_Schluessel(), k);
 }
 
 class Dateikanal : public Kern {};
@@ -68,29 +68,29 @@ TEST_F(Dateikanal, LinesWrittenComeBackUnchanged) {
     fake.Ordner_anlegen("C:\\Daten");
     const std::vector<std::string> texte = {"[Ferientage]", "", "Grüße aus Köln – 100 €",
                                             std::string(500, 'x'), "ü|ß|Ä"};
-    ASSERT_TRUE(Datei_öffnen("C:\\Daten\\t.dat", "Output", ""));
+    ASSERT_TRUE(Datei_oeffnen("C:\\Daten\\t.dat", "Output", ""));
     for (const auto& t : texte) LineOut(t);
-    Datei_schließen();
+    Datei_schliessen();
 
     const std::string bytes = *fake.Inhalt("C:\\Daten\\t.dat");
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    ASSERT_TRUE(Datei_öffnen("C:\\Daten\\t.dat", "Input", ""));
+    ASSERT_TRUE(Datei_oeffnen("C:\\Daten\\t.dat", "Input", ""));
     for (const auto& t : texte) {
         ASSERT_FALSE(Dateiende());
         EXPECT_EQ(LineIn(), t);
     }
     EXPECT_TRUE(Dateiende());
-    Datei_schließen();
+    Datei_schliessen();
 }
 
 TEST_F(Dateikanal, AppendAddsLinesWithTheirOwnKeys) {
-    fake.Datei_anlegen("C:\\Logs\\l.log", Verwürfelt({"eins"}));
-    ASSERT_TRUE(Datei_öffnen("C:\\Logs\\l.log", "Append", ""));
+    fake.Datei_anlegen("C:\\Logs\\l.log", Verwuerfelt({"eins"}));
+    ASSERT_TRUE(Datei_oeffnen("C:\\Logs\\l.log", "Append", ""));
     LineOut("zwei");
-    Datei_schließen();
-    ASSERT_TRUE(Datei_öffnen("C:\\Logs\\neu.log", "Append", ""));
+    Datei_schliessen();
+    ASSERT_TRUE(Datei_oeffnen("C:\\Logs\\neu.log", "Append", ""));
     LineOut("drei");
-    Datei_schließen();
+    Datei_schliessen();
     EXPECT_EQ(Zeilen("C:\\Logs\\l.log"), (std::vector<std::string>{"eins", "zwei"}));
     EXPECT_EQ(Zeilen("C:\\Logs\\neu.log"), (std::vector<std::string>{"drei"}));
 }
@@ -98,23 +98,23 @@ TEST_F(Dateikanal, AppendAddsLinesWithTheirOwnKeys) {
 TEST_F(Dateikanal, LineEndsAsTheHostWritesThem) {
     // CR LF, CR alone, a LF that follows no CR (part of the line), no end on the last line.
     fake.Datei_anlegen("C:\\D\\x.dat", "Aceg\r\nAceg\rA\nb\r\nAceg");
-    ASSERT_TRUE(Datei_öffnen("C:\\D\\x.dat", "Input", ""));
+    ASSERT_TRUE(Datei_oeffnen("C:\\D\\x.dat", "Input", ""));
     EXPECT_EQ(LineInRaw(), "Aceg");
     EXPECT_EQ(LineIn(), "abc");
     EXPECT_EQ(LineInRaw(), "A\nb");
     EXPECT_EQ(LineIn(), "abc");
     EXPECT_TRUE(Dateiende());
     EXPECT_THROW(LineInRaw(), Laufzeitfehler);
-    Datei_schließen();
+    Datei_schliessen();
 }
 
 TEST_F(Dateikanal, PlainTextReadAsScrambledIsGarbledNotAnError) {
     fake.Datei_anlegen("C:\\D\\x.dat", "[Ferientage]\r\n");
-    ASSERT_TRUE(Datei_öffnen("C:\\D\\x.dat", "Input", ""));
+    ASSERT_TRUE(Datei_oeffnen("C:\\D\\x.dat", "Input", ""));
     const std::string text = LineIn();
-    EXPECT_EQ(Länge(text), 11u);
+    EXPECT_EQ(Laenge(text), 11u);
     EXPECT_NE(text, "Ferientage]");
-    Datei_schließen();
+    Datei_schliessen();
 }
 
 // Whatever the bytes, reading ends in a line or in the LineIn error report; never a crash.
@@ -125,20 +125,20 @@ TEST_F(Dateikanal, ReadingDamagedFilesEndsInLinesOrTheErrorReport) {
         int zeilen;  // lines LineIn returns before the report
         long fehler;
     };
-    const std::vector<Fall> fälle = {
+    const std::vector<Fall> faelle = {
         {"empty file", "", 0, Fehlernummer::HinterDateiende},
-        {"empty line", "\r\n", 0, Fehlernummer::UngültigerAufruf},
-        {"second line empty", "Aceg\r\n\r\nAceg\r\n", 1, Fehlernummer::UngültigerAufruf},
+        {"empty line", "\r\n", 0, Fehlernummer::UngueltigerAufruf},
+        {"second line empty", "Aceg\r\n\r\nAceg\r\n", 1, Fehlernummer::UngueltigerAufruf},
         {"huge line without CR", std::string(1 << 20, 'q'), 1, Fehlernummer::HinterDateiende},
         {"NUL bytes", std::string("A\0\0c\r\n", 6), 1, Fehlernummer::HinterDateiende},
         {"LF only", "Aceg\nAceg\n", 1, Fehlernummer::HinterDateiende},
         {"bytes above 127", "\xff\xfe\x80\x81\r\n\x90", 2, Fehlernummer::HinterDateiende},
     };
-    for (const auto& f : fälle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         fake.meldungen.clear();
         fake.Datei_anlegen("C:\\D\\x.dat", f.bytes);
-        ASSERT_TRUE(Datei_öffnen("C:\\D\\x.dat", "Input", ""));
+        ASSERT_TRUE(Datei_oeffnen("C:\\D\\x.dat", "Input", ""));
         for (int i = 0; i < f.zeilen; ++i) LineIn();
         EXPECT_THROW(LineIn(), ProgrammBeendet);
         EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineIn", f.fehler));
@@ -149,11 +149,11 @@ TEST_F(Dateikanal, ReadingDamagedFilesEndsInLinesOrTheErrorReport) {
 TEST_F(Dateikanal, OpeningFailsWithTheChannelsText) {
     const std::string lang = "C:\\" + std::string(60, 'a') + "\\" + std::string(60, 'b');
     fake.Ordner_anlegen(lang);
-    fake.Datei_anlegen("C:\\Daten\\schreibgeschützt.dat", "x", Attribut::Schreibgeschützt);
+    fake.Datei_anlegen("C:\\Daten\\schreibgeschützt.dat", "x", Attribut::Schreibgeschuetzt);
     struct Fall {
         std::string pfad, modus, text;
     };
-    const std::vector<Fall> fälle = {
+    const std::vector<Fall> faelle = {
         {"C:\\Daten\\Konfigdaten.dat", "Input",
          "Die Datei 'C:\\Daten\\Konfigdaten.dat' konnte nicht geöffnet werden.\r\r"
          "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner "
@@ -177,33 +177,33 @@ TEST_F(Dateikanal, OpeningFailsWithTheChannelsText) {
              lang.substr(0, 45) + " ... " + lang.substr(lang.size() - 45) +
              "' oder die Datei ist nicht vorhanden.\r\rDas Programm wird beendet."},
     };
-    for (const auto& f : fälle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(f.pfad + " " + f.modus);
         fake.meldungen.clear();
-        EXPECT_THROW(Datei_öffnen(f.pfad, f.modus, ""), ProgrammBeendet);
+        EXPECT_THROW(Datei_oeffnen(f.pfad, f.modus, ""), ProgrammBeendet);
         EXPECT_EQ(Meldung(), f.text);
         EXPECT_FALSE(Kanal_offen());
         fake.meldungen.clear();
-        EXPECT_FALSE(Datei_öffnen(f.pfad, f.modus, "IgnoreErrors"));
+        EXPECT_FALSE(Datei_oeffnen(f.pfad, f.modus, "IgnoreErrors"));
         EXPECT_TRUE(fake.meldungen.empty());
         EXPECT_FALSE(Kanal_offen());
     }
 }
 
 TEST_F(Dateikanal, ASecondFileCantBeOpenedOnTheChannel) {
-    fake.Datei_anlegen("C:\\D\\a.dat", Verwürfelt({"a"}));
-    ASSERT_TRUE(Datei_öffnen("C:\\D\\a.dat", "Input", ""));
-    EXPECT_FALSE(Datei_öffnen("C:\\D\\a.dat", "Input", "IgnoreErrors"));
+    fake.Datei_anlegen("C:\\D\\a.dat", Verwuerfelt({"a"}));
+    ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Input", ""));
+    EXPECT_FALSE(Datei_oeffnen("C:\\D\\a.dat", "Input", "IgnoreErrors"));
     EXPECT_FALSE(Kanal_offen());
 }
 
 TEST_F(Dateikanal, WriteFailureReportsAndKeepsTheOldFile) {
     fake.Datei_anlegen("C:\\D\\a.dat", "alt");
-    ASSERT_TRUE(Datei_öffnen("C:\\D\\a.dat", "Output", ""));
+    ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Output", ""));
     LineOut("eins");
     fake.Schreibfehler_nach(3);
     EXPECT_THROW(LineOut("zwei"), ProgrammBeendet);
-    EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineOut", Fehlernummer::DatenträgerVoll));
+    EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineOut", Fehlernummer::DatentraegerVoll));
     EXPECT_EQ(fake.Inhalt("C:\\D\\a.dat"), "alt");
     EXPECT_EQ(fake.Dateien("C:\\D"), (std::vector<std::string>{"a.dat"}));
 }
@@ -213,7 +213,7 @@ TEST_F(Dateikanal, WriteFailureReportsAndKeepsTheOldFile) {
 namespace {
 
 TEST(Text, CharactersNotBytes) {
-    EXPECT_EQ(Länge("Thüringen"), 9u);
+    EXPECT_EQ(Laenge("Thüringen"), 9u);
     EXPECT_EQ(Links("Grüße", 3), "Grü");
     EXPECT_EQ(Rechts("Grüße", 2), "ße");
     EXPECT_EQ(Mitte("Köln-Süd", 4, 3), "n-S");
@@ -221,7 +221,7 @@ TEST(Text, CharactersNotBytes) {
     EXPECT_EQ(Kleinbuchstaben("ÄÖÜ ABC ß Ÿ"), "äöü abc ß ÿ");
     // A byte that is no UTF-8 stays exactly that byte, and counts as one character.
     EXPECT_EQ(Kleinbuchstaben("A\xC4Z"), "a\xC4z");
-    EXPECT_EQ(Länge("A\xC4Z"), 3u);
+    EXPECT_EQ(Laenge("A\xC4Z"), 3u);
     EXPECT_EQ(Nach_Ansi("\xE4"), "\xE4");
 }
 

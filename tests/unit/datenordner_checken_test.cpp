@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Logfall{"AusEinstellungenFehlt", "E:\\Protokolle\\", {Daten + "Logs"}, ""}),
     [](const ::testing::TestParamInfo<Logfall>& info) { return std::string(info.param.fall); });
 
-TEST_F(Datenordner_check, LogsAlsDateiZähltNicht) {
+TEST_F(Datenordner_check, LogsAlsDateiZaehltNicht) {
     Host_anlegen(Daten, {"A:meier"}, false);
     p.Datei_anlegen(Daten + "Logs", "keine Ordner");
     Fenster_laden();
@@ -128,7 +128,7 @@ TEST_F(Datenordner_check, NachDemKlickFokusAufFarbe) {
     Datenordner = Daten;
 
     Datenordner_checken();
-    EXPECT_EQ(Gewählt(), "Saarland");
+    EXPECT_EQ(Gewaehlt(), "Saarland");
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "Pfeil++", "Inaktiv--"}));
     EXPECT_EQ(fen.fokus, Element::cmdAuswahl3);
 }

@@ -22,9 +22,9 @@ TEST(FakePlattform, OrdnerOhneZugriff) {
 
     const struct {
         const char* schritt;
-        std::function<void()> ausführen;
+        std::function<void()> ausfuehren;
         long nummer;
-    } fälle[] = {
+    } faelle[] = {
         {"Muster", [&] { p.Muster_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"); },
          Fehlernummer::DateinameFalsch},
         {"Datei tiefer", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat"); },
@@ -32,10 +32,10 @@ TEST(FakePlattform, OrdnerOhneZugriff) {
         {"Lesen", [&] { p.Datei_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
          Fehlernummer::ZugriffVerweigert},
         {"Ersetzen",
-         [&] { p.Datei_öffnen("C:\\Daten\\Gesperrt\\Ferientage.dat", Schreibart::Ersetzen); },
+         [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\Ferientage.dat", Schreibart::Ersetzen); },
          Fehlernummer::ZugriffVerweigert},
         {"Anhängen",
-         [&] { p.Datei_öffnen("C:\\Daten\\Gesperrt\\2503 Log.log", Schreibart::Anhängen); },
+         [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\2503 Log.log", Schreibart::Anhaengen); },
          Fehlernummer::ZugriffVerweigert},
         {"Entfernen", [&] { p.Datei_entfernen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
          Fehlernummer::ZugriffVerweigert},
@@ -45,9 +45,9 @@ TEST(FakePlattform, OrdnerOhneZugriff) {
         {"Attribute des Ordners", [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt"); }, 0},
         {"Ordner als Datei", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt"); }, 0},
     };
-    for (const auto& fall : fälle) {
+    for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.schritt);
-        EXPECT_EQ(Fehlernummer_bei(fall.ausführen), fall.nummer);
+        EXPECT_EQ(Fehlernummer_bei(fall.ausfuehren), fall.nummer);
     }
     EXPECT_EQ(p.Dateien("C:\\Daten\\Gesperrt"), (Namen{"PlanData.dat", "Tiefer"}));
 
@@ -60,13 +60,13 @@ TEST(FakePlattform, VollerDatentraegerBeimErsetzenLaesstDieAlteDatei) {
     p.Datei_anlegen("C:\\Daten\\Ferientage.dat", "alt");
     p.Schreibfehler_nach(5);
 
-    const int nr = p.Datei_öffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen);
+    const int nr = p.Datei_oeffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen);
     p.Datei_schreiben(nr, "1234");
     EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(nr, "567"); }),
-              Fehlernummer::DatenträgerVoll);
+              Fehlernummer::DatentraegerVoll);
     // A file that lost bytes never takes the old one's place, even when closed with true.
-    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schließen(nr, true); }),
-              Fehlernummer::DatenträgerVoll);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schliessen(nr, true); }),
+              Fehlernummer::DatentraegerVoll);
     EXPECT_EQ(p.Inhalt("C:\\Daten\\Ferientage.dat"), "alt");
     EXPECT_EQ(p.Dateien("C:\\Daten"), Namen{"Ferientage.dat"});
     EXPECT_EQ(p.Offene_Dateien(), 0);
@@ -77,27 +77,27 @@ TEST(FakePlattform, VollerDatentraegerBeimAnhaengenSchreibtBisZurGrenze) {
     p.Datei_anlegen("C:\\Logs\\2503 Log.log", "0");
     p.Schreibfehler_nach(3);
 
-    const int nr = p.Datei_öffnen("C:\\Logs\\2503 Log.log", Schreibart::Anhängen);
+    const int nr = p.Datei_oeffnen("C:\\Logs\\2503 Log.log", Schreibart::Anhaengen);
     p.Datei_schreiben(nr, "ab");
     EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(nr, "cd"); }),
-              Fehlernummer::DatenträgerVoll);
+              Fehlernummer::DatentraegerVoll);
     EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schreiben(nr, "e"); }),
-              Fehlernummer::DatenträgerVoll);  // still full
+              Fehlernummer::DatentraegerVoll);  // still full
     p.Datei_schreiben(nr, "");
     p.Schreibfehler_aufheben();
     p.Datei_schreiben(nr, "f");
-    p.Datei_schließen(nr, false);
+    p.Datei_schliessen(nr, false);
     EXPECT_EQ(p.Inhalt("C:\\Logs\\2503 Log.log"), "0abcf");
 }
 
 TEST(FakePlattform, ErsetzenZeigtDieNeueDateiNebenDerAltenBisZumSchliessen) {
     FakePlattform p;
     p.Datei_anlegen("C:\\Daten\\Ferientage.dat", "alt");
-    const int nr = p.Datei_öffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen);
+    const int nr = p.Datei_oeffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen);
     EXPECT_EQ(p.Offene_Dateien(), 1);
     EXPECT_EQ(p.Dateien("C:\\Daten").size(), 2u);
     EXPECT_FALSE(p.Muster_vorhanden("C:\\Daten\\*Data.dat"));
-    p.Datei_schließen(nr, true);
+    p.Datei_schliessen(nr, true);
     EXPECT_EQ(p.Offene_Dateien(), 0);
     EXPECT_EQ(p.Dateien("C:\\Daten"), Namen{"Ferientage.dat"});
 }
@@ -124,7 +124,7 @@ TEST(FakePlattform, LaufwerkeUndWurzeln) {
 
 TEST(FakePlattform, AttributeNormalGibtNormal) {
     FakePlattform p;
-    p.Datei_anlegen("C:\\D\\x.dat", "x", Attribut::Versteckt | Attribut::Schreibgeschützt);
+    p.Datei_anlegen("C:\\D\\x.dat", "x", Attribut::Versteckt | Attribut::Schreibgeschuetzt);
     p.Attribute_normal("C:\\D\\x.dat");
     EXPECT_EQ(p.Attribute_lesen("C:\\D\\x.dat"), Attribut::Normal);
     p.Attribute_normal("C:\\D");
@@ -150,9 +150,9 @@ TEST(FakePlattform, GrossUndKleinbuchstabenAuchJenseitsVonAscii) {
 
 TEST(FakePlattform, MeldungenWerdenAufgezeichnet) {
     FakePlattform p;
-    std::vector<std::string> während;
+    std::vector<std::string> waehrend;
     p.bei_meldung = [&](const std::string& text) {
-        während.push_back(text + " / " + std::to_string(p.meldungen.size()));
+        waehrend.push_back(text + " / " + std::to_string(p.meldungen.size()));
     };
     p.Meldungsfenster("Erste", "Titel");
     p.Meldungsfenster("Zweite", "Titel 2");
@@ -160,7 +160,7 @@ TEST(FakePlattform, MeldungenWerdenAufgezeichnet) {
     EXPECT_EQ(p.meldungen[1].text, "Zweite");
     EXPECT_EQ(p.meldungen[1].titel, "Titel 2");
     // The box is already recorded while it is shown.
-    EXPECT_EQ(während, (std::vector<std::string>{"Erste / 1", "Zweite / 2"}));
+    EXPECT_EQ(waehrend, (std::vector<std::string>{"Erste / 1", "Zweite / 2"}));
 }
 
 TEST(FakePlattform, BeendenWirftProgrammBeendet) {
@@ -190,15 +190,15 @@ TEST(FakePlattform, DialogeAntwortenDerReiheNach) {
     p.ordner_antworten = {"C:\\Daten\\", "D:\\"};
     p.farb_antworten = {0x0000FFu, std::nullopt, 0x00FF00u};
 
-    EXPECT_EQ(p.Ordner_auswählen("Erster"), "C:\\Daten\\");
-    EXPECT_EQ(p.Ordner_auswählen("Zweiter"), "D:\\");
-    EXPECT_EQ(p.Ordner_auswählen("Dritter"), "");  // cancelled
+    EXPECT_EQ(p.Ordner_auswaehlen("Erster"), "C:\\Daten\\");
+    EXPECT_EQ(p.Ordner_auswaehlen("Zweiter"), "D:\\");
+    EXPECT_EQ(p.Ordner_auswaehlen("Dritter"), "");  // cancelled
     EXPECT_EQ(p.ordnerdialoge, (std::vector<std::string>{"Erster", "Zweiter", "Dritter"}));
 
-    EXPECT_EQ(p.Farbe_auswählen(0x123456, true), 0x0000FFu);
-    EXPECT_EQ(p.Farbe_auswählen(0, false), std::nullopt);
-    EXPECT_EQ(p.Farbe_auswählen(7, true), 0x00FF00u);
-    EXPECT_EQ(p.Farbe_auswählen(8, true), std::nullopt);
+    EXPECT_EQ(p.Farbe_auswaehlen(0x123456, true), 0x0000FFu);
+    EXPECT_EQ(p.Farbe_auswaehlen(0, false), std::nullopt);
+    EXPECT_EQ(p.Farbe_auswaehlen(7, true), 0x00FF00u);
+    EXPECT_EQ(p.Farbe_auswaehlen(8, true), std::nullopt);
     ASSERT_EQ(p.farbdialoge.size(), 4u);
     EXPECT_EQ(p.farbdialoge[0].start, 0x123456u);
     EXPECT_TRUE(p.farbdialoge[0].voll);
@@ -207,25 +207,25 @@ TEST(FakePlattform, DialogeAntwortenDerReiheNach) {
 
 TEST(FakeFenster, ListeneintraegeUndAuswahl) {
     FakeFenster f;
-    f.Eintrag_hinzufügen(Element::cmbLänderliste, "Bayern");
-    f.Eintrag_hinzufügen(Element::cmbLänderliste, "Berlin");
-    EXPECT_EQ(f.Eintrag(Element::cmbLänderliste, 1), "Berlin");
+    f.Eintrag_hinzufuegen(Element::cmbLaenderliste, "Bayern");
+    f.Eintrag_hinzufuegen(Element::cmbLaenderliste, "Berlin");
+    EXPECT_EQ(f.Eintrag(Element::cmbLaenderliste, 1), "Berlin");
 
-    f.Auswahl_setzen(Element::cmbLänderliste, 1);
-    EXPECT_EQ(f.Auswahl(Element::cmbLänderliste), 1);
-    f.Auswahl_setzen(Element::cmbLänderliste, -1);
-    EXPECT_EQ(f.Auswahl(Element::cmbLänderliste), -1);
+    f.Auswahl_setzen(Element::cmbLaenderliste, 1);
+    EXPECT_EQ(f.Auswahl(Element::cmbLaenderliste), 1);
+    f.Auswahl_setzen(Element::cmbLaenderliste, -1);
+    EXPECT_EQ(f.Auswahl(Element::cmbLaenderliste), -1);
 
     for (const int index : {-2, 2, 100}) {
         SCOPED_TRACE(index);
-        EXPECT_EQ(Fehlernummer_bei([&] { f.Auswahl_setzen(Element::cmbLänderliste, index); }),
-                  Fehlernummer::IndexAußerhalb);
-        EXPECT_EQ(f.Auswahl(Element::cmbLänderliste), -1);
+        EXPECT_EQ(Fehlernummer_bei([&] { f.Auswahl_setzen(Element::cmbLaenderliste, index); }),
+                  Fehlernummer::IndexAusserhalb);
+        EXPECT_EQ(f.Auswahl(Element::cmbLaenderliste), -1);
     }
     for (const int index : {-1, 2}) {
         SCOPED_TRACE(index);
-        EXPECT_EQ(Fehlernummer_bei([&] { f.Eintrag(Element::cmbLänderliste, index); }),
-                  Fehlernummer::IndexAußerhalb);
+        EXPECT_EQ(Fehlernummer_bei([&] { f.Eintrag(Element::cmbLaenderliste, index); }),
+                  Fehlernummer::IndexAusserhalb);
     }
 }
 

@@ -25,8 +25,8 @@ class Ferientagedatei : public Kern {
         Monatsarray_aufbauen();
         for (const auto& p : Schulferienarray[land].Ferien)
             if (!p.empty())
-                Ferienzeiten_übernehmen(p.substr(0, 2), p.substr(3, 2), p.substr(6, 2),
-                                        p.substr(11, 2), p.substr(14, 2), p.substr(17, 2));
+                Ferienzeiten_uebernehmen(p.substr(0, 2), p.substr(3, 2), p.substr(6, 2),
+                                         p.substr(11, 2), p.substr(14, 2), p.substr(17, 2));
         Land = Schulferienarray[land].Name;
         Farbe = farbe;
         Feiertage_schreiben();
@@ -35,10 +35,10 @@ class Ferientagedatei : public Kern {
 };
 
 TEST(HexFarbe, BlueGreenRedInUpperCaseHex) {
-    const std::vector<std::pair<std::int32_t, std::string>> fälle = {
+    const std::vector<std::pair<std::int32_t, std::string>> faelle = {
         {8454016, "&H80FF80"}, {255, "&H0000FF"}, {33023, "&H0080FF"},   {16711680, "&HFF0000"},
         {658188, "&H0A0B0C"},  {0, "&H000000"},   {16777215, "&HFFFFFF"}};
-    for (const auto& [farbe, text] : fälle) EXPECT_EQ(HexFarbe(farbe), text) << farbe;
+    for (const auto& [farbe, text] : faelle) EXPECT_EQ(HexFarbe(farbe), text) << farbe;
 }
 
 TEST_F(Ferientagedatei, HessenBuiltIn2025) {
@@ -131,7 +131,7 @@ TEST_F(Ferientagedatei, NoMarkedMonthGivesFiveLines) {
 
 TEST_F(Ferientagedatei, ColourComesBackAsWritten) {
     for (std::int32_t farbe : {0, 255, 8454016, 16777215}) {
-        Globale_zurücksetzen();
+        Globale_zuruecksetzen();
         Datenordner = "C:\\Daten\\";
         Schreiben(3, 2025, farbe);
         Farbe = 12345;
@@ -153,16 +153,16 @@ TEST_F(Ferientagedatei, ReaderTakesColourAndStateOrNothing) {
         std::string land;
     };
     const auto datei = [](const std::string& kopf, const std::string& farbe) {
-        return Verwürfelt({kopf, "Kennung", farbe, "Bayern", "void", "kaputt\x01", "2401:1"});
+        return Verwuerfelt({kopf, "Kennung", farbe, "Bayern", "void", "kaputt\x01", "2401:1"});
     };
-    const std::vector<Fall> fälle = {
+    const std::vector<Fall> faelle = {
         {"hex colour", datei("[Ferientage]", "&H80FF80"), Attribut::Archiv, true, 8454016,
          "Bayern"},
         {"decimal colour", datei("[Ferientage]", "8454016"), Attribut::Archiv, true, 8454016,
          "Bayern"},
         {"white", datei("[Ferientage]", "&HFFFFFF"), Attribut::Archiv, true, 16777215, "Bayern"},
-        {"read-only file", datei("[Ferientage]", "&H0000FF"), Attribut::Schreibgeschützt, true, 255,
-         "Bayern"},
+        {"read-only file", datei("[Ferientage]", "&H0000FF"), Attribut::Schreibgeschuetzt, true,
+         255, "Bayern"},
         {"header in small letters", datei("[ferientage]", "&H80FF80"), Attribut::Archiv, false, -1,
          "vorher"},
         {"colour is a word", datei("[Ferientage]", "grün"), Attribut::Archiv, false, -1, "vorher"},
@@ -173,7 +173,7 @@ TEST_F(Ferientagedatei, ReaderTakesColourAndStateOrNothing) {
         {"plain text", Klartext({"[Ferientage]", "K", "&H80FF80", "Bayern"}), Attribut::Archiv,
          false, -1, "vorher"},
     };
-    for (const auto& f : fälle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         Farbe = -1;
         Land = "vorher";
@@ -191,7 +191,7 @@ TEST_F(Ferientagedatei, ReaderTakesColourAndStateOrNothing) {
 
 TEST_F(Ferientagedatei, MissingOrLockedFileIsSkippedSilently) {
     Feiertage_lesen();
-    fake.Datei_anlegen(Pfad, Verwürfelt({"[Ferientage]", "K", "&H80FF80", "Bayern"}));
+    fake.Datei_anlegen(Pfad, Verwuerfelt({"[Ferientage]", "K", "&H80FF80", "Bayern"}));
     fake.Sperren(Pfad);
     Feiertage_lesen();
     EXPECT_FALSE(FerientageGelesen);
@@ -201,8 +201,8 @@ TEST_F(Ferientagedatei, MissingOrLockedFileIsSkippedSilently) {
 
 TEST_F(Ferientagedatei, AFileEndingBeforeItsFourthLineEndsTheProgram) {
     for (const auto& bytes :
-         {Verwürfelt({"[Ferientage]"}), Verwürfelt({"[Ferientage]", "K", "&H80FF80"}),
-          Verwürfelt({"[Ferientage]"}) + "\r\n" + Verwürfelt({"x", "y"})}) {
+         {Verwuerfelt({"[Ferientage]"}), Verwuerfelt({"[Ferientage]", "K", "&H80FF80"}),
+          Verwuerfelt({"[Ferientage]"}) + "\r\n" + Verwuerfelt({"x", "y"})}) {
         fake.meldungen.clear();
         fake.Datei_anlegen(Pfad, bytes);
         EXPECT_THROW(Feiertage_lesen(), ProgrammBeendet);
@@ -212,17 +212,17 @@ TEST_F(Ferientagedatei, AFileEndingBeforeItsFourthLineEndsTheProgram) {
 
 // Writing never leaves a torn file: on failure the old file stays as it was.
 TEST_F(Ferientagedatei, AFailedWriteKeepsTheOldFile) {
-    const std::string alt = Verwürfelt({"[Ferientage]", "K", "&H80FF80", "Bayern", "void"});
+    const std::string alt = Verwuerfelt({"[Ferientage]", "K", "&H80FF80", "Bayern", "void"});
     fake.Datei_anlegen(Pfad, alt);
     fake.Schreibfehler_nach(120);
     EXPECT_THROW(Schreiben(2, 2025, 255), ProgrammBeendet);
-    EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineOut", Fehlernummer::DatenträgerVoll));
+    EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineOut", Fehlernummer::DatentraegerVoll));
     EXPECT_EQ(fake.Inhalt(Pfad), alt);
     EXPECT_EQ(fake.Dateien("C:\\Daten"), (std::vector<std::string>{"Ferientage.dat"}));
 }
 
 TEST_F(Ferientagedatei, AReadOnlyFileIsNotWrittenAndTheUserIsTold) {
-    fake.Datei_anlegen(Pfad, "alt", Attribut::Schreibgeschützt);
+    fake.Datei_anlegen(Pfad, "alt", Attribut::Schreibgeschuetzt);
     EXPECT_THROW(Schreiben(2, 2025, 255), ProgrammBeendet);
     EXPECT_EQ(Meldung(),
               "Die Datei 'C:\\Daten\\Ferientage.dat' konnte nicht geöffnet werden.\r\r"

@@ -19,7 +19,7 @@ class Kennzeichnen_Schritt4 : public Testhost {
     void Bis_Schritt_4(const std::string& land) {
         Datenordner = Daten;
         Fenster_laden();
-        Land_wählen(land);
+        Land_waehlen(land);
         p.farb_antworten = {255u};
         cmdAuswahl_Click(3);
     }
@@ -55,7 +55,7 @@ TEST_P(Kennzeichnen_Landname, Geschrieben) {
     const std::string roh = *p.Inhalt(Daten + "Ferientage.dat");
     std::size_t anfang = 0;
     for (int zeile = 0; zeile < 3; ++zeile) anfang = roh.find("\r\n", anfang) + 2;
-    EXPECT_EQ(Entwürfeln(roh.substr(anfang, roh.find("\r\n", anfang) - anfang)), n.land_ansi);
+    EXPECT_EQ(Entwuerfeln(roh.substr(anfang, roh.find("\r\n", anfang) - anfang)), n.land_ansi);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A refused call changes nothing the user can see or the host can read, but the state is
 // taken from the list before the data are found outdated.
-TEST_F(Kennzeichnen_Schritt4, ÜberholtNimmtDasLandSchon) {
+TEST_F(Kennzeichnen_Schritt4, UeberholtNimmtDasLandSchon) {
     Uhr_stellen(2027, 8, 2);
     Host_anlegen(Daten);
     Bis_Schritt_4("Hessen");
@@ -78,7 +78,7 @@ TEST_F(Kennzeichnen_Schritt4, ÜberholtNimmtDasLandSchon) {
     EXPECT_EQ(Schritt(4), "Pfeil++");
 }
 
-TEST_F(Kennzeichnen_Schritt4, KeineRechteLässtDieAlteDateiStehen) {
+TEST_F(Kennzeichnen_Schritt4, KeineRechteLaesstDieAlteDateiStehen) {
     Host_anlegen(Daten, {"A:schulz"});
     Ferientage_anlegen(Daten, "&H0080FF", "Bayern");
     const std::string vorher = *p.Inhalt(Daten + "Ferientage.dat");
@@ -91,11 +91,11 @@ TEST_F(Kennzeichnen_Schritt4, KeineRechteLässtDieAlteDateiStehen) {
     EXPECT_TRUE(p.Dateien(Daten + "Logs").empty());
 }
 
-TEST_F(Kennzeichnen_Schritt4, OhneGewähltesLandEndetDasProgramm) {
+TEST_F(Kennzeichnen_Schritt4, OhneGewaehltesLandEndetDasProgramm) {
     Host_anlegen(Daten);
     Datenordner = Daten;
     Fenster_laden();
-    ASSERT_EQ(Gewählt(), "");
+    ASSERT_EQ(Gewaehlt(), "");
 
     EXPECT_THROW(Ferientagedatei_erstellen(), ProgrammBeendet);
     EXPECT_EQ(Meldungen(), Liste{"Es ist folgender Fehler aufgetreten in Modul 'frmSchulferien - "
@@ -119,9 +119,9 @@ std::string Eintag(int tag, const std::string& jahr) {
 }
 
 Liste Eintage(int anzahl, const std::string& jahr) {
-    Liste zeiträume;
-    for (int tag = 1; tag <= anzahl; ++tag) zeiträume.push_back(Eintag(tag, jahr));
-    return zeiträume;
+    Liste zeitraeume;
+    for (int tag = 1; tag <= anzahl; ++tag) zeitraeume.push_back(Eintag(tag, jahr));
+    return zeitraeume;
 }
 
 Liste Verbunden(std::initializer_list<Liste> teile) {
@@ -133,7 +133,7 @@ Liste Verbunden(std::initializer_list<Liste> teile) {
 class Kennzeichnen_Zeitraumliste : public Kennzeichnen_Schritt4,
                                    public ::testing::WithParamInterface<Viele> {};
 
-TEST_P(Kennzeichnen_Zeitraumliste, Bestätigung) {
+TEST_P(Kennzeichnen_Zeitraumliste, Bestaetigung) {
     const Viele& v = GetParam();
     Host_anlegen(Daten);
     Datenordner = Daten;
@@ -143,7 +143,7 @@ TEST_P(Kennzeichnen_Zeitraumliste, Bestätigung) {
     const Liste alle = Verbunden(
         {Eintage(v.je_jahr[0], "24"), Eintage(v.je_jahr[1], "25"), Eintage(v.je_jahr[2], "26")});
     for (std::size_t j = 0; j < alle.size(); ++j) land.Ferien[j + 1] = alle[j];
-    Land_wählen("Baden-Württemberg");
+    Land_waehlen("Baden-Württemberg");
     p.farb_antworten = {255u};
     cmdAuswahl_Click(3);
 

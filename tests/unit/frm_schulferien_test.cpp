@@ -20,7 +20,7 @@ struct Laden {
     bool markieren;
     bool datenordner_mit_daten;
     Liste schritte;  // "" where the mode hides the step
-    std::size_t einträge;
+    std::size_t eintraege;
 };
 
 class Hauptfenster_laden : public Testhost, public ::testing::WithParamInterface<Laden> {};
@@ -39,8 +39,8 @@ TEST_P(Hauptfenster_laden, Startzustand) {
             EXPECT_EQ(Schritt(n), erwartet) << "step " << n;
         }
     }
-    EXPECT_EQ(fen.einträge.size(), l.einträge);
-    EXPECT_EQ(Gewählt(), "");
+    EXPECT_EQ(fen.eintraege.size(), l.eintraege);
+    EXPECT_EQ(Gewaehlt(), "");
     EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);
     EXPECT_TRUE(p.meldungen.empty());
     EXPECT_FALSE(fen.entladen);
@@ -58,20 +58,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Hauptfenster, ListeInTabellenreihenfolge) {
     Fenster_laden();
-    EXPECT_EQ(fen.einträge, (Liste{"Baden-Württemberg", "Bayern", "Berlin", "Brandenburg", "Bremen",
-                                   "Hamburg", "Hessen", "Mecklenburg-Vorpommern", "Niedersachsen",
-                                   "Nordrhein-Westfalen", "Rheinland-Pfalz", "Saarland", "Sachsen",
-                                   "Sachsen-Anhalt", "Schleswig-Holstein", "Thüringen"}));
+    EXPECT_EQ(fen.eintraege,
+              (Liste{"Baden-Württemberg", "Bayern", "Berlin", "Brandenburg", "Bremen", "Hamburg",
+                     "Hessen", "Mecklenburg-Vorpommern", "Niedersachsen", "Nordrhein-Westfalen",
+                     "Rheinland-Pfalz", "Saarland", "Sachsen", "Sachsen-Anhalt",
+                     "Schleswig-Holstein", "Thüringen"}));
 }
 
-TEST_F(Hauptfenster, BeendenEntlädtDasFenster) {
+TEST_F(Hauptfenster, BeendenEntlaedtDasFenster) {
     Fenster_laden();
     cmdAuswahl_Click(5);
     EXPECT_TRUE(fen.entladen);
     EXPECT_TRUE(p.meldungen.empty());
 }
 
-TEST_F(Hauptfenster, UnbekannteKnöpfeTunNichts) {
+TEST_F(Hauptfenster, UnbekannteKnoepfeTunNichts) {
     Host_anlegen(Daten);
     p.ordner_antworten = {Daten};
     p.farb_antworten = {255u};
@@ -97,7 +98,7 @@ TEST_F(Hauptfenster, UnerreichbarerDatenordnerBleibtSchritt1) {
     EXPECT_FALSE(p.beendet);
 }
 
-TEST_F(Hauptfenster, OrdnerwahlAbgebrochenÄndertNichts) {
+TEST_F(Hauptfenster, OrdnerwahlAbgebrochenAendertNichts) {
     Host_anlegen(Daten);
     Fenster_laden();
     cmdAuswahl_Click(1);  // no answer queued: the user cancels
@@ -109,7 +110,7 @@ TEST_F(Hauptfenster, OrdnerwahlAbgebrochenÄndertNichts) {
 // Picking a state, by how far the steps are.
 struct Wahl {
     const char* fall;
-    bool farbe_gewählt;         // step 3 done before
+    bool farbe_gewaehlt;        // step 3 done before
     bool kennzeichnung_fertig;  // step 4 done before
     bool sichtbar;
     Liste schritte;  // steps 2 to 4 after the choice
@@ -123,8 +124,8 @@ TEST_P(Hauptfenster_Landwahl, Schritte) {
     Host_anlegen(Daten);
     Datenordner = Daten;
     Fenster_laden();
-    if (w.farbe_gewählt) {
-        Land_wählen("Bremen");
+    if (w.farbe_gewaehlt) {
+        Land_waehlen("Bremen");
         p.farb_antworten = {255u};
         cmdAuswahl_Click(3);
     }
@@ -132,7 +133,7 @@ TEST_P(Hauptfenster_Landwahl, Schritte) {
     fen.fokus = Element::cmdAuswahl5;  // the user has moved on to "Beenden"
     fen.sichtbar = w.sichtbar;
 
-    Land_wählen("Hamburg");
+    Land_waehlen("Hamburg");
     EXPECT_EQ((Liste{Schritt(2), Schritt(3), Schritt(4)}), w.schritte);
     EXPECT_EQ(fen.fokus, w.fokus);
 }
@@ -165,9 +166,9 @@ TEST_F(Hauptfenster, ZweiteWahlVorDerFarbeHoltNurDenFokus) {
     Host_anlegen(Daten);
     Datenordner = Daten;
     Fenster_laden();
-    Land_wählen("Bremen");
+    Land_waehlen("Bremen");
     fen.fokus = Element::cmdAuswahl5;
-    Land_wählen("Hamburg");
+    Land_waehlen("Hamburg");
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "Pfeil++", "Inaktiv--"}));
     EXPECT_EQ(fen.fokus, Element::cmdAuswahl3);
 }
@@ -191,7 +192,7 @@ TEST_P(Hauptfenster_Farbe, Dialog) {
     Host_anlegen(Daten);
     Datenordner = Daten;
     Fenster_laden();
-    Land_wählen("Bayern");
+    Land_waehlen("Bayern");
     Farbe = f.farbe_vorher;
     if (f.antwort) p.farb_antworten = {f.antwort};
 

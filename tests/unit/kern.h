@@ -13,8 +13,8 @@
 #include "startup/globale.h"
 #include "testhost.h"
 
-using testhost::Entwürfelt;
-using testhost::Verwürfelt;
+using testhost::Entwuerfelt;
+using testhost::Verwuerfelt;
 
 inline std::string Klartext(const std::vector<std::string>& zeilen) {
     std::string bytes;
@@ -25,8 +25,8 @@ inline std::string Klartext(const std::vector<std::string>& zeilen) {
 class Kern : public ::testing::Test {
   protected:
     void SetUp() override {
-        Globale_zurücksetzen();
-        Schlüssel_zurücksetzen();
+        Globale_zuruecksetzen();
+        Schluessel_zuruecksetzen();
         Plattform_setzen(&fake);
     }
     void TearDown() override {
@@ -44,7 +44,7 @@ class Kern : public ::testing::Test {
     std::vector<std::string> Zeilen(const std::string& pfad) const {
         const auto inhalt = fake.Inhalt(pfad);
         EXPECT_TRUE(inhalt.has_value()) << pfad;
-        return inhalt ? Entwürfelt(*inhalt) : std::vector<std::string>{};
+        return inhalt ? Entwuerfelt(*inhalt) : std::vector<std::string>{};
     }
 
     FakePlattform fake;

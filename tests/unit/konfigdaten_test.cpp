@@ -26,7 +26,7 @@ class Konfigdaten : public Kern {
         Benutzername = "Meier";
     }
     void Lesen(const std::vector<std::string>& zeilen) {
-        fake.Datei_anlegen(Pfad, Verwürfelt(zeilen));
+        fake.Datei_anlegen(Pfad, Verwuerfelt(zeilen));
         Konfigdaten_lesen();
     }
 };
@@ -38,7 +38,7 @@ TEST_F(Konfigdaten, RightsFromTheAdministratorList) {
         int rechte;
     };
     const std::string aus = "000000000000000000";
-    const std::vector<Fall> fälle = {
+    const std::vector<Fall> faelle = {
         {{"NoAdmins"}, "Standard", aus, 2},
         {{"B:meier"}, "Standard", aus, 2},
         {{"A:meier"}, "Standard", aus, 2},
@@ -56,7 +56,7 @@ TEST_F(Konfigdaten, RightsFromTheAdministratorList) {
         {{"A:schulz"}, "Profiepv", aus, 0},
         {{"B:meier", "A:schulz"}, "Standard", aus, 0},
     };
-    for (const auto& f : fälle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(::testing::PrintToString(f.liste) + " " + f.edition + " " + f.einstellungen);
         Rechte = -1;
         auto zeilen = Konfig({"[Administratoren]"}, f.edition, f.einstellungen);
@@ -96,7 +96,7 @@ TEST_F(Konfigdaten, DamagedFilesEndTheProgramWithTheirText) {
     };
     auto zeile = [](std::vector<std::string> z, std::size_t i, const std::string& t) {
         z[i] = t;
-        return Verwürfelt(z);
+        return Verwuerfelt(z);
     };
     const auto gut = Konfig({"[Administratoren]", "A:meier"});
     struct Fall {
@@ -104,28 +104,29 @@ TEST_F(Konfigdaten, DamagedFilesEndTheProgramWithTheirText) {
         std::optional<std::string> bytes;
         std::string meldung;
     };
-    const std::vector<Fall> fälle = {
+    const std::vector<Fall> faelle = {
         {"missing", std::nullopt,
          "Die Datei 'C:\\Daten\\Konfigdaten.dat' wurde nicht gefunden" + ende},
         {"first header", zeile(gut, 0, "[zedrano]"), kopf("[Zedrano]")},
         {"plain text file", Klartext(gut), kopf("[Zedrano]")},
         {"second header", zeile(gut, 3, "[FIRMA]"), kopf("[Firma]")},
         {"third header", zeile(gut, 6, "[Setting]"), kopf("[Settings]")},
-        {"no list header", Verwürfelt(Konfig({"A:meier"})), kopf("[Administratoren]")},
-        {"list header last", Verwürfelt(Konfig({"[Administratoren]"})), kopf("[Administratoren]")},
-        {"list header in small letters", Verwürfelt(Konfig({"[administratoren]", "A:meier"})),
+        {"no list header", Verwuerfelt(Konfig({"A:meier"})), kopf("[Administratoren]")},
+        {"list header last", Verwuerfelt(Konfig({"[Administratoren]"})), kopf("[Administratoren]")},
+        {"list header in small letters", Verwuerfelt(Konfig({"[administratoren]", "A:meier"})),
          kopf("[Administratoren]")},
         {"ends before line 9",
-         Verwürfelt({"[Zedrano]", "K", "E", "[Firma]", "F", "O", "[Settings]", "S"}),
+         Verwuerfelt({"[Zedrano]", "K", "E", "[Firma]", "F", "O", "[Settings]", "S"}),
          Fehlerbericht("modSchulferien - LineIn", Fehlernummer::HinterDateiende)},
-        {"empty line", Verwürfelt({"[Zedrano]", "K", "E", "[Firma]"}) + "\r\n" + Verwürfelt({"O"}),
-         Fehlerbericht("modSchulferien - LineIn", Fehlernummer::UngültigerAufruf)},
+        {"empty line",
+         Verwuerfelt({"[Zedrano]", "K", "E", "[Firma]"}) + "\r\n" + Verwuerfelt({"O"}),
+         Fehlerbericht("modSchulferien - LineIn", Fehlernummer::UngueltigerAufruf)},
         {"empty file", std::string(),
          Fehlerbericht("modSchulferien - LineIn", Fehlernummer::HinterDateiende)},
         {"one huge line", std::string(300000, 'Z'), kopf("[Zedrano]")},
         {"NUL bytes", std::string(40, '\0'), kopf("[Zedrano]")},
     };
-    for (const auto& f : fälle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         fake.meldungen.clear();
         if (f.bytes) fake.Datei_anlegen(Pfad, *f.bytes);
@@ -136,7 +137,7 @@ TEST_F(Konfigdaten, DamagedFilesEndTheProgramWithTheirText) {
 }
 
 TEST_F(Konfigdaten, AFileThatCantBeOpenedEndsTheProgram) {
-    fake.Datei_anlegen(Pfad, Verwürfelt(Konfig({"[Administratoren]", "A:meier"})));
+    fake.Datei_anlegen(Pfad, Verwuerfelt(Konfig({"[Administratoren]", "A:meier"})));
     fake.Sperren(Pfad);
     EXPECT_THROW(Konfigdaten_lesen(), ProgrammBeendet);
     EXPECT_EQ(Meldung().rfind("Die Datei 'C:\\Daten\\Konfigdaten.dat' konnte nicht geöffnet", 0),

@@ -18,9 +18,9 @@ class Logbuch : public Kern {
 };
 
 TEST_F(Logbuch, EntriesGoIntoTheFileOfTheStartMonth) {
-    Logbuch_ergänzen(2, "Kennzeichnen der Schulferien aufgehoben");
+    Logbuch_ergaenzen(2, "Kennzeichnen der Schulferien aufgehoben");
     fake.jetzt = Zeitpunkt{2027, 1, 1, 0, 0, 1};  // after midnight at the turn of the year
-    Logbuch_ergänzen(1, "a|b");
+    Logbuch_ergaenzen(1, "a|b");
     EXPECT_EQ(Zeilen("C:\\Daten\\Logs\\2612 Zedrano.log"),
               (std::vector<std::string>{
                   "07.12.26 14:05:09|benutzer1|ZedraAdmin|Kennzeichnen der Schulferien aufgehoben",
@@ -30,13 +30,13 @@ TEST_F(Logbuch, EntriesGoIntoTheFileOfTheStartMonth) {
 
 TEST_F(Logbuch, NoLogFolderOrOneThatIsGoneWritesNothing) {
     Logordner.clear();
-    Logbuch_ergänzen(2, "x");
+    Logbuch_ergaenzen(2, "x");
     EXPECT_TRUE(fake.Dateien("C:\\Daten\\Logs").empty());
     Logordner = "C:\\Weg\\";
-    Logbuch_ergänzen(2, "x");
+    Logbuch_ergaenzen(2, "x");
     Logordner = "C:\\Daten\\Logs\\";
-    fake.Datei_anlegen("C:\\Daten\\Logs\\2612 Zedrano.log", "", Attribut::Schreibgeschützt);
-    Logbuch_ergänzen(2, "x");
+    fake.Datei_anlegen("C:\\Daten\\Logs\\2612 Zedrano.log", "", Attribut::Schreibgeschuetzt);
+    Logbuch_ergaenzen(2, "x");
     EXPECT_EQ(fake.Inhalt("C:\\Daten\\Logs\\2612 Zedrano.log"), "");
     EXPECT_TRUE(fake.meldungen.empty());
     EXPECT_FALSE(fake.Vorhanden("C:\\Weg"));
@@ -49,12 +49,12 @@ TEST_F(Meldungen, EveryMessageBeepsAndHasTheTitle) {
     ASSERT_EQ(fake.meldungen.size(), 1u);
     EXPECT_EQ(fake.meldungen[0].text, "Hallo\rWelt");
     EXPECT_EQ(fake.meldungen[0].titel, "Velmorant - Schulferien kennzeichnen");
-    EXPECT_EQ(fake.pieptöne, 1);
+    EXPECT_EQ(fake.pieptoene, 1);
 }
 
 TEST_F(Meldungen, FatalReportsCloseTheChannelAndEndTheProgram) {
     fake.Datei_anlegen("C:\\D\\a.dat", "x");
-    ASSERT_TRUE(Datei_öffnen("C:\\D\\a.dat", "Input", ""));
+    ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Input", ""));
     EXPECT_THROW(Fehler_melden("modSchulferien - Main", Fehler(Fehlernummer::DateiNichtGefunden)),
                  ProgrammBeendet);
     EXPECT_EQ(Meldung(),
@@ -64,7 +64,7 @@ TEST_F(Meldungen, FatalReportsCloseTheChannelAndEndTheProgram) {
     EXPECT_TRUE(fake.beendet);
 
     fake.meldungen.clear();
-    ASSERT_TRUE(Datei_öffnen("C:\\D\\a.dat", "Input", ""));
+    ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Input", ""));
     EXPECT_THROW(Programm_abbrechen("Es geht nicht"), ProgrammBeendet);
     EXPECT_EQ(Meldung(), "Es geht nicht.\r\rDas Programm wird beendet.");
     EXPECT_FALSE(Kanal_offen());
@@ -73,7 +73,7 @@ TEST_F(Meldungen, FatalReportsCloseTheChannelAndEndTheProgram) {
 TEST(Pfade, ShortenedForMessages) {
     const std::string p100 = "C:\\" + std::string(97, 'x');
     const std::string p101 = "C:\\" + std::string(47, 'a') + std::string(51, 'z');
-    const std::vector<std::pair<std::string, std::string>> fälle = {
+    const std::vector<std::pair<std::string, std::string>> faelle = {
         {"", "''"},
         {"C:\\Daten\\", "'C:\\Daten'"},
         {"C:\\", "'C:'"},
@@ -84,12 +84,12 @@ TEST(Pfade, ShortenedForMessages) {
         {"C:\\" + std::string(120, 'u') + "ä",
          "'C:\\" + std::string(42, 'u') + " ... " + std::string(44, 'u') + "ä'"},
     };
-    for (const auto& [pfad, gekürzt] : fälle) EXPECT_EQ(Pfad_kürzen(pfad), gekürzt) << pfad;
-    EXPECT_EQ(Länge(Pfad_kürzen(p101)), 97u);
+    for (const auto& [pfad, gekuerzt] : faelle) EXPECT_EQ(Pfad_kuerzen(pfad), gekuerzt) << pfad;
+    EXPECT_EQ(Laenge(Pfad_kuerzen(p101)), 97u);
 }
 
 TEST(Pfade, ParentDir) {
-    const std::vector<std::pair<std::string, std::string>> fälle = {
+    const std::vector<std::pair<std::string, std::string>> faelle = {
         {"C:\\Daten\\Ferientage.dat", "C:\\Daten\\"},
         {"C:\\Daten\\", "C:\\"},
         {"C:\\", ""},
@@ -99,23 +99,23 @@ TEST(Pfade, ParentDir) {
         {"C:\\Schüler\\ä", "C:\\Schüler\\"},
         {"\\\\server\\freigabe\\", "\\\\server\\"},
     };
-    for (const auto& [pfad, ordner] : fälle) EXPECT_EQ(ParentDir(pfad), ordner) << pfad;
+    for (const auto& [pfad, ordner] : faelle) EXPECT_EQ(ParentDir(pfad), ordner) << pfad;
 }
 
 TEST_F(Meldungen, FolderTestAndDeletion) {
     fake.Ordner_anlegen("C:\\Daten");
-    fake.Datei_anlegen("C:\\Daten\\a.dat", "x", Attribut::Schreibgeschützt | Attribut::Versteckt);
+    fake.Datei_anlegen("C:\\Daten\\a.dat", "x", Attribut::Schreibgeschuetzt | Attribut::Versteckt);
     EXPECT_TRUE(Ordner_vorhanden("C:\\Daten"));
     EXPECT_TRUE(Ordner_vorhanden("c:\\daten\\"));
     EXPECT_FALSE(Ordner_vorhanden("C:\\Daten\\a.dat"));
     EXPECT_FALSE(Ordner_vorhanden("Q:\\Nichts"));
     EXPECT_FALSE(Ordner_vorhanden(""));
-    Datei_löschen("C:\\Daten\\a.dat");
+    Datei_loeschen("C:\\Daten\\a.dat");
     EXPECT_FALSE(fake.Vorhanden("C:\\Daten\\a.dat"));
-    Datei_löschen("C:\\Daten\\fehlt.dat");
+    Datei_loeschen("C:\\Daten\\fehlt.dat");
     fake.Datei_anlegen("C:\\Daten\\b.dat", "x");
     fake.Sperren("C:\\Daten\\b.dat");
-    Datei_löschen("C:\\Daten\\b.dat");
+    Datei_loeschen("C:\\Daten\\b.dat");
     EXPECT_TRUE(fake.Vorhanden("C:\\Daten\\b.dat"));
     EXPECT_TRUE(fake.meldungen.empty());
 }

@@ -12,8 +12,8 @@ class Monatstabelle : public Kern {
     }
     // Marks a period given as "dd.mm.yy - dd.mm.yy".
     void Markieren(const std::string& p) {
-        Ferienzeiten_übernehmen(p.substr(0, 2), p.substr(3, 2), p.substr(6, 2), p.substr(11, 2),
-                                p.substr(14, 2), p.substr(17, 2));
+        Ferienzeiten_uebernehmen(p.substr(0, 2), p.substr(3, 2), p.substr(6, 2), p.substr(11, 2),
+                                 p.substr(14, 2), p.substr(17, 2));
     }
     // The entry of month yymm.
     std::string Monat(const std::string& yymm) {
@@ -53,7 +53,7 @@ TEST_F(Monatstabelle, PeriodsAreMarkedDayByDay) {
         const char* periode;
         std::vector<std::string> erwartet;
     };
-    const std::vector<Fall> fälle = {
+    const std::vector<Fall> faelle = {
         {2025,
          "29.07.24 - 09.09.24",
          {"2407:" + Tage({{29, 31}}), "2408:" + std::string(31, '1'), "2409:" + Tage({{1, 9}})}},
@@ -77,7 +77,7 @@ TEST_F(Monatstabelle, PeriodsAreMarkedDayByDay) {
          "30.05.26 - 01.07.26",
          {"2605:" + Tage({{30, 31}}), "2606:" + std::string(31, '1'), "2607:" + Tage({{1, 1}})}},
     };
-    for (const auto& f : fälle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(std::string(f.periode) + " built in " + std::to_string(f.jahr));
         Aufbauen(f.jahr);
         Markieren(f.periode);

@@ -30,7 +30,7 @@ TEST_P(Ordnerwahl, Datenordner) {
     Datenordner = "E:\\Vorher\\";
     p.ordner_antworten = {a.antwort};
 
-    EXPECT_EQ(Datenordner_auswählen(), a.ergebnis);
+    EXPECT_EQ(Datenordner_auswaehlen(), a.ergebnis);
     EXPECT_EQ(Datenordner, a.datenordner);
     EXPECT_EQ(p.ordnerdialoge, Liste{"Ordner mit An-/Abwesenheitsdaten auswählen:"});
     EXPECT_TRUE(p.meldungen.empty());
@@ -173,7 +173,7 @@ TEST_P(Ordnerwahl_ohne_Zugriff, Meldung) {
     p.Zugriff_sperren(g.gesperrt);
     p.ordner_antworten = {g.antwort};
 
-    EXPECT_FALSE(Datenordner_auswählen());
+    EXPECT_FALSE(Datenordner_auswaehlen());
     EXPECT_EQ(Datenordner, "");
     ASSERT_EQ(p.meldungen.size(), 1u);
     EXPECT_EQ(p.meldungen[0].text, g.meldung);

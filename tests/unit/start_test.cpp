@@ -8,7 +8,7 @@ namespace {
 class Start : public Kern {};
 
 TEST_F(Start, ModeFromTheProgramsOwnName) {
-    const std::vector<std::pair<std::string, bool>> fälle = {
+    const std::vector<std::pair<std::string, bool>> faelle = {
         {"Schulferien", true},
         {"Schulferien_aktivieren", true},
         {"Schulferien_deaktivieren", false},
@@ -17,8 +17,8 @@ TEST_F(Start, ModeFromTheProgramsOwnName) {
         {"deaktivierenX", false},
         {"Schulferien_deaktiviert", true},
     };
-    for (const auto& [name, aktivieren] : fälle) {
-        Globale_zurücksetzen();
+    for (const auto& [name, aktivieren] : faelle) {
+        Globale_zuruecksetzen();
         fake.programmname = name;
         fake.fenster = FakeFenster{};
         Main();
@@ -34,7 +34,7 @@ TEST_F(Start, DateAndUser) {
     EXPECT_EQ(Heute, "261207");
     EXPECT_EQ(Benutzername, "benutzer1");
 
-    Globale_zurücksetzen();
+    Globale_zuruecksetzen();
     fake.umgebung["USERNAME"] = "";
     fake.jetzt = Zeitpunkt{2030, 1, 5, 0, 0, 0};
     Main();
@@ -46,12 +46,12 @@ TEST_F(Start, DateAndUser) {
 TEST_F(Start, InstallationFolder) {
     struct Fall {
         const char* name;
-        std::string öffentlich, programme;
+        std::string oeffentlich, programme;
         std::vector<std::string> ordner;
         std::string erwartet;
     };
     const std::string vs = "C:\\Users\\Public\\AppData\\Local\\VirtualStore\\Program Files\\";
-    const std::vector<Fall> fälle = {
+    const std::vector<Fall> faelle = {
         {"public, nothing installed",
          "C:\\Users\\Public",
          "C:\\Program Files",
@@ -75,12 +75,12 @@ TEST_F(Start, InstallationFolder) {
          {"C:\\Program Files\\Brindavel"},
          vs + "Velmorant\\"},
     };
-    for (const auto& f : fälle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         FakePlattform neu;
         Plattform_setzen(&neu);
-        Globale_zurücksetzen();
-        if (!f.öffentlich.empty()) neu.umgebung["PUBLIC"] = f.öffentlich;
+        Globale_zuruecksetzen();
+        if (!f.oeffentlich.empty()) neu.umgebung["PUBLIC"] = f.oeffentlich;
         neu.umgebung["ProgramFiles"] = f.programme;
         for (const auto& o : f.ordner) neu.Ordner_anlegen(o);
         Main();
@@ -104,7 +104,7 @@ TEST_F(Start, AMissingColourDialogEndsWithTheInstallationMessage) {
     EXPECT_EQ(Meldung(),
               "Sie müssen zuerst den Velmorant installieren.\r\rDas Programm wird beendet.");
     EXPECT_EQ(fake.meldungen[0].titel, "Velmorant - Schulferien kennzeichnen");
-    EXPECT_EQ(fake.pieptöne, 1);
+    EXPECT_EQ(fake.pieptoene, 1);
     EXPECT_FALSE(fake.fenster.sichtbar);
 }
 
@@ -133,27 +133,27 @@ TEST_F(Pfadeinstellungen, PlainAndScrambledFiles) {
         z[i] = t;
         return z;
     };
-    auto länger = gut;
-    länger.insert(länger.end(), {"data_pfad=X:\\", "", "Müll"});
-    const std::vector<Fall> fälle = {
+    auto laenger = gut;
+    laenger.insert(laenger.end(), {"data_pfad=X:\\", "", "Müll"});
+    const std::vector<Fall> faelle = {
         {"plain", Klartext(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
-        {"scrambled", Verwürfelt(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
-        {"further lines", Klartext(länger) + std::string("\0\0\r\n", 4), "D:\\Daten\\",
+        {"scrambled", Verwuerfelt(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
+        {"further lines", Klartext(laenger) + std::string("\0\0\r\n", 4), "D:\\Daten\\",
          "D:\\Daten\\Logs\\"},
         {"empty data path", Klartext(mit(1, "data_pfad=")), "", "D:\\Daten\\Logs\\"},
-        {"key in other case", Verwürfelt(mit(1, "Data_Pfad=D:\\Daten\\")), "", ""},
+        {"key in other case", Verwuerfelt(mit(1, "Data_Pfad=D:\\Daten\\")), "", ""},
         {"log key missing", Klartext(mit(2, "log=D:\\L\\")), "D:\\Daten\\", ""},
         {"empty log path", Klartext(mit(2, "log_pfad=")), "D:\\Daten\\", ""},
         {"blanks kept", Klartext(mit(1, "data_pfad= D:\\A B\\ ")), " D:\\A B\\ ",
          "D:\\Daten\\Logs\\"},
-        {"umlauts", Verwürfelt(mit(1, "data_pfad=D:\\Schüler\\")), "D:\\Schüler\\",
+        {"umlauts", Verwuerfelt(mit(1, "data_pfad=D:\\Schüler\\")), "D:\\Schüler\\",
          "D:\\Daten\\Logs\\"},
         {"foreign first line", Klartext(mit(0, "[zedrano]")), "", ""},
         {"plain, too short", Klartext({"[Zedrano]", "data_pfad=D:\\"}), "", ""},
         {"plain, header only", Klartext({"[Zedrano]"}), "", ""},
         {"LF line ends", "[Zedrano]\ndata_pfad=D:\\\nlog_pfad=D:\\L\\\n", "", ""},
     };
-    for (const auto& f : fälle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         Datenordner = Logordner = "";
         fake.Datei_anlegen(Installiert, f.bytes);
@@ -188,19 +188,19 @@ TEST_F(Pfadeinstellungen, FatalCases) {
     struct Fall {
         const char* name;
         std::string bytes;
-        std::string enthält;
+        std::string enthaelt;
     };
-    const std::vector<Fall> fälle = {
+    const std::vector<Fall> faelle = {
         {"empty file", "", lineIn},
         {"empty first line", "\r\ndata_pfad=D:\\\r\n", lineIn},
-        {"scrambled, two lines", Verwürfelt({"[Zedrano]", "data_pfad=D:\\"}), lineIn},
+        {"scrambled, two lines", Verwuerfelt({"[Zedrano]", "data_pfad=D:\\"}), lineIn},
     };
-    for (const auto& f : fälle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         fake.meldungen.clear();
         fake.Datei_anlegen(Installiert, f.bytes);
         EXPECT_THROW(Programmpfade_lesen(), ProgrammBeendet);
-        EXPECT_NE(Meldung().find(f.enthält), std::string::npos) << Meldung();
+        EXPECT_NE(Meldung().find(f.enthaelt), std::string::npos) << Meldung();
         EXPECT_EQ(Datenordner, "");
     }
     fake.meldungen.clear();

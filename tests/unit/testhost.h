@@ -39,24 +39,24 @@ inline std::vector<std::string> Konfigkopf() {
 }
 
 // A text in the host's scrambled line form, one physical line per entry of `zeilen`.
-inline std::string Verwürfelt(const std::vector<std::string>& zeilen) {
+inline std::string Verwuerfelt(const std::vector<std::string>& zeilen) {
     std::string bytes;
-    unsigned schlüssel = 65;
+    unsigned schluessel = 65;
     for (const std::string& zeile : zeilen) {
-        bytes += Verwürfeln(Nach_Ansi(zeile), static_cast<unsigned char>(schlüssel)) + "\r\n";
-        schlüssel = 32 + (schlüssel + 37) % 223;  // keys all over 32..254
+        bytes += Verwuerfeln(Nach_Ansi(zeile), static_cast<unsigned char>(schluessel)) + "\r\n";
+        schluessel = 32 + (schluessel + 37) % 223;  // keys all over 32..254
     }
     return bytes;
 }
 
 // The plain lines of a file in the scrambled line form.
-inline std::vector<std::string> Entwürfelt(const std::string& bytes) {
+inline std::vector<std::string> Entwuerfelt(const std::string& bytes) {
     std::vector<std::string> zeilen;
     std::size_t anfang = 0;
     while (anfang < bytes.size()) {
         std::size_t ende = bytes.find("\r\n", anfang);
         if (ende == std::string::npos) ende = bytes.size();
-        zeilen.push_back(Von_Ansi(Entwürfeln(bytes.substr(anfang, ende - anfang))));
+        zeilen.push_back(Von_Ansi(Entwuerfeln(bytes.substr(anfang, ende - anfang))));
         anfang = ende + 2;
     }
     return zeilen;
@@ -98,15 +98,15 @@ class Testhost : public ::testing::Test {
 
     void SetUp() override {
         Plattform_setzen(&p);
-        Globale_zurücksetzen();
-        Schlüssel_zurücksetzen();
-        Datei_schließen();
+        Globale_zuruecksetzen();
+        Schluessel_zuruecksetzen();
+        Datei_schliessen();
         Uhr_stellen(2025, 3, 14);
         Benutzername = testhost::Benutzer;
     }
 
     void TearDown() override {
-        Datei_schließen();
+        Datei_schliessen();
         Plattform_setzen(nullptr);
     }
 
@@ -132,21 +132,21 @@ class Testhost : public ::testing::Test {
     void Konfigdaten_anlegen(const std::string& daten, std::vector<std::string> administratoren) {
         std::vector<std::string> zeilen = testhost::Konfigkopf();
         zeilen.insert(zeilen.end(), administratoren.begin(), administratoren.end());
-        p.Datei_anlegen(daten + "Konfigdaten.dat", testhost::Verwürfelt(zeilen));
+        p.Datei_anlegen(daten + "Konfigdaten.dat", testhost::Verwuerfelt(zeilen));
     }
 
     // An earlier holiday-days file, as an earlier run (or the host) left it.
     void Ferientage_anlegen(const std::string& daten, const std::string& farbe,
                             const std::string& land) {
         p.Datei_anlegen(daten + "Ferientage.dat",
-                        testhost::Verwürfelt({"[Ferientage]", testhost::Kennung, farbe, land,
-                                              "void", testhost::Monat("2408", {{1, 31}})}));
+                        testhost::Verwuerfelt({"[Ferientage]", testhost::Kennung, farbe, land,
+                                               "void", testhost::Monat("2408", {{1, 31}})}));
     }
 
     // The plain lines of a scrambled file on the fake disk; none when it is missing.
     std::vector<std::string> Zeilen(const std::string& pfad) const {
         const std::optional<std::string> inhalt = p.Inhalt(pfad);
-        return inhalt ? testhost::Entwürfelt(*inhalt) : std::vector<std::string>{};
+        return inhalt ? testhost::Entwuerfelt(*inhalt) : std::vector<std::string>{};
     }
 
     // What Main does for the window: create it, load it, show it. The holiday table is
@@ -161,11 +161,11 @@ class Testhost : public ::testing::Test {
 
     // The user picks the state with this name in the list, as the Win32 list would report
     // it: the selection changes, then the handler runs.
-    void Land_wählen(const std::string& name) {
-        for (std::size_t i = 0; i < fen.einträge.size(); ++i) {
-            if (fen.einträge[i] == name) {
-                fen.Auswahl_setzen(Element::cmbLänderliste, static_cast<int>(i));
-                cmbLänderliste_Click();
+    void Land_waehlen(const std::string& name) {
+        for (std::size_t i = 0; i < fen.eintraege.size(); ++i) {
+            if (fen.eintraege[i] == name) {
+                fen.Auswahl_setzen(Element::cmbLaenderliste, static_cast<int>(i));
+                cmbLaenderliste_Click();
                 return;
             }
         }
@@ -175,7 +175,7 @@ class Testhost : public ::testing::Test {
     // One step as the user sees it: its status picture, then "+" or "-" for its frame
     // and its control being enabled. "Pfeil++" is current, "Inaktiv--" not yet available.
     std::string Schritt(int n) {
-        const Element steuer[] = {Element::Keins, Element::cmdAuswahl1, Element::cmbLänderliste,
+        const Element steuer[] = {Element::Keins, Element::cmdAuswahl1, Element::cmbLaenderliste,
                                   Element::cmdAuswahl3, Element::cmdAuswahl4};
         const Element rahmen[] = {Element::Keins, Element::fraRahmen1, Element::fraRahmen2,
                                   Element::fraRahmen3, Element::fraRahmen4};
@@ -191,7 +191,7 @@ class Testhost : public ::testing::Test {
         return texte;
     }
 
-    std::string Gewählt() const {
-        return fen.auswahl < 0 ? "" : fen.einträge.at(static_cast<std::size_t>(fen.auswahl));
+    std::string Gewaehlt() const {
+        return fen.auswahl < 0 ? "" : fen.eintraege.at(static_cast<std::size_t>(fen.auswahl));
     }
 };

@@ -52,9 +52,9 @@ const Liste Sachsen_Anhalt_Monate = {
     Monat("2610", {{19, 30}}), Monat("2612", {{21, 31}}),         Monat("2701", {{1, 2}}),
 };
 
-std::string Bestätigung(const std::string& land, const Liste& zeiträume) {
+std::string Bestaetigung(const std::string& land, const Liste& zeitraeume) {
     std::string text = "Folgende Ferienzeiten werden gekennzeichnet:\r\rLand: " + land + "\r";
-    for (const std::string& z : zeiträume) text += "\r" + z;
+    for (const std::string& z : zeitraeume) text += "\r" + z;
     return text +
            "\r\rStand der Daten 15.06.24. Quelle: Kultusminister-\r"
            "konferenz (https://www.kmk.org). Keine Gewähr für die\rRichtigkeit.";
@@ -73,7 +73,7 @@ std::string Logeintrag(const std::string& text) {
 const std::string Hessen_Log =
     Logeintrag("Daten der Schulferien für Land Hessen aktualisiert, Stand der Daten: 15.06.24");
 
-const char* const Überholt =
+const char* const Ueberholt =
     "Diese Programmversion ist überholt. Die neueste Version des Programms finden Sie im "
     "Internet unter https://www.velmorant.de/download";
 
@@ -92,7 +92,7 @@ class Arbeitsablauf : public Testhost {
     }
 
     // The window loaded, and the data folder chosen in the picker.
-    void Datenordner_gewählt() {
+    void Datenordner_gewaehlt() {
         Fenster_laden();
         p.ordner_antworten = {daten};
         cmdAuswahl_Click(1);
@@ -107,11 +107,11 @@ TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
     EXPECT_TRUE(fen.sichtbar);
     EXPECT_EQ(fen.titel, "Velmorant - Schulferien kennzeichnen");
     EXPECT_EQ(Schritte(), (Liste{"Pfeil++", "Inaktiv--", "Inaktiv--", "Inaktiv--"}));
-    ASSERT_EQ(fen.einträge.size(), 16u);
-    EXPECT_EQ(fen.einträge.front(), "Baden-Württemberg");
-    EXPECT_EQ(fen.einträge[6], "Hessen");
-    EXPECT_EQ(fen.einträge.back(), "Thüringen");
-    EXPECT_EQ(Gewählt(), "");
+    ASSERT_EQ(fen.eintraege.size(), 16u);
+    EXPECT_EQ(fen.eintraege.front(), "Baden-Württemberg");
+    EXPECT_EQ(fen.eintraege[6], "Hessen");
+    EXPECT_EQ(fen.eintraege.back(), "Thüringen");
+    EXPECT_EQ(Gewaehlt(), "");
     EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);
     EXPECT_TRUE(p.meldungen.empty());
 
@@ -121,7 +121,7 @@ TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
     EXPECT_EQ(p.ordnerdialoge, Liste{"Ordner mit An-/Abwesenheitsdaten auswählen:"});
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"}));
 
-    Land_wählen("Hessen");
+    Land_waehlen("Hessen");
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "Pfeil++", "Inaktiv--"}));
     EXPECT_EQ(fen.fokus, Element::cmdAuswahl3);
 
@@ -135,7 +135,7 @@ TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
     EXPECT_EQ(fen.fokus, Element::cmdAuswahl4);
 
     cmdAuswahl_Click(4);
-    EXPECT_EQ(Meldungen(), Liste{Bestätigung("Hessen", Hessen)});
+    EXPECT_EQ(Meldungen(), Liste{Bestaetigung("Hessen", Hessen)});
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "OK+-"}));
     EXPECT_EQ(Zeilen(ferientage), Ferientage("&H0000FF", "Hessen", Hessen_Monate));
     EXPECT_EQ(Zeilen(logbuch), Liste{Hessen_Log});
@@ -148,7 +148,7 @@ TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
     EXPECT_TRUE(fen.entladen);
 }
 
-TEST_F(Arbeitsablauf, StartMitPfadeinstellungenUndFrühererKennzeichnung) {
+TEST_F(Arbeitsablauf, StartMitPfadeinstellungenUndFruehererKennzeichnung) {
     Installation();
     const std::string eigene_daten = "D:\\Velmorant\\Daten\\";
     p.Datei_anlegen(Programmordner_Host + "Zedrano.dat",
@@ -163,7 +163,7 @@ TEST_F(Arbeitsablauf, StartMitPfadeinstellungenUndFrühererKennzeichnung) {
     EXPECT_TRUE(p.meldungen.empty());
     EXPECT_TRUE(p.ordnerdialoge.empty());
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
-    EXPECT_EQ(Gewählt(), "Bayern");
+    EXPECT_EQ(Gewaehlt(), "Bayern");
     EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, 33023u);
     EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
               "Schritt 4: Schulferiendaten aktualisieren");
@@ -182,33 +182,33 @@ TEST_F(Arbeitsablauf, StartMitPfadeinstellungenUndFrühererKennzeichnung) {
 
 // What an earlier Ferientage.dat in the data folder of the host's path settings gives at
 // the first display.
-struct Früher {
+struct Frueher {
     const char* fall;
     const char* kopf;   // nullptr: no file
     const char* farbe;  // line 3
     const char* land;   // line 4
     bool versteckt;
-    const char* gewählt;
+    const char* gewaehlt;
     Liste schritte;
     std::optional<std::uint32_t> knopffarbe;
     bool aktualisieren;  // step 4 captioned as an update
 };
 
-class Vorauswahl : public Arbeitsablauf, public ::testing::WithParamInterface<Früher> {};
+class Vorauswahl : public Arbeitsablauf, public ::testing::WithParamInterface<Frueher> {};
 
 TEST_P(Vorauswahl, BeimStart) {
-    const Früher& f = GetParam();
+    const Frueher& f = GetParam();
     Host_anlegen(daten);
     if (f.kopf) {
         p.Datei_anlegen(ferientage,
-                        testhost::Verwürfelt({f.kopf, testhost::Kennung, f.farbe, f.land, "void"}),
+                        testhost::Verwuerfelt({f.kopf, testhost::Kennung, f.farbe, f.land, "void"}),
                         f.versteckt ? Attribut::Versteckt : Attribut::Archiv);
     }
     Datenordner = daten;
     Fenster_laden();
 
     EXPECT_TRUE(p.meldungen.empty());
-    EXPECT_EQ(Gewählt(), f.gewählt);
+    EXPECT_EQ(Gewaehlt(), f.gewaehlt);
     EXPECT_EQ(Schritte(), f.schritte);
     EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, f.knopffarbe);
     EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
@@ -219,70 +219,70 @@ TEST_P(Vorauswahl, BeimStart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Arbeitsablauf, Vorauswahl,
-                         ::testing::Values(Früher{"Bekannt",
-                                                  "[Ferientage]",
-                                                  "&H0080FF",
-                                                  "Bayern",
-                                                  false,
-                                                  "Bayern",
-                                                  {"OK+-", "OK++", "OK++", "Pfeil++"},
-                                                  33023u,
-                                                  true},
-                                           Früher{"Dezimalfarbe",
-                                                  "[Ferientage]",
-                                                  "8454016",
-                                                  "Hessen",
-                                                  false,
-                                                  "Hessen",
-                                                  {"OK+-", "OK++", "OK++", "Pfeil++"},
-                                                  8454016u,
-                                                  true},
-                                           Früher{"OhneFarbe",
-                                                  "[Ferientage]",
-                                                  "&H000000",
-                                                  "Berlin",
-                                                  false,
-                                                  "Berlin",
-                                                  {"OK+-", "OK++", "Pfeil++", "Inaktiv--"},
-                                                  std::nullopt,
-                                                  true},
-                                           Früher{"UnbekanntesLand",
-                                                  "[Ferientage]",
-                                                  "&H0080FF",
-                                                  "bayern",
-                                                  false,
-                                                  "",
-                                                  {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
-                                                  std::nullopt,
-                                                  true},
-                                           Früher{"FremderKopf",
-                                                  "[ferientage]",
-                                                  "&H0080FF",
-                                                  "Bayern",
-                                                  false,
-                                                  "",
-                                                  {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
-                                                  std::nullopt,
-                                                  false},
-                                           Früher{"Versteckt",
-                                                  "[Ferientage]",
-                                                  "&H0080FF",
-                                                  "Bayern",
-                                                  true,
-                                                  "",
-                                                  {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
-                                                  std::nullopt,
-                                                  false},
-                                           Früher{"KeineDatei",
-                                                  nullptr,
-                                                  "",
-                                                  "",
-                                                  false,
-                                                  "",
-                                                  {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
-                                                  std::nullopt,
-                                                  false}),
-                         [](const ::testing::TestParamInfo<Früher>& info) {
+                         ::testing::Values(Frueher{"Bekannt",
+                                                   "[Ferientage]",
+                                                   "&H0080FF",
+                                                   "Bayern",
+                                                   false,
+                                                   "Bayern",
+                                                   {"OK+-", "OK++", "OK++", "Pfeil++"},
+                                                   33023u,
+                                                   true},
+                                           Frueher{"Dezimalfarbe",
+                                                   "[Ferientage]",
+                                                   "8454016",
+                                                   "Hessen",
+                                                   false,
+                                                   "Hessen",
+                                                   {"OK+-", "OK++", "OK++", "Pfeil++"},
+                                                   8454016u,
+                                                   true},
+                                           Frueher{"OhneFarbe",
+                                                   "[Ferientage]",
+                                                   "&H000000",
+                                                   "Berlin",
+                                                   false,
+                                                   "Berlin",
+                                                   {"OK+-", "OK++", "Pfeil++", "Inaktiv--"},
+                                                   std::nullopt,
+                                                   true},
+                                           Frueher{"UnbekanntesLand",
+                                                   "[Ferientage]",
+                                                   "&H0080FF",
+                                                   "bayern",
+                                                   false,
+                                                   "",
+                                                   {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
+                                                   std::nullopt,
+                                                   true},
+                                           Frueher{"FremderKopf",
+                                                   "[ferientage]",
+                                                   "&H0080FF",
+                                                   "Bayern",
+                                                   false,
+                                                   "",
+                                                   {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
+                                                   std::nullopt,
+                                                   false},
+                                           Frueher{"Versteckt",
+                                                   "[Ferientage]",
+                                                   "&H0080FF",
+                                                   "Bayern",
+                                                   true,
+                                                   "",
+                                                   {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
+                                                   std::nullopt,
+                                                   false},
+                                           Frueher{"KeineDatei",
+                                                   nullptr,
+                                                   "",
+                                                   "",
+                                                   false,
+                                                   "",
+                                                   {"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"},
+                                                   std::nullopt,
+                                                   false}),
+                         [](const ::testing::TestParamInfo<Frueher>& info) {
                              return std::string(info.param.fall);
                          });
 
@@ -301,21 +301,21 @@ TEST_F(Arbeitsablauf, LandOhneBekannteFarbe) {
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
 
     cmdAuswahl_Click(4);
-    EXPECT_EQ(Meldungen(), Liste{Bestätigung("Hessen", Hessen)});
+    EXPECT_EQ(Meldungen(), Liste{Bestaetigung("Hessen", Hessen)});
     EXPECT_EQ(Zeilen(ferientage), Ferientage("&HFF0000", "Hessen", Hessen_Monate));
 }
 
-TEST_F(Arbeitsablauf, ZweiteKennzeichnungFürEinAnderesLand) {
+TEST_F(Arbeitsablauf, ZweiteKennzeichnungFuerEinAnderesLand) {
     Host_anlegen(daten);
-    Datenordner_gewählt();
-    Land_wählen("Hessen");
+    Datenordner_gewaehlt();
+    Land_waehlen("Hessen");
     p.farb_antworten = {255u};
     cmdAuswahl_Click(3);
     cmdAuswahl_Click(4);
     ASSERT_EQ(Schritt(4), "OK+-");
 
     // Another state with the colour already chosen: step 4 is current again at once.
-    Land_wählen("Sachsen-Anhalt");
+    Land_waehlen("Sachsen-Anhalt");
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
     EXPECT_EQ(fen.fokus, Element::cmdAuswahl4);
     EXPECT_EQ(p.farbdialoge.size(), 1u);
@@ -331,8 +331,8 @@ TEST_F(Arbeitsablauf, ZweiteKennzeichnungFürEinAnderesLand) {
 
 TEST_F(Arbeitsablauf, FarbdialogAbgebrochen) {
     Host_anlegen(daten);
-    Datenordner_gewählt();
-    Land_wählen("Hessen");
+    Datenordner_gewaehlt();
+    Land_waehlen("Hessen");
 
     cmdAuswahl_Click(3);  // no answer queued: the user cancels
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "Pfeil++", "Inaktiv--"}));
@@ -355,8 +355,8 @@ TEST_F(Arbeitsablauf, FarbdialogAbgebrochen) {
 
 TEST_F(Arbeitsablauf, KeinAdministratorWirdAbgewiesen) {
     Host_anlegen(daten, {"A:schulz", "B:meier"});
-    Datenordner_gewählt();
-    Land_wählen("Hessen");
+    Datenordner_gewaehlt();
+    Land_waehlen("Hessen");
     p.farb_antworten = {255u};
     cmdAuswahl_Click(3);
 
@@ -369,7 +369,7 @@ TEST_F(Arbeitsablauf, KeinAdministratorWirdAbgewiesen) {
     // The rights are read anew: once the host lists the user, the same click works.
     Konfigdaten_anlegen(daten, {"A:schulz", "Admin:MEIER"});
     cmdAuswahl_Click(4);
-    EXPECT_EQ(Meldungen(), (Liste{Keine_Rechte, Bestätigung("Hessen", Hessen)}));
+    EXPECT_EQ(Meldungen(), (Liste{Keine_Rechte, Bestaetigung("Hessen", Hessen)}));
     EXPECT_EQ(Zeilen(ferientage), Ferientage("&H0000FF", "Hessen", Hessen_Monate));
     EXPECT_EQ(Zeilen(logbuch), Liste{Hessen_Log});
 }
@@ -386,8 +386,8 @@ class Datenstand_im_Jahr : public Arbeitsablauf, public ::testing::WithParamInte
 TEST_P(Datenstand_im_Jahr, Kennzeichnen) {
     Uhr_stellen(GetParam().jahr, 1, 11);
     Host_anlegen(daten);
-    Datenordner_gewählt();
-    Land_wählen("Hessen");
+    Datenordner_gewaehlt();
+    Land_waehlen("Hessen");
     p.farb_antworten = {255u};
     cmdAuswahl_Click(3);
 
@@ -397,7 +397,7 @@ TEST_P(Datenstand_im_Jahr, Kennzeichnen) {
         EXPECT_TRUE(p.Vorhanden(ferientage));
         EXPECT_EQ(Schritt(4), "OK+-");
     } else {
-        EXPECT_EQ(p.meldungen[0].text, Überholt);
+        EXPECT_EQ(p.meldungen[0].text, Ueberholt);
         EXPECT_FALSE(p.Vorhanden(ferientage));
         EXPECT_TRUE(p.Dateien(daten + "Logs").empty());
         EXPECT_EQ(Schritt(4), "Pfeil++");
@@ -427,8 +427,8 @@ TEST_P(Nach_Mitternacht, Kennzeichnen) {
     const Jahreswechsel& j = GetParam();
     Uhr_stellen(j.startjahr, 12, 31, 23, 50);
     Host_anlegen(daten);
-    Datenordner_gewählt();
-    Land_wählen("Hessen");
+    Datenordner_gewaehlt();
+    Land_waehlen("Hessen");
     p.farb_antworten = {255u};
     cmdAuswahl_Click(3);
 
@@ -442,7 +442,7 @@ TEST_P(Nach_Mitternacht, Kennzeichnen) {
                         " 00:05:00|meier|ZedraAdmin|Daten der Schulferien für Land Hessen "
                         "aktualisiert, Stand der Daten: 15.06.24"});
     } else {
-        EXPECT_EQ(p.meldungen[0].text, Überholt);
+        EXPECT_EQ(p.meldungen[0].text, Ueberholt);
     }
 }
 
@@ -478,7 +478,7 @@ TEST_F(Arbeitsablauf, EntfernenFensterMitZweiSchritten) {
     EXPECT_TRUE(fen.sichtbar);
     EXPECT_EQ(Schritt(1), "Pfeil++");
     EXPECT_EQ(Schritt(4), "Inaktiv--");
-    for (Element e : {Element::fraRahmen2, Element::imgIcon2, Element::cmbLänderliste,
+    for (Element e : {Element::fraRahmen2, Element::imgIcon2, Element::cmbLaenderliste,
                       Element::fraRahmen3, Element::imgIcon3, Element::cmdAuswahl3}) {
         EXPECT_FALSE(fen.zustand[e].sichtbar) << static_cast<int>(e);
     }
@@ -493,8 +493,8 @@ TEST_F(Arbeitsablauf, EntfernenFensterMitZweiSchritten) {
               "Kennzeichnen der Schulferien aufheben");
     EXPECT_EQ(fen.zustand[Element::fraRahmen4].oben, 1560);
     EXPECT_EQ(fen.zustand[Element::cmdAuswahl5].oben, 3000);
-    EXPECT_EQ(fen.höhe, 4095);
-    EXPECT_TRUE(fen.einträge.empty());
+    EXPECT_EQ(fen.hoehe, 4095);
+    EXPECT_TRUE(fen.eintraege.empty());
     EXPECT_TRUE(p.meldungen.empty());
 }
 
@@ -504,7 +504,7 @@ struct Entfernen {
     bool vorhanden;
     std::uint32_t attribute;
     bool gesperrt;
-    bool gelöscht;
+    bool geloescht;
 };
 
 class Kennzeichnung_aufheben : public Arbeitsablauf,
@@ -525,7 +525,7 @@ TEST_P(Kennzeichnung_aufheben, Klick) {
     EXPECT_EQ(Land, "");  // the earlier file is not read in this mode
 
     cmdAuswahl_Click(4);
-    if (e.gelöscht) {
+    if (e.geloescht) {
         EXPECT_EQ(Meldungen(), Liste{"Funktion ausgeführt. Schulferien werden künftig nicht "
                                      "mehr gekennzeichnet."});
         EXPECT_FALSE(p.Vorhanden(ferientage));
@@ -551,7 +551,7 @@ INSTANTIATE_TEST_SUITE_P(
     Arbeitsablauf, Kennzeichnung_aufheben,
     ::testing::Values(Entfernen{"Vorhanden", true, Attribut::Archiv, false, true},
                       Entfernen{"Fehlt", false, 0, false, true},
-                      Entfernen{"Schreibschutz", true, Attribut::Schreibgeschützt, false, true},
+                      Entfernen{"Schreibschutz", true, Attribut::Schreibgeschuetzt, false, true},
                       Entfernen{"VersteckteSystemdatei", true,
                                 Attribut::Versteckt | Attribut::System, false, true},
                       Entfernen{"Gesperrt", true, Attribut::Archiv, true, false}),

@@ -40,7 +40,7 @@ TEST_P(Statusbilder, SindSiebzehnPixelGrossMitDurchsichtigenEckenUndKreisfarbe) 
     const std::optional<Gif_Bild> bild = Gif_dekodieren(daten);
     ASSERT_TRUE(bild);
     ASSERT_EQ(bild->breite, 17);
-    ASSERT_EQ(bild->höhe, 17);
+    ASSERT_EQ(bild->hoehe, 17);
     auto p = [&](int x, int y) { return bild->pixel[static_cast<std::size_t>(y) * 17 + x]; };
     for (auto [x, y] : {std::pair{0, 0}, {16, 0}, {0, 16}, {16, 16}}) {
         EXPECT_EQ(p(x, y) >> 24, 0u) << "corner " << x << "," << y << " is not transparent";
@@ -109,19 +109,19 @@ TEST(Versionsressource, TraegtNamenVersionUndUmlauteUnverfaelscht) {
     wchar_t pfad[MAX_PATH];
     GetModuleFileNameW(nullptr, pfad, MAX_PATH);
     DWORD griff = 0;
-    const DWORD größe = GetFileVersionInfoSizeW(pfad, &griff);
-    ASSERT_GT(größe, 0u);
-    std::string block(größe, '\0');
-    ASSERT_TRUE(GetFileVersionInfoW(pfad, 0, größe, block.data()));
+    const DWORD groesse = GetFileVersionInfoSizeW(pfad, &griff);
+    ASSERT_GT(groesse, 0u);
+    std::string block(groesse, '\0');
+    ASSERT_TRUE(GetFileVersionInfoW(pfad, 0, groesse, block.data()));
     auto wert = [&](const wchar_t* name) {
         wchar_t* text = nullptr;
-        UINT länge = 0;
-        const std::wstring schlüssel = std::wstring(L"\\StringFileInfo\\040704B0\\") + name;
-        if (!VerQueryValueW(block.data(), schlüssel.c_str(), reinterpret_cast<void**>(&text),
-                            &länge)) {
+        UINT laenge = 0;
+        const std::wstring schluessel = std::wstring(L"\\StringFileInfo\\040704B0\\") + name;
+        if (!VerQueryValueW(block.data(), schluessel.c_str(), reinterpret_cast<void**>(&text),
+                            &laenge)) {
             return std::string("(fehlt)");
         }
-        return Schmal(std::wstring(text, länge ? länge - 1 : 0));
+        return Schmal(std::wstring(text, laenge ? laenge - 1 : 0));
     };
     EXPECT_EQ(wert(L"ProductName"), SCHULFERIEN_PRODUKT);
     EXPECT_EQ(wert(L"ProductVersion"), SCHULFERIEN_VERSION_TEXT);

@@ -18,7 +18,7 @@ int Pixel(int twips, int dpi) {
 class FensterTest : public testing::Test {
   protected:
     void SetUp() override {
-        Globale_zurücksetzen();
+        Globale_zuruecksetzen();
         Plattform_setzen(&p);
         f = &static_cast<Win32Fenster&>(p.Hauptfenster_erstellen());
         dpi = static_cast<int>(GetDpiForWindow(f->Handle()));
@@ -69,15 +69,15 @@ class FensterTest : public testing::Test {
 
 TEST_F(FensterTest, AuswahlSetzenMeldetNichtsEineNutzerwahlLaeuftDurchDenRahmenZumHandler) {
     for (const char* land : {"Bayern", "Berlin", "Hessen"}) {
-        f->Eintrag_hinzufügen(Element::cmbLänderliste, land);
+        f->Eintrag_hinzufuegen(Element::cmbLaenderliste, land);
     }
-    f->Auswahl_setzen(Element::cmbLänderliste, 1);
+    f->Auswahl_setzen(Element::cmbLaenderliste, 1);
     Nachrichten_abarbeiten();
-    EXPECT_EQ(f->Auswahl(Element::cmbLänderliste), 1);
+    EXPECT_EQ(f->Auswahl(Element::cmbLaenderliste), 1);
     EXPECT_EQ(f->Bild(Element::imgIcon2), Element::Keins) << "the handler ran";
 
     // A user's pick: the list tells its parent, the frame, which passes it on.
-    HWND liste = H(Element::cmbLänderliste);
+    HWND liste = H(Element::cmbLaenderliste);
     SendMessageW(GetParent(liste), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(liste), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(liste));
     EXPECT_EQ(f->Bild(Element::imgIcon2), Element::imgOK);
@@ -86,31 +86,31 @@ TEST_F(FensterTest, AuswahlSetzenMeldetNichtsEineNutzerwahlLaeuftDurchDenRahmenZ
 }
 
 TEST_F(FensterTest, EintragUndAuswahlPruefenDenIndex) {
-    f->Eintrag_hinzufügen(Element::cmbLänderliste, "Baden-Württemberg");
-    f->Eintrag_hinzufügen(Element::cmbLänderliste, "Thüringen");
-    EXPECT_EQ(f->Eintrag(Element::cmbLänderliste, 1), "Thüringen");
+    f->Eintrag_hinzufuegen(Element::cmbLaenderliste, "Baden-Württemberg");
+    f->Eintrag_hinzufuegen(Element::cmbLaenderliste, "Thüringen");
+    EXPECT_EQ(f->Eintrag(Element::cmbLaenderliste, 1), "Thüringen");
     struct Fall {
         int index;
-        bool gültig;
+        bool gueltig;
     };
     for (const Fall& fall :
          {Fall{-1, true}, Fall{0, true}, Fall{1, true}, Fall{2, false}, Fall{-2, false}}) {
-        if (fall.gültig) {
-            EXPECT_NO_THROW(f->Auswahl_setzen(Element::cmbLänderliste, fall.index));
-            EXPECT_EQ(f->Auswahl(Element::cmbLänderliste), fall.index);
+        if (fall.gueltig) {
+            EXPECT_NO_THROW(f->Auswahl_setzen(Element::cmbLaenderliste, fall.index));
+            EXPECT_EQ(f->Auswahl(Element::cmbLaenderliste), fall.index);
         } else {
             try {
-                f->Auswahl_setzen(Element::cmbLänderliste, fall.index);
+                f->Auswahl_setzen(Element::cmbLaenderliste, fall.index);
                 ADD_FAILURE() << "index " << fall.index << " accepted";
             } catch (const Laufzeitfehler& e) {
-                EXPECT_EQ(e.Nummer, Fehlernummer::IndexAußerhalb);
+                EXPECT_EQ(e.Nummer, Fehlernummer::IndexAusserhalb);
             }
         }
         if (fall.index >= 0) {
-            if (fall.gültig) {
-                EXPECT_NO_THROW(f->Eintrag(Element::cmbLänderliste, fall.index));
+            if (fall.gueltig) {
+                EXPECT_NO_THROW(f->Eintrag(Element::cmbLaenderliste, fall.index));
             } else {
-                EXPECT_THROW(f->Eintrag(Element::cmbLänderliste, fall.index), Laufzeitfehler);
+                EXPECT_THROW(f->Eintrag(Element::cmbLaenderliste, fall.index), Laufzeitfehler);
             }
         }
     }
@@ -134,8 +134,8 @@ TEST_F(FensterTest, SchaltflaecheDreiMaltIhreFarbeMitRotImNiedrigstenByte) {
         f->Hintergrundfarbe_setzen(Element::cmdAuswahl3, fall.farbe);
         int breite = 0;
         const std::vector<COLORREF> bild = Gemalt(Element::cmdAuswahl3, breite);
-        const int höhe = static_cast<int>(bild.size()) / breite;
-        EXPECT_EQ(bild[static_cast<std::size_t>(höhe / 2) * breite + 6], fall.erwartet)
+        const int hoehe = static_cast<int>(bild.size()) / breite;
+        EXPECT_EQ(bild[static_cast<std::size_t>(hoehe / 2) * breite + 6], fall.erwartet)
             << std::hex << fall.farbe;
     }
 }
@@ -168,16 +168,16 @@ TEST_F(FensterTest, RahmenNimmtSeineSteuerelementeMitUndFensterhoeheFolgtDenTwip
     EXPECT_EQ(nachher.top - vorher.top, Pixel(1560, dpi) - Pixel(4200, dpi));
     EXPECT_EQ(nachher.left, vorher.left);
 
-    f->Höhe_setzen(4095);
-    RECT außen;
-    GetWindowRect(f->Handle(), &außen);
-    EXPECT_EQ(außen.bottom - außen.top, Pixel(4095, dpi));
+    f->Hoehe_setzen(4095);
+    RECT aussen;
+    GetWindowRect(f->Handle(), &aussen);
+    EXPECT_EQ(aussen.bottom - aussen.top, Pixel(4095, dpi));
 }
 
 TEST_F(FensterTest, TabReihenfolgeBeginntBeiBeendenUndFolgtDenSchritten) {
-    const std::vector<Element> reihe = {Element::cmdAuswahl5,    Element::cmdAuswahl1,
-                                        Element::cmbLänderliste, Element::cmdAuswahl3,
-                                        Element::cmdAuswahl4,    Element::cmdAuswahl5};
+    const std::vector<Element> reihe = {Element::cmdAuswahl5,     Element::cmdAuswahl1,
+                                        Element::cmbLaenderliste, Element::cmdAuswahl3,
+                                        Element::cmdAuswahl4,     Element::cmdAuswahl5};
     EXPECT_EQ(GetNextDlgTabItem(f->Handle(), nullptr, FALSE), H(reihe.front()));
     for (std::size_t i = 0; i + 1 < reihe.size(); ++i) {
         EXPECT_EQ(GetNextDlgTabItem(f->Handle(), H(reihe[i]), FALSE), H(reihe[i + 1]))
@@ -195,7 +195,7 @@ TEST_F(FensterTest, FokusErstBeimZeigenUndWeiterWennDasFokussierteGesperrtWird) 
     f->Zeigen();
     EXPECT_EQ(GetFocus(), H(Element::cmdAuswahl1));
     f->Aktivieren(Element::cmdAuswahl1, false);
-    EXPECT_EQ(GetFocus(), H(Element::cmbLänderliste));
+    EXPECT_EQ(GetFocus(), H(Element::cmbLaenderliste));
 }
 
 TEST_F(FensterTest, QuellbilderHabenKeinFensterUndVertragenJedeAenderung) {
