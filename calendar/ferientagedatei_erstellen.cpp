@@ -1,4 +1,5 @@
-// Step 4 in marking mode: the chosen state's school holidays go into Ferientage.dat.
+#include "calendar/ferientagedatei_erstellen.h"
+
 #include <cstddef>
 #include <string>
 
@@ -8,10 +9,10 @@
 #include "platform/plattform.h"
 #include "services/logbuch.h"
 #include "services/meldungen.h"
+#include "services/programmzustand.h"
 #include "services/text.h"
 #include "services/texte.h"
-#include "startup/globale.h"
-#include "ui/frm_schulferien.h"
+#include "ui/schritte.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ void Ferientagedatei_erstellen() {
                          ". Quelle: Kultusminister-" + cr + "konferenz (" + KMK_Seite +
                          "). Keine Gewähr für die" + cr + "Richtigkeit.");
 
-        f.Bild_kopieren(imgIcon(4), Element::imgOK);
+        Schritt_erledigt(f, 4);
         f.Aktivieren(cmdAuswahl(4), false);
     });
 }

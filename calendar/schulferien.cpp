@@ -3,9 +3,9 @@
 #include "calendar/schulferien_daten.h"
 #include "platform/plattform.h"
 #include "services/meldungen.h"
+#include "services/programmzustand.h"
 #include "services/text.h"
-#include "startup/globale.h"
-#include "ui/frm_schulferien.h"
+#include "ui/schritte.h"
 
 void Schulferienarray_definieren() {
     Geschuetzt("modSchulferien - Schulferienarray_definieren", [] {

@@ -8,3 +8,6 @@ inline constexpr const char* Datenstand = "15.06.24";
 void Schulferienarray_definieren();
 // Ten years of months from January of last year, all day flags "0".
 void Monatsarray_aufbauen();
+// Sets the day flags of one period in Monatsarray; the period is clipped to the table.
+void Ferienzeiten_uebernehmen(std::string VonTag, std::string VonMonat, std::string VonJahr,
+                              std::string BisTag, std::string BisMonat, std::string BisJahr);

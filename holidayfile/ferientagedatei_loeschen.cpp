@@ -1,14 +1,15 @@
-// Step 2 in removal mode: Ferientage.dat is deleted, so the host marks no school holidays.
+#include "holidayfile/ferientagedatei_loeschen.h"
+
 #include <string>
 
 #include "hostdata/konfigdaten.h"
 #include "platform/plattform.h"
+#include "services/host.h"
 #include "services/logbuch.h"
 #include "services/meldungen.h"
+#include "services/programmzustand.h"
 #include "services/texte.h"
-#include "startup/globale.h"
-#include "startup/host.h"
-#include "ui/frm_schulferien.h"
+#include "ui/schritte.h"
 
 void Ferientagedatei_loeschen() {
     Geschuetzt(std::string(frmName) + " - Ferientagedatei_löschen", [&] {
@@ -32,7 +33,7 @@ void Ferientagedatei_loeschen() {
         Meldung_anzeigen(
             "Funktion ausgeführt. Schulferien werden künftig nicht mehr gekennzeichnet.");
         Fenster& f = fenster();
-        f.Bild_kopieren(imgIcon(4), Element::imgOK);
+        Schritt_erledigt(f, 4);
         f.Aktivieren(cmdAuswahl(4), false);
     });
 }

@@ -1,12 +1,13 @@
-// Checking the chosen data folder and moving the window on from step 1.
+#include "hostdata/datenordner_checken.h"
+
 #include <string>
 
 #include "holidayfile/ferientage.h"
 #include "platform/plattform.h"
+#include "services/host.h"
 #include "services/meldungen.h"
-#include "startup/globale.h"
-#include "startup/host.h"
-#include "ui/frm_schulferien.h"
+#include "services/programmzustand.h"
+#include "ui/schritte.h"
 
 namespace {
 
@@ -46,29 +47,23 @@ void Datenordner_checken() {
 
         Fenster& f = fenster();
         // Step 1 is done for good: the data folder can't be chosen again in this run.
-        f.Bild_kopieren(imgIcon(1), Element::imgOK);
+        Schritt_erledigt(f, 1);
         f.Aktivieren(cmdAuswahl(1), false);
 
         if (!Aktivieren) {
-            f.Aktivieren(fraRahmen(4), true);
-            f.Bild_kopieren(imgIcon(4), Element::imgPfeil);
-            f.Aktivieren(cmdAuswahl(4), true);
+            Schritt_aktuell(f, 4);
             return;
         }
 
-        f.Aktivieren(fraRahmen(2), true);
-        f.Bild_kopieren(imgIcon(2), Element::imgPfeil);
-        f.Aktivieren(Element::cmbLaenderliste, true);
+        Schritt_aktuell(f, 2);
 
         // An earlier marking offers its state and colour again.
         Feiertage_lesen();
         if (!Land.empty()) Land_vorwaehlen(f, Land);
         if (Gewaehltes_Land(f).empty() || Farbe == 0) return;
 
-        f.Bild_kopieren(imgIcon(3), Element::imgOK);
+        Schritt_erledigt(f, 3);
         f.Hintergrundfarbe_setzen(cmdAuswahl(3), static_cast<std::uint32_t>(Farbe));
-        f.Aktivieren(fraRahmen(4), true);
-        f.Bild_kopieren(imgIcon(4), Element::imgPfeil);
-        f.Aktivieren(cmdAuswahl(4), true);
+        Schritt_aktuell(f, 4);
     });
 }

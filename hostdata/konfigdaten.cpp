@@ -5,10 +5,10 @@
 
 #include "platform/plattform.h"
 #include "services/dateikanal.h"
+#include "services/host.h"
 #include "services/meldungen.h"
+#include "services/programmzustand.h"
 #include "services/text.h"
-#include "startup/globale.h"
-#include "startup/host.h"
 
 namespace {
 

@@ -8,19 +8,20 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 
-// A failure of the platform or of the program's own steps: a number and a one-line
-// description, as the error report shows them.
+// A failure of the platform or of the program's own steps: a number and, where the failure
+// has words of its own (a failure of the C++ library), its description.
 struct Laufzeitfehler : std::runtime_error {
     long Nummer;
     Laufzeitfehler(long nummer, const std::string& beschreibung)
         : std::runtime_error(beschreibung), Nummer(nummer) {}
-    std::string Beschreibung() const { return what(); }
 };
 
-// Error numbers. Their descriptions live in services/fehler.cpp.
+// Error numbers: the numbers the platform and the program's own steps fail with. What the
+// error report says about each number lives in services/fehler.h.
 namespace Fehlernummer {
 inline constexpr long UngueltigerAufruf = 5;
 inline constexpr long Ueberlauf = 6;
@@ -38,8 +39,10 @@ inline constexpr long KomponenteFehlt = 339;
 inline constexpr long KomponenteNichtGeladen = 50003;
 }  // namespace Fehlernummer
 
-// Makes a Laufzeitfehler with the standard description of the number.
-Laufzeitfehler Fehler(long nummer);
+// A failure with its number only; the error report adds the number's standard description.
+inline Laufzeitfehler Fehler(long nummer) {
+    return Laufzeitfehler(nummer, "");
+}
 
 struct Zeitpunkt {
     int Jahr = 2000, Monat = 1, Tag = 1, Stunde = 0, Minute = 0, Sekunde = 0;
@@ -55,32 +58,65 @@ inline constexpr std::uint32_t Archiv = 0x20;
 inline constexpr std::uint32_t Normal = 0x80;
 }  // namespace Attribut
 
-// The controls of the main window, by their names and indexes.
-enum class Element {
-    fraRahmen1,
-    fraRahmen2,
-    fraRahmen3,
-    fraRahmen4,
-    cmdAuswahl1,
-    cmdAuswahl3,
-    cmdAuswahl4,
-    cmdAuswahl5,
-    cmbLaenderliste,
-    imgIcon1,
-    imgIcon2,
-    imgIcon3,
-    imgIcon4,
-    imgPfeil,
-    imgOK,
-    imgInaktiv,
-    Keins,  // no picture copied yet
+// --- The main window ---------------------------------------------------------------------
+
+// A control of the main window is known by its number, which the window's description gives.
+using Steuerelement = int;
+inline constexpr Steuerelement Kein_Steuerelement = -1;
+
+// 1440 twips to the inch: 15 twips are one pixel at 96 DPI.
+inline constexpr int Twips_je_Zoll = 1440;
+
+// Twips to pixels at `dpi`, rounded to the nearest pixel (halves up). Negative values stay
+// symmetric, so a position and its mirror round alike.
+constexpr int Pixel(int twips, int dpi) {
+    const long long z = static_cast<long long>(twips) * dpi;
+    const long long h = Twips_je_Zoll / 2;
+    return static_cast<int>(z >= 0 ? (z + h) / Twips_je_Zoll : -((-z + h) / Twips_je_Zoll));
+}
+
+enum class Steuerelementart {
+    Rahmen,             // a frame that holds controls
+    Schaltflaeche,      // a push button
+    Farbschaltflaeche,  // a push button shown in a back colour of the program's choice
+    Liste,              // a drop-down list without typing
+    Bild,               // a picture control; shows a copy of a source picture
+    Bildquelle,         // a picture of the program's resources, never shown itself
 };
 
-// Control arrays: fraRahmen(1..4), cmdAuswahl(1, 3, 4, 5), imgIcon(1..4).
-// An index outside the array throws Laufzeitfehler(IndexAusserhalb).
-Element fraRahmen(int n);
-Element cmdAuswahl(int index);
-Element imgIcon(int index);
+struct Steuerelement_Beschreibung {
+    Steuerelement nr;
+    Steuerelementart art;
+    Steuerelement behaelter;         // Kein_Steuerelement: the window itself
+    const char* text;                // nullptr: none
+    int links, oben, breite, hoehe;  // twips; inside a frame relative to its top-left corner
+    int tabindex;                    // -1: never takes the focus
+    int ressource;                   // Bildquelle: the picture's resource number
+};
+
+// What the window is made of: its client size, its one font, the size of its status pictures
+// and its controls, containers before their contents.
+struct Fensterbeschreibung {
+    int client_breite, client_hoehe;  // twips
+    const char* schriftart;
+    std::span<const char* const> ersatzschriften;  // in this order, when the system lacks it
+    int schriftgroesse_hundertstel_punkt;
+    int bild_pixel;  // status pictures at 96 DPI
+    int symbol;      // the window icon's resource number
+    std::span<const Steuerelement_Beschreibung> steuerelemente;
+};
+
+// What the user does in the window, handed to the window logic. Whatever these throw is the
+// window logic's to report; the platform only makes sure nothing crosses into the system.
+class Fensterereignisse {
+  public:
+    virtual ~Fensterereignisse() = default;
+    virtual void Geklickt(Steuerelement schaltflaeche) = 0;
+    // The user picked an entry (never sent for a selection the program makes).
+    virtual void Ausgewaehlt(Steuerelement liste) = 0;
+    // A failure while the window handled a message of its own (layout, painting).
+    virtual void Fehlgeschlagen(const Laufzeitfehler& fehler) = 0;
+};
 
 // The main window's controls, as the window logic (ui/) changes them.
 // None of these calls runs an event handler of the window.
@@ -88,22 +124,22 @@ class Fenster {
   public:
     virtual ~Fenster() = default;
     virtual void Titel_setzen(const std::string& text) = 0;
-    virtual void Aktivieren(Element e, bool aktiv) = 0;
-    virtual void Sichtbar_setzen(Element e, bool sichtbar) = 0;
-    virtual void Beschriftung_setzen(Element e, const std::string& text) = 0;
-    // The picture control `ziel` shows a copy of the picture of source image `quelle`.
-    virtual void Bild_kopieren(Element ziel, Element quelle) = 0;
-    // The source image whose picture `bild` shows now (Element::Keins when none).
-    virtual Element Bild(Element bild) = 0;
-    virtual void Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) = 0;
-    virtual void Eintrag_hinzufuegen(Element liste, const std::string& text) = 0;
-    virtual int Eintragsanzahl(Element liste) = 0;
-    virtual std::string Eintrag(Element liste, int index) = 0;
+    virtual void Aktivieren(Steuerelement e, bool aktiv) = 0;
+    virtual void Sichtbar_setzen(Steuerelement e, bool sichtbar) = 0;
+    virtual void Beschriftung_setzen(Steuerelement e, const std::string& text) = 0;
+    // The picture control `ziel` shows a copy of the picture of `quelle`.
+    virtual void Bild_kopieren(Steuerelement ziel, Steuerelement quelle) = 0;
+    // The source whose picture `bild` shows now (Kein_Steuerelement when none).
+    virtual Steuerelement Bild(Steuerelement bild) = 0;
+    virtual void Hintergrundfarbe_setzen(Steuerelement e, std::uint32_t farbe) = 0;
+    virtual void Eintrag_hinzufuegen(Steuerelement liste, const std::string& text) = 0;
+    virtual int Eintragsanzahl(Steuerelement liste) = 0;
+    virtual std::string Eintrag(Steuerelement liste, int index) = 0;
     // Selects an entry; sends no selection event (the caller runs the handler itself).
-    virtual void Auswahl_setzen(Element liste, int index) = 0;
-    virtual int Auswahl(Element liste) = 0;  // -1 when nothing is selected
-    virtual void Fokus_setzen(Element e) = 0;
-    virtual void Oben_setzen(Element e, int twips) = 0;
+    virtual void Auswahl_setzen(Steuerelement liste, int index) = 0;
+    virtual int Auswahl(Steuerelement liste) = 0;  // -1 when nothing is selected
+    virtual void Fokus_setzen(Steuerelement e) = 0;
+    virtual void Oben_setzen(Steuerelement e, int twips) = 0;
     virtual void Hoehe_setzen(int twips) = 0;  // the window's outer height
     virtual bool Ist_sichtbar() = 0;
     // Unloads the window; the program ends when its message loop sees that.
@@ -147,9 +183,11 @@ class Plattform {
     virtual void Meldungsfenster(const std::string& text, const std::string& titel) = 0;
     [[noreturn]] virtual void Beenden() = 0;
 
-    // The main window. Erstellen makes it (hidden) with all its controls, and throws
+    // The main window. Erstellen makes it (hidden) with all its controls as `beschreibung`
+    // says, reporting to `ereignisse` (both outlive the window), and throws
     // Laufzeitfehler(KomponenteFehlt) when a component it needs can't be had.
-    virtual Fenster& Hauptfenster_erstellen() = 0;
+    virtual Fenster& Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
+                                            Fensterereignisse& ereignisse) = 0;
     virtual Fenster& Hauptfenster() = 0;
     virtual void Hauptfenster_zeigen() = 0;
 

@@ -1,33 +1,17 @@
 #include "services/dateikanal.h"
 
-#include <cstdint>
-
 #include "platform/plattform.h"
+#include "services/kanal.h"
 #include "services/meldungen.h"
+#include "services/programmzustand.h"
 #include "services/text.h"
 #include "services/texte.h"
+#include "services/verwuerfelung.h"
 
 namespace {
 
-enum class Modus { Zu, Lesen, Schreiben };
-
-struct Kanal {
-    Modus modus = Modus::Zu;
-    std::string inhalt;  // Lesen: the whole file
-    std::size_t position = 0;
-    int nummer = 0;  // Schreiben: the platform's file number
-};
-Kanal kanal;
-
-// The generator of the key characters: a 24-bit linear congruential generator with a
-// fixed start, so that every run writes the same sequence of keys.
-constexpr std::uint32_t Startwert = 0x50000;
-std::uint32_t zufall = Startwert;
-
-double Zufallszahl() {
-    zufall = (zufall * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
-    return zufall / 16777216.0;
-}
+using Modus = Dateikanal::Modus;
+Dateikanal& kanal = Programm.Kanal;
 
 // The next physical line, up to CR; a LF right after the CR belongs to the line end.
 std::string Zeile_lesen() {
@@ -45,53 +29,7 @@ std::string Zeile_lesen() {
     return zeile;
 }
 
-void Schliessen(bool uebernehmen) {
-    const Modus modus = kanal.modus;
-    const int nummer = kanal.nummer;
-    kanal = Kanal{};
-    if (modus == Modus::Schreiben) plattform().Datei_schliessen(nummer, uebernehmen);
-}
-
 }  // namespace
-
-unsigned char Naechster_Schluessel() {
-    return static_cast<unsigned char>(static_cast<int>(Zufallszahl() * 223) + 32);
-}
-
-void Schluessel_zuruecksetzen() {
-    zufall = Startwert;
-}
-
-std::string Verwuerfeln(const std::string& ansi, unsigned char schluessel) {
-    std::string zeile(1, static_cast<char>(schluessel));
-    int s = schluessel % 64;
-    for (const char ch : ansi) {
-        const int c = static_cast<unsigned char>(ch);
-        if (c < 32) continue;
-        s = (s + 1) % 64;
-        int o = c + s;
-        if (o > 255) o -= 224;
-        zeile += static_cast<char>(o);
-    }
-    return zeile;
-}
-
-std::string Entwuerfeln(const std::string& zeile) {
-    std::string text;
-    if (zeile.empty()) return text;
-    int s = static_cast<unsigned char>(zeile[0]) % 64;
-    for (std::size_t i = 1; i < zeile.size(); ++i) {
-        s = (s + 1) % 64;
-        int o = static_cast<unsigned char>(zeile[i]) - s;
-        if (o < 32) o += 224;
-        text += static_cast<char>(o);
-    }
-    return text;
-}
-
-bool Kanal_offen() {
-    return kanal.modus != Modus::Zu;
-}
 
 bool Datei_oeffnen(const std::string& pfad, const std::string& modus, const std::string& option) {
     try {
@@ -124,15 +62,7 @@ bool Datei_oeffnen(const std::string& pfad, const std::string& modus, const std:
 }
 
 void Datei_schliessen() {
-    Schliessen(true);
-}
-
-void Kanal_verwerfen() {
-    try {
-        Schliessen(false);
-    } catch (const Laufzeitfehler&) {
-        // Nothing more can be done for a file that is given up.
-    }
+    Kanal_schliessen(true);
 }
 
 std::string LineIn() {

@@ -1,10 +1,10 @@
 #include "services/logbuch.h"
 
 #include "services/dateikanal.h"
+#include "services/host.h"
 #include "services/meldungen.h"
+#include "services/programmzustand.h"
 #include "services/text.h"
-#include "startup/globale.h"
-#include "startup/host.h"
 
 void Logbuch_ergaenzen(std::uint8_t stufe, const std::string& text) {
     Geschuetzt("modSchulferien - Logbuch_ergänzen", [&] {

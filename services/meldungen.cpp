@@ -2,7 +2,8 @@
 
 #include <cstdlib>
 
-#include "services/dateikanal.h"
+#include "services/fehler.h"
+#include "services/kanal.h"
 #include "services/text.h"
 #include "services/texte.h"
 
@@ -24,7 +25,7 @@ void Fehler_melden(const std::string& ort, const Laufzeitfehler& fehler) {
     Kanal_verwerfen();
     Meldung_anzeigen(std::string("Es ist folgender Fehler aufgetreten in Modul '") + ort +
                      "':" + CR + CR + "Fehler Nr. " + std::to_string(fehler.Nummer) + CR +
-                     fehler.Beschreibung() + CR + CR + Programmende);
+                     Fehlerbeschreibung(fehler) + CR + CR + Programmende);
     Beenden();
 }
 

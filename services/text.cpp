@@ -7,14 +7,6 @@
 
 namespace {
 
-// Byte length of the UTF-8 character that starts with `b`; a stray byte counts as one.
-std::size_t Zeichenlaenge(unsigned char b) {
-    if (b >= 0xF0 && b < 0xF8) return 4;
-    if (b >= 0xE0) return b < 0xF0 ? 3 : 1;
-    if (b >= 0xC0) return 2;
-    return 1;
-}
-
 // Windows-1252 bytes 0x80..0x9F; the five unassigned ones keep their C1 code points, as
 // Windows converts them, so that every byte survives a round trip.
 constexpr std::array<char32_t, 32> Cp1252_80 = {
@@ -39,33 +31,6 @@ char32_t Klein(char32_t c) {
     }
 }
 
-// A byte that starts no valid UTF-8 sequence is kept apart as U+DC80..U+DCFF.
-constexpr char32_t Streubyte = 0xDC00;
-
-}  // namespace
-
-char32_t Zeichen_lesen(const std::string& s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const std::size_t n = Zeichenlaenge(b);
-    if (n == 1 || i + n > s.size()) {
-        ++i;
-        return b < 0x80 ? b : Streubyte + b;
-    }
-    char32_t c = b & (n == 2 ? 0x1F : n == 3 ? 0x0F : 0x07);
-    for (std::size_t k = 1; k < n; ++k) {
-        const auto f = static_cast<unsigned char>(s[i + k]);
-        if ((f & 0xC0) != 0x80) {
-            ++i;
-            return Streubyte + b;
-        }
-        c = (c << 6) | (f & 0x3F);
-    }
-    i += n;
-    return c;
-}
-
-namespace {
-
 // Byte offset of character `n` (0-based), or s.size() when the text is shorter.
 std::size_t Versatz(const std::string& s, std::size_t n) {
     std::size_t i = 0;
@@ -74,26 +39,6 @@ std::size_t Versatz(const std::string& s, std::size_t n) {
 }
 
 }  // namespace
-
-void Zeichen_anhaengen(std::string& s, char32_t c) {
-    if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF) {
-        s += static_cast<char>(c - Streubyte);
-    } else if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 std::size_t Laenge(const std::string& s) {
     std::size_t n = 0;

@@ -4,11 +4,7 @@
 #include <cstddef>
 #include <string>
 
-// One character of a UTF-8 text, read at s[i]; i moves past it. A byte that starts no valid
-// sequence stands for itself, kept apart from every real character (U+DC80..U+DCFF), and
-// Zeichen_anhaengen writes it back as that byte.
-char32_t Zeichen_lesen(const std::string& s, std::size_t& i);
-void Zeichen_anhaengen(std::string& s, char32_t c);
+#include "platform/utf8.h"
 
 std::size_t Laenge(const std::string& s);
 std::string Links(const std::string& s, std::size_t n);

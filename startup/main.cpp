@@ -5,12 +5,12 @@
 #include "calendar/schulferien.h"
 #include "platform/plattform.h"
 #include "services/dateikanal.h"
+#include "services/host.h"
 #include "services/logbuch.h"
 #include "services/meldungen.h"
+#include "services/programmzustand.h"
 #include "services/text.h"
 #include "services/texte.h"
-#include "startup/globale.h"
-#include "startup/host.h"
 #include "ui/frm_schulferien.h"
 
 namespace {
@@ -47,7 +47,7 @@ void Starten() {
     Programmpfade_lesen();
     Schulferienarray_definieren();
 
-    p.Hauptfenster_erstellen();
+    frmSchulferien_erstellen();
     Form_Load();
     p.Hauptfenster_zeigen();
 }

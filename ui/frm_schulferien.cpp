@@ -6,32 +6,23 @@
 #include <optional>
 #include <string>
 
+#include "calendar/ferientagedatei_erstellen.h"
+#include "holidayfile/ferientagedatei_loeschen.h"
+#include "hostdata/datenordner_checken.h"
 #include "hostdata/ordner.h"
 #include "platform/plattform.h"
+#include "services/host.h"
 #include "services/meldungen.h"
+#include "services/programmzustand.h"
 #include "services/texte.h"
-#include "startup/globale.h"
-#include "startup/host.h"
 #include "ui/layout.h"
+#include "ui/schritte.h"
 
 namespace {
 
 // Light green (red 128, green 255, blue 128): the colour the dialog offers while none is
 // chosen.
 constexpr std::int32_t Vorgabefarbe = 8454016;
-
-void Schritt_nicht_verfuegbar(Fenster& f, Element rahmen, int schritt, Element steuerelement) {
-    f.Aktivieren(rahmen, false);
-    f.Bild_kopieren(imgIcon(schritt), Element::imgInaktiv);
-    f.Aktivieren(steuerelement, false);
-}
-
-// Step 4 becomes current; its frame is enabled as well.
-void Schritt4_aktuell(Fenster& f) {
-    f.Aktivieren(fraRahmen(4), true);
-    f.Bild_kopieren(imgIcon(4), Element::imgPfeil);
-    f.Aktivieren(cmdAuswahl(4), true);
-}
 
 // Whether a data folder from the host's path settings holds data files. One that can't be
 // searched (a share that is gone, no access) counts as one without data: the user then
@@ -44,21 +35,61 @@ bool Daten_erreichbar(const std::string& ordner) {
     }
 }
 
+// The window's events go to the handlers; a failure not caught on the way goes to the common
+// error report under the handler's name, which ends the program.
+class Ereignisse : public Fensterereignisse {
+  public:
+    void Geklickt(Steuerelement schaltflaeche) override {
+        std::int16_t index = 0;
+        switch (schaltflaeche) {
+            case Element::cmdAuswahl1:
+                index = 1;
+                break;
+            case Element::cmdAuswahl3:
+                index = 3;
+                break;
+            case Element::cmdAuswahl4:
+                index = 4;
+                break;
+            case Element::cmdAuswahl5:
+                index = 5;
+                break;
+            default:
+                return;
+        }
+        Geschuetzt(std::string(frmName) + " - cmdAuswahl_Click", [&] { cmdAuswahl_Click(index); });
+    }
+    void Ausgewaehlt(Steuerelement liste) override {
+        if (liste != Element::cmbLaenderliste) return;
+        Geschuetzt(std::string(frmName) + " - cmbLänderliste_Click",
+                   [] { cmbLaenderliste_Click(); });
+    }
+    void Fehlgeschlagen(const Laufzeitfehler& fehler) override {
+        Fehler_melden(std::string(frmName) + " - Fensterprozedur", fehler);
+    }
+};
+
+Ereignisse ereignisse;
+
 }  // namespace
+
+void frmSchulferien_erstellen() {
+    plattform().Hauptfenster_erstellen(Layout::Hauptfenster, ereignisse);
+}
 
 void Form_Load() {
     Geschuetzt(std::string(frmName) + " - Form_Load", [&] {
         Fenster& f = fenster();
         f.Titel_setzen(Titel);
         f.Bild_kopieren(imgIcon(1), Element::imgPfeil);
-        Schritt_nicht_verfuegbar(f, fraRahmen(4), 4, cmdAuswahl(4));
+        Schritt_nicht_verfuegbar(f, 4);
 
         if (Aktivieren) {
             for (std::size_t s = 1; s < Schulferienarray.size(); ++s) {
                 f.Eintrag_hinzufuegen(Element::cmbLaenderliste, Schulferienarray[s].Name);
             }
-            Schritt_nicht_verfuegbar(f, fraRahmen(2), 2, Element::cmbLaenderliste);
-            Schritt_nicht_verfuegbar(f, fraRahmen(3), 3, cmdAuswahl(3));
+            Schritt_nicht_verfuegbar(f, 2);
+            Schritt_nicht_verfuegbar(f, 3);
         } else {
             for (Element e : {fraRahmen(2), imgIcon(2), Element::cmbLaenderliste, fraRahmen(3),
                               imgIcon(3), cmdAuswahl(3)}) {
@@ -104,22 +135,6 @@ void cmdAuswahl_Click(std::int16_t Index) {
     }
 }
 
-void cmbLaenderliste_Click() {
-    Fenster& f = fenster();
-    f.Bild_kopieren(imgIcon(2), Element::imgOK);
-    if (f.Bild(imgIcon(3)) == Element::imgOK) {
-        // The colour is chosen already: step 4 is current again, the focus stays.
-        f.Bild_kopieren(imgIcon(4), Element::imgPfeil);
-        f.Aktivieren(cmdAuswahl(4), true);
-        return;
-    }
-    f.Aktivieren(fraRahmen(3), true);
-    f.Bild_kopieren(imgIcon(3), Element::imgPfeil);
-    f.Aktivieren(cmdAuswahl(3), true);
-    // While the window loads it is not shown yet and can't take the focus.
-    if (f.Ist_sichtbar()) f.Fokus_setzen(cmdAuswahl(3));
-}
-
 void Farbe_auswaehlen() {
     // A cancelled dialog, and any failure here, ends the step quietly; what was changed
     // before stays.
@@ -133,8 +148,8 @@ void Farbe_auswaehlen() {
 
         Fenster& f = fenster();
         f.Hintergrundfarbe_setzen(cmdAuswahl(3), static_cast<std::uint32_t>(Farbe));
-        f.Bild_kopieren(imgIcon(3), Element::imgOK);
-        Schritt4_aktuell(f);
+        Schritt_erledigt(f, 3);
+        Schritt_aktuell(f, 4);
         f.Fokus_setzen(cmdAuswahl(4));
     } catch (const Laufzeitfehler&) {
     } catch (const std::exception&) {

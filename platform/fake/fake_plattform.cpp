@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "services/text.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -79,13 +79,13 @@ std::logic_error Einrichtungsfehler(const std::string& was, const std::string& p
 
 // --- FakeFenster ---
 
-std::string FakeFenster::Eintrag(Element, int index) {
+std::string FakeFenster::Eintrag(Steuerelement, int index) {
     if (index < 0 || index >= static_cast<int>(eintraege.size()))
         throw Fehler(Fehlernummer::IndexAusserhalb);
     return eintraege[static_cast<std::size_t>(index)];
 }
 
-void FakeFenster::Auswahl_setzen(Element, int index) {
+void FakeFenster::Auswahl_setzen(Steuerelement, int index) {
     if (index < -1 || index >= static_cast<int>(eintraege.size()))
         throw Fehler(Fehlernummer::IndexAusserhalb);
     auswahl = index;
@@ -373,9 +373,20 @@ void FakePlattform::Beenden() {
 
 // --- Window and dialogs ---
 
-Fenster& FakePlattform::Hauptfenster_erstellen() {
+Fenster& FakePlattform::Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
+                                               Fensterereignisse& ereignisse) {
     if (farbdialog_fehlt) throw Fehler(Fehlernummer::KomponenteFehlt);
     fenster_erstellt = true;
+    fensterbeschreibung = &beschreibung;
+    fensterereignisse = &ereignisse;
+    // The focus starts on the first control in the tab order.
+    int erster = -1;
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
+        if (s.tabindex >= 0 && (erster < 0 || s.tabindex < erster)) {
+            erster = s.tabindex;
+            fenster.fokus = s.nr;
+        }
+    }
     return fenster;
 }
 

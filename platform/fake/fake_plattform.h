@@ -24,40 +24,42 @@ class FakeFenster : public Fenster {
         bool aktiv = true;
         bool sichtbar = true;
         std::string beschriftung;
-        Element bild = Element::Keins;
+        Steuerelement bild = Kein_Steuerelement;
         std::optional<std::uint32_t> hintergrundfarbe;
         std::optional<int> oben;
     };
 
     void Titel_setzen(const std::string& text) override { titel = text; }
-    void Aktivieren(Element e, bool aktiv) override { zustand[e].aktiv = aktiv; }
-    void Sichtbar_setzen(Element e, bool s) override { zustand[e].sichtbar = s; }
-    void Beschriftung_setzen(Element e, const std::string& t) override {
+    void Aktivieren(Steuerelement e, bool aktiv) override { zustand[e].aktiv = aktiv; }
+    void Sichtbar_setzen(Steuerelement e, bool s) override { zustand[e].sichtbar = s; }
+    void Beschriftung_setzen(Steuerelement e, const std::string& t) override {
         zustand[e].beschriftung = t;
     }
-    void Bild_kopieren(Element ziel, Element quelle) override { zustand[ziel].bild = quelle; }
-    Element Bild(Element bild) override { return zustand[bild].bild; }
-    void Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) override {
+    void Bild_kopieren(Steuerelement ziel, Steuerelement quelle) override {
+        zustand[ziel].bild = quelle;
+    }
+    Steuerelement Bild(Steuerelement bild) override { return zustand[bild].bild; }
+    void Hintergrundfarbe_setzen(Steuerelement e, std::uint32_t farbe) override {
         zustand[e].hintergrundfarbe = farbe;
     }
-    void Eintrag_hinzufuegen(Element, const std::string& text) override {
+    void Eintrag_hinzufuegen(Steuerelement, const std::string& text) override {
         eintraege.push_back(text);
     }
-    int Eintragsanzahl(Element) override { return static_cast<int>(eintraege.size()); }
-    std::string Eintrag(Element, int index) override;
-    void Auswahl_setzen(Element, int index) override;
-    int Auswahl(Element) override { return auswahl; }
-    void Fokus_setzen(Element e) override { fokus = e; }
-    void Oben_setzen(Element e, int twips) override { zustand[e].oben = twips; }
+    int Eintragsanzahl(Steuerelement) override { return static_cast<int>(eintraege.size()); }
+    std::string Eintrag(Steuerelement, int index) override;
+    void Auswahl_setzen(Steuerelement, int index) override;
+    int Auswahl(Steuerelement) override { return auswahl; }
+    void Fokus_setzen(Steuerelement e) override { fokus = e; }
+    void Oben_setzen(Steuerelement e, int twips) override { zustand[e].oben = twips; }
     void Hoehe_setzen(int twips) override { hoehe = twips; }
     bool Ist_sichtbar() override { return sichtbar; }
     void Entladen() override { entladen = true; }
 
     std::string titel;
-    std::map<Element, Zustand> zustand;
-    std::vector<std::string> eintraege;  // cmbLaenderliste, the only list
+    std::map<Steuerelement, Zustand> zustand;
+    std::vector<std::string> eintraege;  // the window's only list
     int auswahl = -1;
-    Element fokus = Element::cmdAuswahl5;  // first in the tab order
+    Steuerelement fokus = Kein_Steuerelement;  // at first the first in the tab order
     std::optional<int> hoehe;
     bool sichtbar = false;
     bool entladen = false;
@@ -88,7 +90,8 @@ class FakePlattform : public Plattform {
     void Meldungsfenster(const std::string& text, const std::string& titel) override;
     [[noreturn]] void Beenden() override;
 
-    Fenster& Hauptfenster_erstellen() override;
+    Fenster& Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
+                                    Fensterereignisse& ereignisse) override;
     Fenster& Hauptfenster() override;
     void Hauptfenster_zeigen() override;
 
@@ -146,6 +149,8 @@ class FakePlattform : public Plattform {
 
     FakeFenster fenster;
     bool fenster_erstellt = false;
+    const Fensterbeschreibung* fensterbeschreibung = nullptr;  // as the window was made
+    Fensterereignisse* fensterereignisse = nullptr;            // where the window's events go
 
   private:
     struct Knoten {

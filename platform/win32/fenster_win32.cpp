@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <exception>
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/dialoge_win32.h"
 #include "platform/win32/gif_bild.h"
 #include "platform/win32/hilfen_win32.h"
 #include "platform/win32/plattform_win32.h"
-#include "services/meldungen.h"
-#include "ui/frm_schulferien.h"
-#include "ui/layout.h"
-#include "ui/resources/ressourcen.h"
 
 using fenster_win32::Steuerelement_Id;
 
@@ -23,29 +20,27 @@ constexpr DWORD Fensterstil_ex = WS_EX_CONTROLPARENT;
 
 WNDPROC rahmen_original = nullptr;  // the group box's own window procedure
 
-// Runs an event handler or the handling of a message; nothing that it throws crosses the Win32
-// callback. A failure not caught on the way goes to the common error report, which ends the
-// program.
+void Melden(Fensterereignisse& ereignisse, const Laufzeitfehler& fehler) noexcept {
+    try {
+        ereignisse.Fehlgeschlagen(fehler);
+    } catch (...) {
+    }
+}
+
+// Runs the handling of a message; nothing that it throws crosses the Win32 callback. A
+// failure goes to the window logic's error report, which ends the program.
 template <class F>
-void Ereignis(const char* handler, F&& f) {
+void Ereignis(Fensterereignisse& ereignisse, F&& f) {
     try {
         f();
+        return;
     } catch (const Laufzeitfehler& fehler) {
-        try {
-            Fehler_melden(std::string(frmName) + " - " + handler, fehler);
-        } catch (...) {
-        }
-        ExitProcess(1);
+        Melden(ereignisse, fehler);
     } catch (const std::exception& fehler) {
-        try {
-            Fehler_melden(std::string(frmName) + " - " + handler,
-                          Laufzeitfehler(Fehlernummer::UngueltigerAufruf, fehler.what()));
-        } catch (...) {
-        }
-        ExitProcess(1);
+        Melden(ereignisse, Laufzeitfehler(Fehlernummer::UngueltigerAufruf, fehler.what()));
     } catch (...) {
-        ExitProcess(1);
     }
+    ExitProcess(1);
 }
 
 bool Schrift_vorhanden(const std::wstring& name) {
@@ -63,23 +58,6 @@ bool Schrift_vorhanden(const std::wstring& name) {
         reinterpret_cast<LPARAM>(&gefunden), 0);
     ReleaseDC(nullptr, dc);
     return gefunden;
-}
-
-int Quellindex(Element quelle) {
-    switch (quelle) {
-        case Element::imgPfeil:
-            return 0;
-        case Element::imgOK:
-            return 1;
-        case Element::imgInaktiv:
-            return 2;
-        default:
-            return -1;
-    }
-}
-
-bool Ist_Quelle(Element e) {
-    return Quellindex(e) >= 0;
 }
 
 // The GIF resource of a status picture, decoded.
@@ -136,9 +114,9 @@ void Rahmen_zeichnen(HWND h, HDC dc) {
     const int n = GetWindowTextW(h, text, 256);
     if (n > 0) {
         const int dpi = static_cast<int>(GetDpiForWindow(h));
-        RECT feld{Layout::Pixel(90, dpi), 0, r.right - Layout::Pixel(90, dpi), tm.tmHeight};
+        RECT feld{Pixel(90, dpi), 0, r.right - Pixel(90, dpi), tm.tmHeight};
         DrawTextW(dc, text, n, &feld, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-        const int rand_x = Layout::Pixel(30, dpi);
+        const int rand_x = Pixel(30, dpi);
         RECT grund{feld.left - rand_x, feld.top, feld.right + rand_x, feld.bottom};
         FillRect(dc, &grund, GetSysColorBrush(COLOR_BTNFACE));
         SetBkMode(dc, TRANSPARENT);
@@ -160,7 +138,19 @@ void Rahmen_zeichnen(HWND h, HDC dc) {
 
 // --- Creation ------------------------------------------------------------------------------
 
-Win32Fenster::Win32Fenster() {
+Win32Fenster::Win32Fenster(const Fensterbeschreibung& beschreibung_, Fensterereignisse& ereignisse_)
+    : beschreibung(beschreibung_), ereignisse(&ereignisse_) {
+    std::size_t anzahl = 0;
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente)
+        anzahl = std::max(anzahl, static_cast<std::size_t>(s.nr) + 1);
+    zustand.resize(anzahl);
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
+        Zustand& z = zustand[static_cast<std::size_t>(s.nr)];
+        z.links = s.links;
+        z.knopf = s.art == Steuerelementart::Schaltflaeche ||
+                  s.art == Steuerelementart::Farbschaltflaeche;
+        z.quelle_art = s.art == Steuerelementart::Bildquelle;
+    }
     try {
         Erstellen();
     } catch (...) {
@@ -169,8 +159,8 @@ Win32Fenster::Win32Fenster() {
             DestroyWindow(hwnd);
         }
         if (schrift) DeleteObject(schrift);
-        for (Bildpuffer& b : bilder) {
-            if (b.bitmap) DeleteObject(b.bitmap);
+        for (Zustand& z : zustand) {
+            if (z.quelle.bitmap) DeleteObject(z.quelle.bitmap);
         }
         throw;
     }
@@ -183,9 +173,7 @@ Win32Fenster::~Win32Fenster() {
     }
     for (Zustand& z : zustand) {
         if (z.pinsel) DeleteObject(z.pinsel);
-    }
-    for (Bildpuffer& b : bilder) {
-        if (b.bitmap) DeleteObject(b.bitmap);
+        if (z.quelle.bitmap) DeleteObject(z.quelle.bitmap);
     }
     if (schrift) DeleteObject(schrift);
 }
@@ -199,10 +187,10 @@ void Win32Fenster::Erstellen() {
         wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = Fensterprozedur;
         wc.hInstance = instanz;
-        wc.hIcon = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(IDI_SCHULFERIEN),
+        wc.hIcon = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(beschreibung.symbol),
                                                  IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                                  GetSystemMetrics(SM_CYICON), 0));
-        wc.hIconSm = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(IDI_SCHULFERIEN),
+        wc.hIconSm = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(beschreibung.symbol),
                                                    IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                    GetSystemMetrics(SM_CYSMICON), 0));
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -237,24 +225,23 @@ void Win32Fenster::Erstellen() {
 }
 
 SIZE Win32Fenster::Aussengroesse() const {
-    RECT r{0, 0, Layout::Pixel(Layout::Client_Breite, dpi),
-           Layout::Pixel(Layout::Client_Hoehe, dpi)};
+    RECT r{0, 0, Pixel(beschreibung.client_breite, dpi), Pixel(beschreibung.client_hoehe, dpi)};
     AdjustWindowRectExForDpi(&r, Fensterstil, FALSE, Fensterstil_ex, static_cast<UINT>(dpi));
-    return SIZE{r.right - r.left, hoehe ? Layout::Pixel(*hoehe, dpi) : r.bottom - r.top};
+    return SIZE{r.right - r.left, hoehe ? Pixel(*hoehe, dpi) : r.bottom - r.top};
 }
 
-void Win32Fenster::Platzieren(const Layout::Steuerelement& s, bool neu) {
-    HWND h = Z(s.element).hwnd;
-    const int x = Layout::Pixel(s.links, dpi), y = Layout::Pixel(Z(s.element).oben, dpi);
-    const int b = Layout::Pixel(s.breite, dpi);
-    const int hoch = Layout::Pixel(s.hoehe, dpi);
-    if (s.art != Layout::Art::Liste) {
+void Win32Fenster::Platzieren(const Steuerelement_Beschreibung& s, bool neu) {
+    HWND h = Z(s.nr).hwnd;
+    const int x = Pixel(s.links, dpi), y = Pixel(Z(s.nr).oben, dpi);
+    const int b = Pixel(s.breite, dpi);
+    const int hoch = Pixel(s.hoehe, dpi);
+    if (s.art != Steuerelementart::Liste) {
         if (!neu) SetWindowPos(h, nullptr, x, y, b, hoch, SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     // The open list shows all 16 states.
     if (!neu) {
-        SetWindowPos(h, nullptr, x, y, b, hoch + 16 * Layout::Pixel(240, dpi),
+        SetWindowPos(h, nullptr, x, y, b, hoch + 16 * Pixel(240, dpi),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // The closed height follows the selection field's item height, plus borders the control
@@ -273,57 +260,64 @@ void Win32Fenster::Platzieren(const Layout::Steuerelement& s, bool neu) {
 
 void Win32Fenster::Steuerelemente_anlegen() {
     HINSTANCE instanz = GetModuleHandleW(nullptr);
-    // Tab order follows the order of creation: the quit button first (tab index 0), then the
-    // frames with their contents from top to bottom; the source pictures last.
-    std::array<const Layout::Steuerelement*, Layout::Anzahl> reihe{};
-    std::size_t n = 0;
-    reihe[n++] = Layout::Eintrag(Element::cmdAuswahl5);
-    for (const Layout::Steuerelement& s : Layout::Steuerelemente) {
-        if (s.element != Element::cmdAuswahl5) reihe[n++] = &s;
+    // Tab order follows the order of creation: the first in the tab order first (the quit
+    // button), then the others in the order of the description (the frames with their
+    // contents from top to bottom).
+    std::vector<const Steuerelement_Beschreibung*> reihe;
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
+        if (s.tabindex < 0) continue;
+        if (reihe.empty() || s.tabindex < reihe.front()->tabindex) reihe.assign(1, &s);
+    }
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
+        if (reihe.empty() || &s != reihe.front()) reihe.push_back(&s);
     }
 
-    for (const Layout::Steuerelement* s : reihe) {
-        HWND eltern = s->behaelter == Element::Keins ? hwnd : Z(s->behaelter).hwnd;
+    for (const Steuerelement_Beschreibung* s : reihe) {
+        HWND eltern = s->behaelter == Kein_Steuerelement ? hwnd : Z(s->behaelter).hwnd;
         const wchar_t* klasse = L"BUTTON";
         DWORD stil = WS_CHILD | WS_VISIBLE;
         DWORD ex = 0;
         switch (s->art) {
-            case Layout::Art::Rahmen:
+            case Steuerelementart::Rahmen:
                 stil |= BS_GROUPBOX | WS_CLIPCHILDREN;
                 ex = WS_EX_CONTROLPARENT;
                 break;
-            case Layout::Art::Schaltflaeche:
-                stil |= WS_TABSTOP |
-                        (s->element == Element::cmdAuswahl3 ? BS_OWNERDRAW : BS_PUSHBUTTON);
+            case Steuerelementart::Schaltflaeche:
+                stil |= WS_TABSTOP | BS_PUSHBUTTON;
                 break;
-            case Layout::Art::Liste:
+            case Steuerelementart::Farbschaltflaeche:
+                stil |= WS_TABSTOP | BS_OWNERDRAW;
+                break;
+            case Steuerelementart::Liste:
                 klasse = L"COMBOBOX";
                 stil |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
                 break;
-            case Layout::Art::Bild:
+            case Steuerelementart::Bild:
                 klasse = L"STATIC";
                 stil |= SS_OWNERDRAW;
                 break;
+            case Steuerelementart::Bildquelle:
+                break;
         }
-        Zustand& z = Z(s->element);
+        Zustand& z = Z(s->nr);
         z.oben = s->oben;
-        if (Ist_Quelle(s->element)) {  // sources of the pictures only, never shown
-            z.bild = s->element;
+        if (s->art == Steuerelementart::Bildquelle) {  // sources of the pictures only, never shown
+            z.bild = s->nr;
             continue;
         }
         const std::wstring text = s->text ? Breit(s->text) : std::wstring();
-        const int hoehe = Layout::Pixel(s->hoehe, dpi) +
-                          (s->art == Layout::Art::Liste ? 16 * Layout::Pixel(240, dpi) : 0);
-        HWND h = CreateWindowExW(
-            ex, klasse, text.c_str(), stil, Layout::Pixel(s->links, dpi),
-            Layout::Pixel(s->oben, dpi), Layout::Pixel(s->breite, dpi), hoehe, eltern,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(Steuerelement_Id(s->element))), instanz,
-            nullptr);
+        const int hoehe =
+            Pixel(s->hoehe, dpi) + (s->art == Steuerelementart::Liste ? 16 * Pixel(240, dpi) : 0);
+        HWND h =
+            CreateWindowExW(ex, klasse, text.c_str(), stil, Pixel(s->links, dpi),
+                            Pixel(s->oben, dpi), Pixel(s->breite, dpi), hoehe, eltern,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(Steuerelement_Id(s->nr))),
+                            instanz, nullptr);
         if (!h) throw Fehler(Fehlernummer::KomponenteFehlt);
         z.hwnd = h;
         SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
-        if (s->art == Layout::Art::Liste) Platzieren(*s, true);
-        if (s->art == Layout::Art::Rahmen) {
+        if (s->art == Steuerelementart::Liste) Platzieren(*s, true);
+        if (s->art == Steuerelementart::Rahmen) {
             WNDPROC alt = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Rahmenprozedur)));
             if (!rahmen_original) rahmen_original = alt;
@@ -333,9 +327,9 @@ void Win32Fenster::Steuerelemente_anlegen() {
 
 void Win32Fenster::Schrift_anlegen() {
     if (schriftname.empty()) {
-        schriftname = Breit(Layout::Schriftart);
+        schriftname = Breit(beschreibung.schriftart);
         if (!Schrift_vorhanden(schriftname)) {
-            for (const char* ersatz : Layout::Ersatzschriften) {
+            for (const char* ersatz : beschreibung.ersatzschriften) {
                 if (Schrift_vorhanden(Breit(ersatz))) {
                     schriftname = Breit(ersatz);
                     break;
@@ -343,8 +337,8 @@ void Win32Fenster::Schrift_anlegen() {
             }
         }
     }
-    HFONT neu = CreateFontW(-MulDiv(Layout::Schriftgroesse_Hundertstel_Punkt, dpi, 7200), 0, 0, 0,
-                            FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+    HFONT neu = CreateFontW(-MulDiv(beschreibung.schriftgroesse_hundertstel_punkt, dpi, 7200), 0, 0,
+                            0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
                             schriftname.c_str());
     if (!neu) throw Fehler(Fehlernummer::KomponenteFehlt);
@@ -353,24 +347,25 @@ void Win32Fenster::Schrift_anlegen() {
 }
 
 void Win32Fenster::Bilder_vorbereiten() {
-    const int groesse = Layout::Pixel(Layout::Bild_Pixel * 15, dpi);
-    constexpr int ids[] = {IDR_PFEIL, IDR_OK, IDR_INAKTIV};
-    for (int i = 0; i < 3; ++i) {
-        if (bilder[i].bitmap && bilder[i].groesse == groesse) continue;
-        const std::optional<Gif_Bild> bild = Ressourcenbild(ids[i]);
+    const int groesse = Pixel(beschreibung.bild_pixel * 15, dpi);
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
+        if (s.art != Steuerelementart::Bildquelle) continue;
+        Bildpuffer& b = Z(s.nr).quelle;
+        if (b.bitmap && b.groesse == groesse) continue;
+        const std::optional<Gif_Bild> bild = Ressourcenbild(s.ressource);
         if (!bild) throw Fehler(Fehlernummer::KomponenteFehlt);
         HBITMAP bmp = Skalierte_Bitmap(*bild, groesse);
         if (!bmp) throw Fehler(Fehlernummer::KomponenteFehlt);
-        if (bilder[i].bitmap) DeleteObject(bilder[i].bitmap);
-        bilder[i] = {bmp, groesse};
+        if (b.bitmap) DeleteObject(b.bitmap);
+        b = {bmp, groesse};
     }
 }
 
 void Win32Fenster::Anordnen() {
     Schrift_anlegen();
     Bilder_vorbereiten();
-    for (const Layout::Steuerelement& s : Layout::Steuerelemente) {
-        HWND h = Z(s.element).hwnd;
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
+        HWND h = Z(s.nr).hwnd;
         if (!h) continue;
         SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
         Platzieren(s, false);
@@ -381,12 +376,18 @@ void Win32Fenster::Anordnen() {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-Win32Fenster::Zustand& Win32Fenster::Z(Element e) {
-    if (e == Element::Keins) throw Fehler(Fehlernummer::IndexAusserhalb);
+Win32Fenster::Zustand& Win32Fenster::Z(Steuerelement e) {
+    if (e < 0 || static_cast<std::size_t>(e) >= zustand.size())
+        throw Fehler(Fehlernummer::IndexAusserhalb);
     return zustand[static_cast<std::size_t>(e)];
 }
 
-HWND Win32Fenster::Pflicht(Element e) {
+bool Win32Fenster::Ist_Quelle(Steuerelement e) const {
+    return e >= 0 && static_cast<std::size_t>(e) < zustand.size() &&
+           zustand[static_cast<std::size_t>(e)].quelle_art;
+}
+
+HWND Win32Fenster::Pflicht(Steuerelement e) {
     HWND h = Z(e).hwnd;
     if ((!h && !Ist_Quelle(e)) || (h && !IsWindow(h))) {
         throw Fehler(Fehlernummer::UngueltigerAufruf);
@@ -394,8 +395,10 @@ HWND Win32Fenster::Pflicht(Element e) {
     return h;  // nullptr for the windowless source pictures
 }
 
-HWND Win32Fenster::Steuerelement(Element e) const {
-    return e == Element::Keins ? nullptr : zustand[static_cast<std::size_t>(e)].hwnd;
+HWND Win32Fenster::Handle_von(Steuerelement e) const {
+    return e < 0 || static_cast<std::size_t>(e) >= zustand.size()
+               ? nullptr
+               : zustand[static_cast<std::size_t>(e)].hwnd;
 }
 
 // --- Fenster -------------------------------------------------------------------------------
@@ -404,7 +407,7 @@ void Win32Fenster::Titel_setzen(const std::string& text) {
     if (hwnd) SetWindowTextW(hwnd, Breit(text).c_str());
 }
 
-void Win32Fenster::Aktivieren(Element e, bool aktiv) {
+void Win32Fenster::Aktivieren(Steuerelement e, bool aktiv) {
     HWND h = Pflicht(e);
     if (!h) return;
     // A control that loses its enabled state while it holds the focus hands it on, as a
@@ -417,29 +420,29 @@ void Win32Fenster::Aktivieren(Element e, bool aktiv) {
     EnableWindow(h, aktiv ? TRUE : FALSE);
 }
 
-void Win32Fenster::Sichtbar_setzen(Element e, bool sichtbar) {
+void Win32Fenster::Sichtbar_setzen(Steuerelement e, bool sichtbar) {
     if (HWND h = Pflicht(e)) ShowWindow(h, sichtbar ? SW_SHOWNA : SW_HIDE);
 }
 
-void Win32Fenster::Beschriftung_setzen(Element e, const std::string& text) {
+void Win32Fenster::Beschriftung_setzen(Steuerelement e, const std::string& text) {
     HWND h = Pflicht(e);
     if (!h) return;
     SetWindowTextW(h, Breit(text).c_str());
     InvalidateRect(h, nullptr, TRUE);
 }
 
-void Win32Fenster::Bild_kopieren(Element ziel, Element quelle) {
-    const Element bild = Ist_Quelle(quelle) ? quelle : Z(quelle).bild;
+void Win32Fenster::Bild_kopieren(Steuerelement ziel, Steuerelement quelle) {
+    const Steuerelement bild = Ist_Quelle(quelle) ? quelle : Z(quelle).bild;
     Zustand& z = Z(ziel);
     z.bild = bild;
     if (z.hwnd) InvalidateRect(z.hwnd, nullptr, TRUE);
 }
 
-Element Win32Fenster::Bild(Element bild) {
+Steuerelement Win32Fenster::Bild(Steuerelement bild) {
     return Z(bild).bild;
 }
 
-void Win32Fenster::Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) {
+void Win32Fenster::Hintergrundfarbe_setzen(Steuerelement e, std::uint32_t farbe) {
     Zustand& z = Z(e);
     const COLORREF c = static_cast<COLORREF>(farbe & 0xFFFFFFu);
     if (z.farbe == c && z.pinsel) return;
@@ -451,17 +454,17 @@ void Win32Fenster::Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) {
     if (z.hwnd) InvalidateRect(z.hwnd, nullptr, TRUE);
 }
 
-void Win32Fenster::Eintrag_hinzufuegen(Element liste, const std::string& text) {
+void Win32Fenster::Eintrag_hinzufuegen(Steuerelement liste, const std::string& text) {
     const LRESULT r = SendMessageW(Pflicht(liste), CB_ADDSTRING, 0,
                                    reinterpret_cast<LPARAM>(Breit(text).c_str()));
     if (r == CB_ERR || r == CB_ERRSPACE) throw Fehler(Fehlernummer::UngueltigerAufruf);
 }
 
-int Win32Fenster::Eintragsanzahl(Element liste) {
+int Win32Fenster::Eintragsanzahl(Steuerelement liste) {
     return static_cast<int>(SendMessageW(Pflicht(liste), CB_GETCOUNT, 0, 0));
 }
 
-std::string Win32Fenster::Eintrag(Element liste, int index) {
+std::string Win32Fenster::Eintrag(Steuerelement liste, int index) {
     HWND h = Pflicht(liste);
     if (index < 0 || index >= Eintragsanzahl(liste)) throw Fehler(Fehlernummer::IndexAusserhalb);
     const LRESULT n = SendMessageW(h, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -473,18 +476,18 @@ std::string Win32Fenster::Eintrag(Element liste, int index) {
     return Schmal(text);
 }
 
-void Win32Fenster::Auswahl_setzen(Element liste, int index) {
+void Win32Fenster::Auswahl_setzen(Steuerelement liste, int index) {
     HWND h = Pflicht(liste);
     if (index < -1 || index >= Eintragsanzahl(liste)) throw Fehler(Fehlernummer::IndexAusserhalb);
     SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);  // sends no CBN_SELCHANGE
 }
 
-int Win32Fenster::Auswahl(Element liste) {
+int Win32Fenster::Auswahl(Steuerelement liste) {
     const LRESULT r = SendMessageW(Pflicht(liste), CB_GETCURSEL, 0, 0);
     return r == CB_ERR ? -1 : static_cast<int>(r);
 }
 
-void Win32Fenster::Fokus_setzen(Element e) {
+void Win32Fenster::Fokus_setzen(Steuerelement e) {
     HWND h = Pflicht(e);
     if (!h) return;
     if (IsWindowVisible(hwnd)) {
@@ -494,12 +497,11 @@ void Win32Fenster::Fokus_setzen(Element e) {
     }
 }
 
-void Win32Fenster::Oben_setzen(Element e, int twips) {
+void Win32Fenster::Oben_setzen(Steuerelement e, int twips) {
     Zustand& z = Z(e);
     z.oben = twips;
-    const Layout::Steuerelement* s = Layout::Eintrag(e);
-    if (!s || !z.hwnd) return;
-    SetWindowPos(z.hwnd, nullptr, Layout::Pixel(s->links, dpi), Layout::Pixel(twips, dpi), 0, 0,
+    if (!z.hwnd) return;
+    SetWindowPos(z.hwnd, nullptr, Pixel(z.links, dpi), Pixel(twips, dpi), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
@@ -509,7 +511,7 @@ void Win32Fenster::Hoehe_setzen(int twips) {
     if (!hwnd) return;
     RECT r;
     GetWindowRect(hwnd, &r);
-    SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, Layout::Pixel(twips, dpi),
+    SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, Pixel(twips, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -545,7 +547,7 @@ LRESULT CALLBACK Win32Fenster::Fensterprozedur(HWND h, UINT msg, WPARAM w, LPARA
     if (!selbst) return DefWindowProcW(h, msg, w, l);
     // Nothing thrown while handling a message travels back into Windows.
     LRESULT ergebnis = 0;
-    Ereignis("Fensterprozedur", [&] { ergebnis = selbst->Nachricht(msg, w, l); });
+    Ereignis(*selbst->ereignisse, [&] { ergebnis = selbst->Nachricht(msg, w, l); });
     return ergebnis;
 }
 
@@ -633,9 +635,8 @@ void Win32Fenster::Befehl(int id, int code, HWND steuerelement) {
         // Enter in the window (IsDialogMessage sends IDOK): the focused button is pressed.
         if (id == IDOK) {
             HWND f = GetFocus();
-            for (Element e : {Element::cmdAuswahl1, Element::cmdAuswahl3, Element::cmdAuswahl4,
-                              Element::cmdAuswahl5}) {
-                if (f && f == Z(e).hwnd && IsWindowEnabled(f)) {
+            for (const Zustand& z : zustand) {
+                if (f && f == z.hwnd && z.knopf && IsWindowEnabled(f)) {
                     SendMessageW(f, BM_CLICK, 0, 0);
                     break;
                 }
@@ -643,39 +644,21 @@ void Win32Fenster::Befehl(int id, int code, HWND steuerelement) {
         }
         return;
     }
-    const int index = id - 1000;
-    if (index < 0 || index >= static_cast<int>(Anzahl)) return;
-    const Element e = static_cast<Element>(index);
-    if (code == BN_CLICKED) {
-        std::int16_t nummer = 0;
-        switch (e) {
-            case Element::cmdAuswahl1:
-                nummer = 1;
-                break;
-            case Element::cmdAuswahl3:
-                nummer = 3;
-                break;
-            case Element::cmdAuswahl4:
-                nummer = 4;
-                break;
-            case Element::cmdAuswahl5:
-                nummer = 5;
-                break;
-            default:
-                return;
-        }
-        Ereignis("cmdAuswahl_Click", [&] { cmdAuswahl_Click(nummer); });
-    } else if (code == CBN_SELCHANGE && e == Element::cmbLaenderliste) {
-        Ereignis("cmbLänderliste_Click", [] { cmbLaenderliste_Click(); });
+    const int nr = id - 1000;
+    if (nr < 0 || static_cast<std::size_t>(nr) >= zustand.size()) return;
+    if (code == BN_CLICKED && zustand[static_cast<std::size_t>(nr)].knopf) {
+        ereignisse->Geklickt(nr);
+    } else if (code == CBN_SELCHANGE) {
+        ereignisse->Ausgewaehlt(nr);
     }
 }
 
 // --- Painting ------------------------------------------------------------------------------
 
 void Win32Fenster::Zeichnen(const DRAWITEMSTRUCT& d) {
-    const int index = static_cast<int>(d.CtlID) - 1000;
-    if (index < 0 || index >= static_cast<int>(Anzahl)) return;
-    const Zustand& z = zustand[static_cast<std::size_t>(index)];
+    const int nr = static_cast<int>(d.CtlID) - 1000;
+    if (nr < 0 || static_cast<std::size_t>(nr) >= zustand.size()) return;
+    const Zustand& z = zustand[static_cast<std::size_t>(nr)];
     if (d.CtlType == ODT_BUTTON) {
         Schaltflaeche_zeichnen(d, z);
     } else if (d.CtlType == ODT_STATIC) {
@@ -737,9 +720,9 @@ void Win32Fenster::Bild_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z) {
     HDC dc = d.hDC;
     const RECT& r = d.rcItem;
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    const int i = Quellindex(z.bild);
-    if (i < 0 || !bilder[static_cast<std::size_t>(i)].bitmap) return;
-    const Bildpuffer& b = bilder[static_cast<std::size_t>(i)];
+    if (!Ist_Quelle(z.bild)) return;
+    const Bildpuffer& b = zustand[static_cast<std::size_t>(z.bild)].quelle;
+    if (!b.bitmap) return;
     HDC speicher = CreateCompatibleDC(dc);
     HGDIOBJ alt = SelectObject(speicher, b.bitmap);
     const BLENDFUNCTION mischung{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -767,11 +750,12 @@ void Win32Plattform::Meldungsfenster(const std::string& text, const std::string&
     MessageBoxW(besitzer, Breit(text).c_str(), Breit(titel).c_str(), MB_OK | MB_ICONWARNING);
 }
 
-Fenster& Win32Plattform::Hauptfenster_erstellen() {
+Fenster& Win32Plattform::Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
+                                                Fensterereignisse& ereignisse) {
     if (fenster_) return *fenster_;
     // The colour dialog is part of the window; without its library the window is incomplete.
     if (!dialoge_win32::Farbdialog_vorhanden()) throw Fehler(Fehlernummer::KomponenteFehlt);
-    fenster_ = std::make_unique<Win32Fenster>();
+    fenster_ = std::make_unique<Win32Fenster>(beschreibung, ereignisse);
     return *fenster_;
 }
 

@@ -1,26 +1,25 @@
-// The main window as a native Win32 window: real controls laid out from ui/layout.h at the
-// window's DPI, the status pictures from the program's GIF resources, the step-3 button
-// painted in its back colour, and dialog keyboard navigation.
+// The main window as a native Win32 window: real controls laid out from the window's
+// description at the window's DPI, the status pictures from the program's GIF resources, the step-3
+// button painted in its back colour, and dialog keyboard navigation.
 #pragma once
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/plattform.h"
-#include "ui/layout.h"
 
 namespace fenster_win32 {
 
 // The window class of the main window (for finding it from outside, too).
 inline constexpr const wchar_t* Fensterklasse = L"Schulferien.frmSchulferien";
 
-// The control ID of an element's control: 1000 + its number (never IDOK or IDCANCEL).
-constexpr int Steuerelement_Id(Element e) {
-    return 1000 + static_cast<int>(e);
+// The control ID of a control: 1000 + its number (never IDOK or IDCANCEL).
+constexpr int Steuerelement_Id(Steuerelement e) {
+    return 1000 + e;
 }
 
 }  // namespace fenster_win32
@@ -28,26 +27,26 @@ constexpr int Steuerelement_Id(Element e) {
 class Win32Fenster : public Fenster {
   public:
     // Makes the window, hidden, with all its controls. Throws Laufzeitfehler(KomponenteFehlt)
-    // when the window or one of its components can't be had.
-    Win32Fenster();
+    // when the window or one of its components can't be had. Both arguments outlive it.
+    Win32Fenster(const Fensterbeschreibung& beschreibung, Fensterereignisse& ereignisse);
     ~Win32Fenster() override;
     Win32Fenster(const Win32Fenster&) = delete;
     Win32Fenster& operator=(const Win32Fenster&) = delete;
 
     void Titel_setzen(const std::string& text) override;
-    void Aktivieren(Element e, bool aktiv) override;
-    void Sichtbar_setzen(Element e, bool sichtbar) override;
-    void Beschriftung_setzen(Element e, const std::string& text) override;
-    void Bild_kopieren(Element ziel, Element quelle) override;
-    Element Bild(Element bild) override;
-    void Hintergrundfarbe_setzen(Element e, std::uint32_t farbe) override;
-    void Eintrag_hinzufuegen(Element liste, const std::string& text) override;
-    int Eintragsanzahl(Element liste) override;
-    std::string Eintrag(Element liste, int index) override;
-    void Auswahl_setzen(Element liste, int index) override;
-    int Auswahl(Element liste) override;
-    void Fokus_setzen(Element e) override;
-    void Oben_setzen(Element e, int twips) override;
+    void Aktivieren(Steuerelement e, bool aktiv) override;
+    void Sichtbar_setzen(Steuerelement e, bool sichtbar) override;
+    void Beschriftung_setzen(Steuerelement e, const std::string& text) override;
+    void Bild_kopieren(Steuerelement ziel, Steuerelement quelle) override;
+    Steuerelement Bild(Steuerelement bild) override;
+    void Hintergrundfarbe_setzen(Steuerelement e, std::uint32_t farbe) override;
+    void Eintrag_hinzufuegen(Steuerelement liste, const std::string& text) override;
+    int Eintragsanzahl(Steuerelement liste) override;
+    std::string Eintrag(Steuerelement liste, int index) override;
+    void Auswahl_setzen(Steuerelement liste, int index) override;
+    int Auswahl(Steuerelement liste) override;
+    void Fokus_setzen(Steuerelement e) override;
+    void Oben_setzen(Steuerelement e, int twips) override;
     void Hoehe_setzen(int twips) override;
     bool Ist_sichtbar() override;
     void Entladen() override;
@@ -55,20 +54,22 @@ class Win32Fenster : public Fenster {
     // Shows the window and gives the focus to the first control in the tab order.
     void Zeigen();
     HWND Handle() const { return hwnd; }  // nullptr once the window is gone
-    HWND Steuerelement(Element e) const;
+    HWND Handle_von(Steuerelement e) const;
 
   private:
-    static constexpr std::size_t Anzahl = static_cast<std::size_t>(Element::Keins);
-    struct Zustand {
-        HWND hwnd = nullptr;
-        int oben = 0;                   // twips, relative to its container
-        Element bild = Element::Keins;  // the picture shown (pictures only)
-        std::optional<COLORREF> farbe;  // back colour (buttons)
-        HBRUSH pinsel = nullptr;        // made when the colour changes
-    };
     struct Bildpuffer {  // a status picture at the current DPI, premultiplied 32-bit
         HBITMAP bitmap = nullptr;
         int groesse = 0;
+    };
+    struct Zustand {
+        HWND hwnd = nullptr;
+        int links = 0, oben = 0;                  // twips, relative to its container
+        bool knopf = false;                       // a push button
+        bool quelle_art = false;                  // a source picture: no window, only `quelle`
+        Steuerelement bild = Kein_Steuerelement;  // the picture shown (pictures only)
+        std::optional<COLORREF> farbe;            // back colour (buttons)
+        HBRUSH pinsel = nullptr;                  // made when the colour changes
+        Bildpuffer quelle;                        // source pictures
     };
 
     static LRESULT CALLBACK Fensterprozedur(HWND h, UINT msg, WPARAM w, LPARAM l);
@@ -80,22 +81,23 @@ class Win32Fenster : public Fenster {
     void Anordnen();  // positions, sizes, font and pictures for a new DPI
     SIZE Aussengroesse() const;
     // Puts a control at its place for the current DPI; `neu`: made there already.
-    void Platzieren(const Layout::Steuerelement& s, bool neu);
+    void Platzieren(const Steuerelement_Beschreibung& s, bool neu);
     void Bilder_vorbereiten();
     void Befehl(int id, int code, HWND steuerelement);
     void Zeichnen(const DRAWITEMSTRUCT& d);
     void Schaltflaeche_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z);
     void Bild_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z);
-    Zustand& Z(Element e);
-    HWND Pflicht(Element e);
+    Zustand& Z(Steuerelement e);
+    bool Ist_Quelle(Steuerelement e) const;
+    HWND Pflicht(Steuerelement e);
 
+    const Fensterbeschreibung& beschreibung;
+    Fensterereignisse* ereignisse;
     HWND hwnd = nullptr;
     int dpi = 96;
     HFONT schrift = nullptr;
     std::wstring schriftname;
     std::optional<int> hoehe;  // outer height in twips, once set
     HWND fokus_merken = nullptr;
-    std::array<Zustand, Anzahl> zustand{};
-    std::array<Bildpuffer, 3> bilder{};  // imgPfeil, imgOK, imgInaktiv
-    bool beim_zeichnen_fehler = false;
+    std::vector<Zustand> zustand;  // by control number
 };

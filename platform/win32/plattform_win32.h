@@ -48,7 +48,8 @@ class Win32Plattform : public Plattform {
     // --- fenster_win32.cpp ---
     void Piepen() override;
     void Meldungsfenster(const std::string& text, const std::string& titel) override;
-    Fenster& Hauptfenster_erstellen() override;
+    Fenster& Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
+                                    Fensterereignisse& ereignisse) override;
     Fenster& Hauptfenster() override;
     void Hauptfenster_zeigen() override;
     std::string Ordner_auswaehlen(const std::string& titel) override;

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "services/dateikanal.h"
 #include "services/text.h"
+#include "services/verwuerfelung.h"
 #include "tests/e2e/steuerung.h"
 
 namespace e2e {

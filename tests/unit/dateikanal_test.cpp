@@ -1,7 +1,9 @@
 #include "services/dateikanal.h"
 
-#include "kern.h"
+#include "services/kanal.h"
 #include "services/meldungen.h"
+#include "services/verwuerfelung.h"
+#include "tests/unit/kern.h"
 
 namespace {
 
@@ -50,7 +52,7 @@ TEST(Ansi, EveryByteSurvivesTheWayThroughUtf8) {
 }
 
 TEST(Schluessel, KeysStayInRangeAndRepeatFromRunToRun) {
-    Schluessel_zuruecksetzen();
+    Programm.Zufall = Programmzustand{}.Zufall;
     std::vector<int> erste;
     for (int i = 0; i < 5000; ++i) {
         const int k = Naechster_Schluessel();
@@ -58,7 +60,7 @@ TEST(Schluessel, KeysStayInRangeAndRepeatFromRunToRun) {
         ASSERT_LE(k, 254);
         if (i < 20) erste.push_back(k);
     }
-    Schluessel_zuruecksetzen();
+    Programm.Zufall = Programmzustand{}.Zufall;
     for (int k : erste) EXPECT_EQ(Naechster_Schluessel(), k);
 }
 

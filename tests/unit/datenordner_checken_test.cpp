@@ -1,9 +1,11 @@
 // The check of a chosen data folder: host data present or not, and the log folder.
+#include "hostdata/datenordner_checken.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "tests/unit/testhost.h"
+#include "tests/unit/kern.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "tests/support/fehlernummer_bei.h"
+#include "ui/layout.h"
 
 namespace {
 
@@ -170,16 +171,23 @@ TEST(FakePlattform, BeendenWirftProgrammBeendet) {
 }
 
 TEST(FakePlattform, Hauptfenster) {
+    struct : Fensterereignisse {
+        void Geklickt(Steuerelement) override {}
+        void Ausgewaehlt(Steuerelement) override {}
+        void Fehlgeschlagen(const Laufzeitfehler&) override {}
+    } ereignisse;
     FakePlattform p;
     EXPECT_THROW(p.Hauptfenster(), Laufzeitfehler);
     p.farbdialog_fehlt = true;
-    EXPECT_EQ(Fehlernummer_bei([&] { p.Hauptfenster_erstellen(); }), Fehlernummer::KomponenteFehlt);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Hauptfenster_erstellen(Layout::Hauptfenster, ereignisse); }),
+              Fehlernummer::KomponenteFehlt);
     EXPECT_FALSE(p.fenster_erstellt);
 
     p.farbdialog_fehlt = false;
-    Fenster& f = p.Hauptfenster_erstellen();
+    Fenster& f = p.Hauptfenster_erstellen(Layout::Hauptfenster, ereignisse);
     EXPECT_EQ(&f, &p.fenster);
     EXPECT_EQ(&p.Hauptfenster(), &p.fenster);
+    EXPECT_EQ(p.fenster.fokus, Element::cmdAuswahl5);  // the first in the tab order
     EXPECT_FALSE(p.fenster.sichtbar);
     p.Hauptfenster_zeigen();
     EXPECT_TRUE(p.fenster.Ist_sichtbar());

@@ -1,7 +1,7 @@
 #include "holidayfile/ferientage.h"
 
 #include "calendar/schulferien.h"
-#include "kern.h"
+#include "tests/unit/kern.h"
 #include "ui/frm_schulferien.h"
 
 namespace {
@@ -131,7 +131,7 @@ TEST_F(Ferientagedatei, NoMarkedMonthGivesFiveLines) {
 
 TEST_F(Ferientagedatei, ColourComesBackAsWritten) {
     for (std::int32_t farbe : {0, 255, 8454016, 16777215}) {
-        Globale_zuruecksetzen();
+        Programm = {};
         Datenordner = "C:\\Daten\\";
         Schreiben(3, 2025, farbe);
         Farbe = 12345;

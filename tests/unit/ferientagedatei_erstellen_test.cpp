@@ -1,11 +1,13 @@
 // Step 4 in marking mode beyond the user's usual paths: state names outside ASCII, the
 // shortened period list, refusals and a call without a state.
+#include "calendar/ferientagedatei_erstellen.h"
+
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "platform/fake/fake_plattform.h"
-#include "tests/unit/testhost.h"
+#include "tests/unit/kern.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/testhost.h"
+#include "tests/unit/kern.h"
 
 namespace {
 
@@ -114,7 +114,7 @@ struct Wahl {
     bool kennzeichnung_fertig;  // step 4 done before
     bool sichtbar;
     Liste schritte;  // steps 2 to 4 after the choice
-    Element fokus;
+    Steuerelement fokus;
 };
 
 class Hauptfenster_Landwahl : public Testhost, public ::testing::WithParamInterface<Wahl> {};
@@ -182,7 +182,7 @@ struct Farbwahl {
     std::int32_t farbe_nachher;
     std::optional<std::uint32_t> knopffarbe;
     Liste schritte;  // steps 3 and 4
-    Element fokus;
+    Steuerelement fokus;
 };
 
 class Hauptfenster_Farbe : public Testhost, public ::testing::WithParamInterface<Farbwahl> {};

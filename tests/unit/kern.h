@@ -1,5 +1,5 @@
-// Test support for the program's procedures: a fresh fake Windows and fresh program state
-// for every test, and helpers to lay out host files in the scrambled line form.
+// The test fixture of the program's procedures: a fresh fake Windows and fresh program state
+// for every test; and, built on it, the fixture of the window and its steps.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,11 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "calendar/schulferien.h"
 #include "platform/fake/fake_plattform.h"
-#include "services/dateikanal.h"
+#include "services/fehler.h"
+#include "services/kanal.h"
+#include "services/programmzustand.h"
 #include "services/text.h"
-#include "startup/globale.h"
-#include "testhost.h"
+#include "tests/unit/testhost.h"
+#include "ui/frm_schulferien.h"
+#include "ui/schritte.h"
 
 using testhost::Entwuerfelt;
 using testhost::Verwuerfelt;
@@ -25,8 +29,7 @@ inline std::string Klartext(const std::vector<std::string>& zeilen) {
 class Kern : public ::testing::Test {
   protected:
     void SetUp() override {
-        Globale_zuruecksetzen();
-        Schluessel_zuruecksetzen();
+        Programm = {};
         Plattform_setzen(&fake);
     }
     void TearDown() override {
@@ -53,6 +56,105 @@ class Kern : public ::testing::Test {
 // The error report for a failure at `ort`.
 inline std::string Fehlerbericht(const std::string& ort, long nummer) {
     return "Es ist folgender Fehler aufgetreten in Modul '" + ort + "':\r\rFehler Nr. " +
-           std::to_string(nummer) + "\r" + Fehler(nummer).Beschreibung() +
+           std::to_string(nummer) + "\r" + Fehlerbeschreibung(Fehler(nummer)) +
            "\r\rDas Programm wird beendet.";
 }
+
+// A fresh fake Windows with a demo installation of the host planner on its disk, the window
+// and its steps, and short views of what the user sees.
+class Testhost : public Kern {
+  protected:
+    FakePlattform& p = fake;
+    FakeFenster& fen = fake.fenster;
+
+    void SetUp() override {
+        Kern::SetUp();
+        Uhr_stellen(2025, 3, 14);
+        Benutzername = testhost::Benutzer;
+    }
+
+    // The clock and the start-up date (Heute) that Main would take from it.
+    void Uhr_stellen(int jahr, int monat, int tag, int stunde = 9, int minute = 30,
+                     int sekunde = 0) {
+        p.jetzt = Zeitpunkt{jahr, monat, tag, stunde, minute, sekunde};
+        auto zwei = [](int zahl) {
+            return std::string(zahl < 10 ? "0" : "") + std::to_string(zahl);
+        };
+        Heute = zwei(jahr % 100) + zwei(monat) + zwei(tag);
+    }
+
+    // A host data folder: a data file, Konfigdaten.dat with the given administrator list
+    // and, if wanted, the Logs folder.
+    void Host_anlegen(const std::string& daten,
+                      std::vector<std::string> administratoren = {"A:meier"}, bool logs = true) {
+        p.Datei_anlegen(daten + "PlanData.dat", "Abwesenheiten");
+        Konfigdaten_anlegen(daten, std::move(administratoren));
+        if (logs) p.Ordner_anlegen(daten + "Logs");
+    }
+
+    void Konfigdaten_anlegen(const std::string& daten, std::vector<std::string> administratoren) {
+        std::vector<std::string> zeilen = testhost::Konfigkopf();
+        zeilen.insert(zeilen.end(), administratoren.begin(), administratoren.end());
+        p.Datei_anlegen(daten + "Konfigdaten.dat", testhost::Verwuerfelt(zeilen));
+    }
+
+    // An earlier holiday-days file, as an earlier run (or the host) left it.
+    void Ferientage_anlegen(const std::string& daten, const std::string& farbe,
+                            const std::string& land) {
+        p.Datei_anlegen(daten + "Ferientage.dat",
+                        testhost::Verwuerfelt({"[Ferientage]", testhost::Kennung, farbe, land,
+                                               "void", testhost::Monat("2408", {{1, 31}})}));
+    }
+
+    // The plain lines of a scrambled file on the fake disk; none when it is missing.
+    std::vector<std::string> Zeilen(const std::string& pfad) const {
+        const std::optional<std::string> inhalt = p.Inhalt(pfad);
+        return inhalt ? testhost::Entwuerfelt(*inhalt) : std::vector<std::string>{};
+    }
+
+    // What Main does for the window: create it, load it, show it. The holiday table is
+    // built first, as at start-up.
+    void Fenster_laden(bool markieren = true) {
+        Aktivieren = markieren;
+        Schulferienarray_definieren();
+        frmSchulferien_erstellen();
+        Form_Load();
+        p.Hauptfenster_zeigen();
+    }
+
+    // The user picks the state with this name in the list, as the Win32 list would report
+    // it: the selection changes, then the handler runs.
+    void Land_waehlen(const std::string& name) {
+        for (std::size_t i = 0; i < fen.eintraege.size(); ++i) {
+            if (fen.eintraege[i] == name) {
+                fen.Auswahl_setzen(Element::cmbLaenderliste, static_cast<int>(i));
+                cmbLaenderliste_Click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no list entry " << name;
+    }
+
+    // One step as the user sees it: its status picture, then "+" or "-" for its frame
+    // and its control being enabled. "Pfeil++" is current, "Inaktiv--" not yet available.
+    std::string Schritt(int n) {
+        const Element steuer[] = {Element::Keins, Element::cmdAuswahl1, Element::cmbLaenderliste,
+                                  Element::cmdAuswahl3, Element::cmdAuswahl4};
+        const Element rahmen[] = {Element::Keins, Element::fraRahmen1, Element::fraRahmen2,
+                                  Element::fraRahmen3, Element::fraRahmen4};
+        return testhost::Bildname(fen.zustand[imgIcon(n)].bild) +
+               (fen.zustand[rahmen[n]].aktiv ? "+" : "-") +
+               (fen.zustand[steuer[n]].aktiv ? "+" : "-");
+    }
+    std::vector<std::string> Schritte() { return {Schritt(1), Schritt(2), Schritt(3), Schritt(4)}; }
+
+    std::vector<std::string> Meldungen() const {
+        std::vector<std::string> texte;
+        for (const auto& m : p.meldungen) texte.push_back(m.text);
+        return texte;
+    }
+
+    std::string Gewaehlt() const {
+        return fen.auswahl < 0 ? "" : fen.eintraege.at(static_cast<std::size_t>(fen.auswahl));
+    }
+};

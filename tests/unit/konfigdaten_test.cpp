@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "kern.h"
+#include "tests/unit/kern.h"
 
 namespace {
 

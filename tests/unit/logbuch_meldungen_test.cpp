@@ -1,7 +1,8 @@
 // The log book, messages, error reports and the path helpers.
-#include "kern.h"
+#include "services/dateikanal.h"
 #include "services/logbuch.h"
 #include "services/meldungen.h"
+#include "tests/unit/kern.h"
 
 namespace {
 

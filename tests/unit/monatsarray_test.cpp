@@ -1,5 +1,5 @@
 #include "calendar/schulferien.h"
-#include "kern.h"
+#include "tests/unit/kern.h"
 #include "ui/frm_schulferien.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/testhost.h"
+#include "tests/unit/kern.h"
 
 namespace {
 

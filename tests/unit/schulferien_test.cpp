@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "kern.h"
+#include "tests/unit/kern.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Start-up: mode, date, user, installation folder, the host's path settings.
-#include "kern.h"
 #include "services/logbuch.h"
 #include "startup/main.h"
+#include "tests/unit/kern.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ TEST_F(Start, ModeFromTheProgramsOwnName) {
         {"Schulferien_deaktiviert", true},
     };
     for (const auto& [name, aktivieren] : faelle) {
-        Globale_zuruecksetzen();
+        Programm = {};
         fake.programmname = name;
         fake.fenster = FakeFenster{};
         Main();
@@ -34,7 +34,7 @@ TEST_F(Start, DateAndUser) {
     EXPECT_EQ(Heute, "261207");
     EXPECT_EQ(Benutzername, "benutzer1");
 
-    Globale_zuruecksetzen();
+    Programm = {};
     fake.umgebung["USERNAME"] = "";
     fake.jetzt = Zeitpunkt{2030, 1, 5, 0, 0, 0};
     Main();
@@ -79,7 +79,7 @@ TEST_F(Start, InstallationFolder) {
         SCOPED_TRACE(f.name);
         FakePlattform neu;
         Plattform_setzen(&neu);
-        Globale_zuruecksetzen();
+        Programm = {};
         if (!f.oeffentlich.empty()) neu.umgebung["PUBLIC"] = f.oeffentlich;
         neu.umgebung["ProgramFiles"] = f.programme;
         for (const auto& o : f.ordner) neu.Ordner_anlegen(o);

@@ -5,7 +5,7 @@
 
 #include "services/texte.h"
 #include "startup/main.h"
-#include "tests/unit/testhost.h"
+#include "tests/unit/kern.h"
 
 using testhost::Monat;
 using Liste = std::vector<std::string>;

@@ -7,20 +7,19 @@
 
 #include "platform/win32/fenster_win32.h"
 #include "platform/win32/plattform_win32.h"
-#include "startup/globale.h"
+#include "services/programmzustand.h"
+#include "ui/frm_schulferien.h"
+#include "ui/schritte.h"
 
 namespace {
-
-int Pixel(int twips, int dpi) {
-    return (twips * dpi + 720) / 1440;
-}
 
 class FensterTest : public testing::Test {
   protected:
     void SetUp() override {
-        Globale_zuruecksetzen();
+        Programm = {};
         Plattform_setzen(&p);
-        f = &static_cast<Win32Fenster&>(p.Hauptfenster_erstellen());
+        frmSchulferien_erstellen();
+        f = &static_cast<Win32Fenster&>(p.Hauptfenster());
         dpi = static_cast<int>(GetDpiForWindow(f->Handle()));
     }
     void TearDown() override {
@@ -33,7 +32,7 @@ class FensterTest : public testing::Test {
             if (m.message != WM_QUIT) DispatchMessageW(&m);
         }
     }
-    HWND H(Element e) const { return f->Steuerelement(e); }
+    HWND H(Steuerelement e) const { return f->Handle_von(e); }
     RECT Im_Fenster(Element e) const {
         RECT r;
         GetWindowRect(H(e), &r);

@@ -1,0 +1,84 @@
+#include "ui/schritte.h"
+
+namespace {
+
+// The control of step n: the button of steps 1, 3 and 4, the state list of step 2.
+Element Steuerelement_von(int schritt) {
+    return schritt == 2 ? Element::cmbLaenderliste : cmdAuswahl(schritt);
+}
+
+}  // namespace
+
+Element fraRahmen(int n) {
+    switch (n) {
+        case 1:
+            return Element::fraRahmen1;
+        case 2:
+            return Element::fraRahmen2;
+        case 3:
+            return Element::fraRahmen3;
+        case 4:
+            return Element::fraRahmen4;
+        default:
+            throw Fehler(Fehlernummer::IndexAusserhalb);
+    }
+}
+
+Element cmdAuswahl(int index) {
+    switch (index) {
+        case 1:
+            return Element::cmdAuswahl1;
+        case 3:
+            return Element::cmdAuswahl3;
+        case 4:
+            return Element::cmdAuswahl4;
+        case 5:
+            return Element::cmdAuswahl5;
+        default:
+            throw Fehler(Fehlernummer::IndexAusserhalb);
+    }
+}
+
+Element imgIcon(int index) {
+    switch (index) {
+        case 1:
+            return Element::imgIcon1;
+        case 2:
+            return Element::imgIcon2;
+        case 3:
+            return Element::imgIcon3;
+        case 4:
+            return Element::imgIcon4;
+        default:
+            throw Fehler(Fehlernummer::IndexAusserhalb);
+    }
+}
+
+void Schritt_nicht_verfuegbar(Fenster& f, int schritt) {
+    f.Aktivieren(fraRahmen(schritt), false);
+    f.Bild_kopieren(imgIcon(schritt), Element::imgInaktiv);
+    f.Aktivieren(Steuerelement_von(schritt), false);
+}
+
+void Schritt_aktuell(Fenster& f, int schritt) {
+    f.Aktivieren(fraRahmen(schritt), true);
+    f.Bild_kopieren(imgIcon(schritt), Element::imgPfeil);
+    f.Aktivieren(Steuerelement_von(schritt), true);
+}
+
+void Schritt_erledigt(Fenster& f, int schritt) {
+    f.Bild_kopieren(imgIcon(schritt), Element::imgOK);
+}
+
+void cmbLaenderliste_Click() {
+    Fenster& f = fenster();
+    Schritt_erledigt(f, 2);
+    if (f.Bild(imgIcon(3)) == Element::imgOK) {
+        // The colour is chosen already: step 4 is current again, the focus stays.
+        Schritt_aktuell(f, 4);
+        return;
+    }
+    Schritt_aktuell(f, 3);
+    // While the window loads it is not shown yet and can't take the focus.
+    if (f.Ist_sichtbar()) f.Fokus_setzen(cmdAuswahl(3));
+}
