@@ -81,7 +81,7 @@ void Form_Load() {
     Geschuetzt(std::string(frmName) + " - Form_Load", [&] {
         Fenster& f = fenster();
         f.Titel_setzen(Titel);
-        f.Bild_kopieren(imgIcon(1), Element::imgPfeil);
+        Statusbild_zeigen(f, 1, Element::imgPfeil);
         Schritt_nicht_verfuegbar(f, 4);
 
         if (Aktivieren) {

@@ -37,6 +37,10 @@ Element fraRahmen(int n);
 Element cmdAuswahl(int index);
 Element imgIcon(int index);
 
+// A step's status picture shows a copy of `quelle` (imgPfeil, imgOK or imgInaktiv) and says
+// so in its text, which screen readers announce.
+void Statusbild_zeigen(Fenster& f, int schritt, Element quelle);
+
 // The three states of a step: its frame, its status picture and its control.
 void Schritt_nicht_verfuegbar(Fenster& f, int schritt);
 void Schritt_aktuell(Fenster& f, int schritt);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -142,8 +143,19 @@ class Testhost : public Kern {
                                   Element::cmdAuswahl3, Element::cmdAuswahl4};
         const Element rahmen[] = {Element::Keins, Element::fraRahmen1, Element::fraRahmen2,
                                   Element::fraRahmen3, Element::fraRahmen4};
-        return testhost::Bildname(fen.zustand[imgIcon(n)].bild) +
-               (fen.zustand[rahmen[n]].aktiv ? "+" : "-") +
+        // The picture's text, which screen readers announce, always tells the same.
+        const FakeFenster::Zustand& bild = fen.zustand[imgIcon(n)];
+        const std::map<Steuerelement, std::string> zustand = {
+            {Element::imgPfeil, "aktueller Schritt"},
+            {Element::imgOK, "erledigt"},
+            {Element::imgInaktiv, "noch nicht verfügbar"},
+            {Element::Keins, ""}};
+        const int angezeigt = n == 4 && !Aktivieren ? 2 : n;
+        EXPECT_EQ(bild.beschriftung,
+                  bild.bild == Element::Keins
+                      ? ""
+                      : "Schritt " + std::to_string(angezeigt) + ": " + zustand.at(bild.bild));
+        return testhost::Bildname(bild.bild) + (fen.zustand[rahmen[n]].aktiv ? "+" : "-") +
                (fen.zustand[steuer[n]].aktiv ? "+" : "-");
     }
     std::vector<std::string> Schritte() { return {Schritt(1), Schritt(2), Schritt(3), Schritt(4)}; }
