@@ -84,6 +84,12 @@ enum class Steuerelementart {
     Bildquelle,         // a picture of the program's resources, never shown itself
 };
 
+// A picture of the program's resources, drawn for one size.
+struct Bildfassung {
+    int pixel;  // width and height
+    int ressource;
+};
+
 struct Steuerelement_Beschreibung {
     Steuerelement nr;
     Steuerelementart art;
@@ -91,7 +97,8 @@ struct Steuerelement_Beschreibung {
     const char* text;                // nullptr: none
     int links, oben, breite, hoehe;  // twips; inside a frame relative to its top-left corner
     int tabindex;                    // -1: never takes the focus
-    int ressource;                   // Bildquelle: the picture's resource number
+    // Bildquelle: the picture, drawn for several sizes (the smallest, for 96 DPI, first).
+    std::span<const Bildfassung> fassungen;
 };
 
 // What the window is made of: its client size, its one font, the size of its status pictures

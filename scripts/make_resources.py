@@ -4,6 +4,8 @@
 - pfeil.gif, ok.gif, inaktiv.gif: the three status pictures, 17 x 17 pixels, GIF89a with a
   32-colour palette whose entry 31 (white) is transparent: a filled circle (red, green, grey)
   with a white arrow pointing right or a white tick.
+- pfeil_21.gif ... inaktiv_43.gif: the same pictures drawn anew from the same shapes at the
+  sizes the window needs at 120, 144, 192 and 240 DPI, so no screen shows a pixel-doubled one.
 - schulferien.ico: the window icon, 32 x 32 and 16 x 16 pictures of 256 colours: a framed
   chart with coloured bars.
 
@@ -80,17 +82,21 @@ def coverage(size, inside, samples=6):
 # --- Status pictures -------------------------------------------------------------------
 
 
-def status_picture(colour, symbol):
+# Pixel sizes of the status pictures: 17 at 96 DPI, then 120, 144, 192 and 240 DPI.
+SIZES = [17, 21, 26, 34, 43]
+
+
+def status_picture(colour, symbol, size=17):
     """Pixels as palette indexes and the 32-colour palette.
 
     Entries 0..29 run from the circle colour to white; 30 is opaque white, 31 transparent
     white. Edge pixels of the circle take the circle colour (no light halo on a grey
     background); the symbol's edges are smoothed towards white.
     """
-    size = 17
+    k = 17.0 / size  # the shapes are laid out on a 17-pixel grid
     c = 8.5
-    circle = coverage(size, lambda x, y: math.hypot(x - c, y - c) <= 8.4)
-    sym = coverage(size, symbol)
+    circle = coverage(size, lambda x, y: math.hypot(x * k - c, y * k - c) <= 8.4)
+    sym = coverage(size, lambda x, y: symbol(x * k, y * k))
     palette = []
     for i in range(30):
         t = 1.0 - i / 29.0  # share of the circle colour
@@ -251,12 +257,16 @@ def ico(sizes):
 
 def main():
     os.makedirs(OUT, exist_ok=True)
-    files = {
-        "pfeil.gif": gif(17, 17, *status_picture((184, 42, 23), arrow), TRANSPARENT),
-        "ok.gif": gif(17, 17, *status_picture((0, 166, 81), tick), TRANSPARENT),
-        "inaktiv.gif": gif(17, 17, *status_picture((140, 140, 140), arrow), TRANSPARENT),
-        "schulferien.ico": ico([32, 16]),
-    }
+    files = {}
+    for name, colour, symbol in [
+        ("pfeil", (184, 42, 23), arrow),
+        ("ok", (0, 166, 81), tick),
+        ("inaktiv", (140, 140, 140), arrow),
+    ]:
+        for size in SIZES:
+            file = f"{name}.gif" if size == 17 else f"{name}_{size}.gif"
+            files[file] = gif(size, size, *status_picture(colour, symbol, size), TRANSPARENT)
+    files["schulferien.ico"] = ico([32, 16])
     for name, data in files.items():
         with open(os.path.join(OUT, name), "wb") as f:
             f.write(data)

@@ -352,7 +352,7 @@ void Win32Fenster::Bilder_vorbereiten() {
         if (s.art != Steuerelementart::Bildquelle) continue;
         Bildpuffer& b = Z(s.nr).quelle;
         if (b.bitmap && b.groesse == groesse) continue;
-        const std::optional<Gif_Bild> bild = Ressourcenbild(s.ressource);
+        const std::optional<Gif_Bild> bild = Ressourcenbild(s.fassungen.front().ressource);
         if (!bild) throw Fehler(Fehlernummer::KomponenteFehlt);
         HBITMAP bmp = Skalierte_Bitmap(*bild, groesse);
         if (!bmp) throw Fehler(Fehlernummer::KomponenteFehlt);
