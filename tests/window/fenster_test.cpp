@@ -82,6 +82,13 @@ TEST_F(FensterTest, AuswahlSetzenMeldetNichtsEineNutzerwahlLaeuftDurchDenRahmenZ
     EXPECT_EQ(f->Bild(Element::imgIcon2), Element::imgOK);
     EXPECT_EQ(f->Bild(Element::imgIcon3), Element::imgPfeil);
     EXPECT_TRUE(IsWindowEnabled(H(Element::cmdAuswahl3)));
+
+    // What a screen reader announces for the pictures: their window text.
+    wchar_t text[64];
+    SendMessageW(H(Element::imgIcon2), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"Schritt 2: erledigt");
+    SendMessageW(H(Element::imgIcon3), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"Schritt 3: aktueller Schritt");
 }
 
 TEST_F(FensterTest, EintragUndAuswahlPruefenDenIndex) {
