@@ -34,3 +34,12 @@ foreach(eintrag IN LISTS E2E_SZENARIEN)
     COMMAND bash ${E2E_DIR}/mit_datum.sh "${datum}" wine $<TARGET_FILE:e2e_treiber> szenario ${name})
   set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE)
 endforeach()
+
+# The yardstick of the start-up benchmark: the program's controls, font and manifest, nothing
+# else.
+add_executable(massstab_fenster WIN32 ${E2E_DIR}/massstab_fenster.cpp
+  ${E2E_DIR}/massstab_fenster.rc ${CMAKE_SOURCE_DIR}/calendar/schulferien_daten.cpp)
+target_include_directories(massstab_fenster PRIVATE ${CMAKE_SOURCE_DIR}
+  ${CMAKE_SOURCE_DIR}/ui/resources)
+target_compile_definitions(massstab_fenster PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
+target_link_options(massstab_fenster PRIVATE -municode -s)
