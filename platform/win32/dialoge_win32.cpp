@@ -33,7 +33,7 @@ using CoCreateInstance_t = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, 
 using CoTaskMemFree_t = void(WINAPI*)(LPVOID);
 using ChooseColorW_t = BOOL(WINAPI*)(LPCHOOSECOLORW);
 using SHBrowseForFolderW_t = PIDLIST_ABSOLUTE(WINAPI*)(LPBROWSEINFOW);
-using SHGetPathFromIDListW_t = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPWSTR);
+using SHGetPathFromIDListEx_t = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, PWSTR, DWORD, int);
 using SHCreateItemFromIDList_t = HRESULT(WINAPI*)(PCIDLIST_ABSOLUTE, REFIID, void**);
 
 bool com_gestartet = false;
@@ -110,14 +110,16 @@ std::wstring Ordnerbaum(HWND besitzer, const std::wstring& titel) {
     bi.hwndOwner = besitzer;
     bi.lpszTitle = titel.c_str();
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
+    const auto pfad_von =
+        Funktion<SHGetPathFromIDListEx_t>(L"shell32.dll", "SHGetPathFromIDListEx");
     PIDLIST_ABSOLUTE liste =
         Funktion<SHBrowseForFolderW_t>(L"shell32.dll", "SHBrowseForFolderW")(&bi);
     if (!liste) return std::wstring();
-    std::array<wchar_t, MAX_PATH> puffer{};
-    const BOOL ok = Funktion<SHGetPathFromIDListW_t>(L"shell32.dll", "SHGetPathFromIDListW")(
-        liste, puffer.data());
+    // Room for the longest path Windows knows, so that a long one is never cut off.
+    std::wstring puffer(32768, L'\0');
+    const BOOL ok = pfad_von(liste, puffer.data(), static_cast<DWORD>(puffer.size()), 0);
     Funktion<CoTaskMemFree_t>(L"ole32.dll", "CoTaskMemFree")(liste);
-    return ok ? std::wstring(puffer.data()) : std::wstring();
+    return ok ? std::wstring(puffer.c_str()) : std::wstring();
 }
 
 }  // namespace
