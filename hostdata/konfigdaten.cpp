@@ -22,9 +22,12 @@ void Kopf_pruefen(const std::string& zeile, const std::string& kopf) {
 }
 
 // An administrator entry names the user when it ends in ":" and the user's name, in any case.
+// The host keeps the name in the system's ANSI code page, so it is compared as it comes back
+// from there: on a Western system "Łukasz" is stored, and matched, as "?ukasz".
 bool Nennt_Benutzer(const std::string& eintrag) {
+    const Codetabelle& codepage = plattform().Ansi_codetabelle();
     std::string ende(1, ':');
-    ende += Kleinbuchstaben(Benutzername);
+    ende += Kleinbuchstaben(Von_Ansi(Nach_Ansi(Benutzername, codepage), codepage));
     const std::string klein = Kleinbuchstaben(eintrag);
     return klein.size() >= ende.size() &&
            klein.compare(klein.size() - ende.size(), ende.size(), ende) == 0;

@@ -69,19 +69,20 @@ std::string LineIn() {
     return Geschuetzt("modSchulferien - LineIn", [] {
         const std::string zeile = Zeile_lesen();
         if (zeile.empty()) throw Fehler(Fehlernummer::UngueltigerAufruf);  // no key character
-        return Von_Ansi(Entwuerfeln(zeile));
+        return Von_Ansi(Entwuerfeln(zeile), plattform().Ansi_codetabelle());
     });
 }
 
 std::string LineInRaw() {
-    return Von_Ansi(Zeile_lesen());
+    return Von_Ansi(Zeile_lesen(), plattform().Ansi_codetabelle());
 }
 
 void LineOut(const std::string& text) {
     Geschuetzt("modSchulferien - LineOut", [&] {
         if (kanal.modus != Modus::Schreiben) throw Fehler(Fehlernummer::DateinameFalsch);
+        const std::string bytes = Nach_Ansi(text, plattform().Ansi_codetabelle());
         plattform().Datei_schreiben(kanal.nummer,
-                                    Verwuerfeln(Nach_Ansi(text), Naechster_Schluessel()) + "\r\n");
+                                    Verwuerfeln(bytes, Naechster_Schluessel()) + "\r\n");
     });
 }
 

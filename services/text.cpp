@@ -7,28 +7,16 @@
 
 namespace {
 
-// Windows-1252 bytes 0x80..0x9F; the five unassigned ones keep their C1 code points, as
-// Windows converts them, so that every byte survives a round trip.
-constexpr std::array<char32_t, 32> Cp1252_80 = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
+// Latin Extended-A pairs a capital with the small letter after it, from 0x100 on even
+// capitals, from 0x139 and 0x179 odd ones; U+0130 (capital I with dot) has no small letter of
+// its own length and stays.
 char32_t Klein(char32_t c) {
     if (c >= 'A' && c <= 'Z') return c + 32;
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
-    switch (c) {
-        case 0x160:
-            return 0x161;
-        case 0x152:
-            return 0x153;
-        case 0x17D:
-            return 0x17E;
-        case 0x178:
-            return 0xFF;
-        default:
-            return c;
-    }
+    if ((c >= 0x100 && c <= 0x137 && c != 0x130) || (c >= 0x14A && c <= 0x177)) return c | 1;
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 1 ? c + 1 : c;
+    if (c == 0x178) return 0xFF;
+    return c;
 }
 
 // Byte offset of character `n` (0-based), or s.size() when the text is shorter.
@@ -70,33 +58,31 @@ std::string Kleinbuchstaben(const std::string& s) {
     return aus;
 }
 
-std::string Nach_Ansi(const std::string& utf8) {
+std::string Nach_Ansi(const std::string& utf8, const Codetabelle& tabelle) {
     std::string aus;
     aus.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const char32_t c = Zeichen_lesen(utf8, i);
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        if (c < 0x80) {
             aus += static_cast<char>(c);
             continue;
         }
-        if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF) {  // a stray byte stays itself
-            aus += static_cast<char>(c - Streubyte);
-            continue;
-        }
         char ersatz = '?';
-        for (std::size_t k = 0; k < Cp1252_80.size(); ++k)
-            if (Cp1252_80[k] == c) ersatz = static_cast<char>(0x80 + k);
+        if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF)  // a stray byte stays itself
+            ersatz = static_cast<char>(c - Streubyte);
+        for (std::size_t k = 0; k < tabelle.size(); ++k)
+            if (tabelle[k] == c) ersatz = static_cast<char>(0x80 + k);
         aus += ersatz;
     }
     return aus;
 }
 
-std::string Von_Ansi(const std::string& ansi) {
+std::string Von_Ansi(const std::string& ansi, const Codetabelle& tabelle) {
     std::string aus;
     aus.reserve(ansi.size() + ansi.size() / 4);
     for (const char ch : ansi) {
         const auto b = static_cast<unsigned char>(ch);
-        Zeichen_anhaengen(aus, b >= 0x80 && b < 0xA0 ? Cp1252_80[b - 0x80] : b);
+        Zeichen_anhaengen(aus, b < 0x80 ? b : tabelle[b - 0x80]);
     }
     return aus;
 }

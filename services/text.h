@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/codetabellen.h"
 #include "platform/utf8.h"
 
 std::size_t Laenge(const std::string& s);
@@ -11,11 +12,13 @@ std::string Links(const std::string& s, std::size_t n);
 std::string Rechts(const std::string& s, std::size_t n);
 // From character `start` (counted from 1), `n` characters (all the rest by default).
 std::string Mitte(const std::string& s, std::size_t start, std::size_t n = std::string::npos);
-// Lower case for ASCII and the letters of Windows-1252.
+// Lower case for ASCII and the letters of Windows-1252 and Windows-1250 (Latin-1 and Latin
+// Extended-A); a letter keeps its length in bytes.
 std::string Kleinbuchstaben(const std::string& s);
-// UTF-8 to Windows-1252 bytes (characters it lacks become "?") and back.
-std::string Nach_Ansi(const std::string& utf8);
-std::string Von_Ansi(const std::string& ansi);
+// UTF-8 to bytes of the code page (characters it lacks become "?") and back; a stray byte
+// keeps its value both ways.
+std::string Nach_Ansi(const std::string& utf8, const Codetabelle& tabelle = Windows_1252());
+std::string Von_Ansi(const std::string& ansi, const Codetabelle& tabelle = Windows_1252());
 // The numeric value of a text of decimal digits, as the month table and the period texts
 // use it ("01" is 1). Throws Laufzeitfehler(Typenkonflikt) for any other text.
 int Wert(const std::string& ziffern);
