@@ -3,7 +3,7 @@
 // The Win32 implementation (platform/win32) talks to Windows; the fake (platform/fake)
 // keeps everything in memory with Windows semantics, so the whole workflow runs in tests.
 // Paths and texts are UTF-8 everywhere in the program; file contents are raw bytes
-// (the ANSI code page, Windows-1252).
+// (the system's ANSI code page, Windows-1252 on a Western system).
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,8 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+
+#include "platform/codetabellen.h"
 
 // A failure of the platform or of the program's own steps: a number and, where the failure
 // has words of its own (a failure of the C++ library), its description.
@@ -43,6 +45,14 @@ inline constexpr long KomponenteNichtGeladen = 50003;
 inline Laufzeitfehler Fehler(long nummer) {
     return Laufzeitfehler(nummer, "");
 }
+
+// The new file of a replacement while it is written, beside the target:
+// "<target>.~<p>-<n>.tmp", p the writing process's number and n a count, both hexadecimal.
+std::string Ersatzname(const std::string& ziel, std::uint32_t prozess, std::uint32_t nummer);
+// When `name` is such a file of the target named `zielname` (letters in any case), the number
+// of the process that wrote it: what a writer that did not finish leaves behind.
+std::optional<std::uint32_t> Ersatzname_prozess(const std::string& name,
+                                                const std::string& zielname);
 
 struct Zeitpunkt {
     int Jahr = 2000, Monat = 1, Tag = 1, Stunde = 0, Minute = 0, Sekunde = 0;
@@ -162,6 +172,8 @@ class Plattform {
     virtual std::string Programmname() = 0;         // the executable's name, no extension
     virtual std::string Programmverzeichnis() = 0;  // its folder, as Windows gives it
     virtual Zeitpunkt Jetzt() = 0;
+    // The system's ANSI code page (GetACP), in which the files shared with the host are written.
+    virtual const Codetabelle& Ansi_codetabelle() = 0;
 
     // File probes. Names compare without regard to case; hidden and system files and
     // folders are never found. A folder that can't be searched (no access, bad name)

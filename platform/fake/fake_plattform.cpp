@@ -213,6 +213,21 @@ FakePlattform::FakePlattform() {
     Ordner_anlegen("C:\\");
 }
 
+const Codetabelle& FakePlattform::Ansi_codetabelle() {
+    const Codetabelle* tabelle = Bekannte_codetabelle(codepage);
+    if (!tabelle) throw Einrichtungsfehler("no table of code page", std::to_string(codepage));
+    return *tabelle;
+}
+
+bool FakePlattform::Belegt(Knoten& k) {
+    for (int versuch = 0; versuch <= Wiederholungen; ++versuch) {
+        if (k.gesperrt) return true;
+        if (k.gesperrt_fuer == 0) return false;
+        --k.gesperrt_fuer;
+    }
+    return true;
+}
+
 std::string FakePlattform::Umgebungsvariable(const std::string& name) {
     const std::string gesucht = Schluessel_zu(name);
     for (const auto& [n, wert] : umgebung)
@@ -281,7 +296,7 @@ void FakePlattform::Attribute_normal(const std::string& pfad) {
 
 void FakePlattform::Datei_entfernen(const std::string& pfad) {
     Knoten& k = Vorhandene_Datei(pfad);
-    if (k.gesperrt || (k.attribute & Attribut::Schreibgeschuetzt))
+    if ((k.attribute & Attribut::Schreibgeschuetzt) || Belegt(k))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
     knoten.erase(Aufloesen(pfad).Schluessel());
 }
@@ -289,8 +304,8 @@ void FakePlattform::Datei_entfernen(const std::string& pfad) {
 // --- Contents ---
 
 std::string FakePlattform::Datei_lesen(const std::string& pfad) {
-    const Knoten& k = Vorhandene_Datei(pfad);
-    if (k.gesperrt) throw Fehler(Fehlernummer::ZugriffVerweigert);
+    Knoten& k = Vorhandene_Datei(pfad);
+    if (Belegt(k)) throw Fehler(Fehlernummer::ZugriffVerweigert);
     return k.inhalt;
 }
 
@@ -299,7 +314,7 @@ int FakePlattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     if (ort.teile.size() < 2) throw Fehler(Fehlernummer::ZugriffVerweigert);
     Elternordner(ort);
     Knoten* ziel = Finden(ort.Schluessel());
-    if (ziel && (ziel->ordner || ziel->gesperrt || (ziel->attribute & Attribut::Schreibgeschuetzt)))
+    if (ziel && (ziel->ordner || (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
     if (ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
 
@@ -308,14 +323,33 @@ int FakePlattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     if (art == Schreibart::Anhaengen) {
         if (!ziel) Anlegen(ort, false);
     } else {
+        Reste_entfernen(ort);
         Ort temp = ort;
-        temp.teile.back() += ".~" + std::to_string(nr) + ".tmp";
+        temp.teile.back() =
+            Ersatzname(temp.teile.back(), prozessnummer, static_cast<std::uint32_t>(nr));
         o.temp = temp.Schluessel();
         if (Finden(o.temp)) throw Fehler(Fehlernummer::PfadZugriff);
         Anlegen(temp, false);
     }
     offen.emplace(nr, std::move(o));
     return nr;
+}
+
+void FakePlattform::Reste_entfernen(const Ort& ort) {
+    const std::string praefix = ort.Schluessel_von(ort.teile.size() - 1) + "\\";
+    for (auto it = knoten.lower_bound(praefix);
+         it != knoten.end() && it->first.compare(0, praefix.size(), praefix) == 0;) {
+        const Knoten& k = it->second;
+        const std::string name = k.name.substr(k.name.rfind('\\') + 1);
+        const bool eigener = std::any_of(offen.begin(), offen.end(),
+                                         [&](const auto& o) { return o.second.temp == it->first; });
+        const bool darunter = it->first.find('\\', praefix.size()) != std::string::npos;
+        if (!darunter && !k.ordner && !k.gesperrt && k.gesperrt_fuer == 0 && !eigener &&
+            !(k.attribute & Attribut::Schreibgeschuetzt) && Ist_Ersatzname(name, ort.teile.back()))
+            it = knoten.erase(it);
+        else
+            ++it;
+    }
 }
 
 void FakePlattform::Datei_schreiben(int nr, const std::string& bytes) {
@@ -352,7 +386,7 @@ void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
     const Ort ort = Aufloesen(o.pfad);
     Elternordner(ort);
     Knoten* ziel = Finden(ort.Schluessel());
-    if (ziel && (ziel->ordner || ziel->gesperrt || (ziel->attribute & Attribut::Schreibgeschuetzt)))
+    if (ziel && (ziel->ordner || (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
     if (ziel) knoten.erase(ort.Schluessel());
     Knoten& neu = Anlegen(ort, false);
@@ -442,6 +476,12 @@ void FakePlattform::Sperren(const std::string& pfad, bool gesperrt) {
     Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k) throw Einrichtungsfehler("no such entry", pfad);
     k->gesperrt = gesperrt;
+}
+
+void FakePlattform::Kurz_sperren(const std::string& pfad, int versuche) {
+    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
+    if (!k) throw Einrichtungsfehler("no such entry", pfad);
+    k->gesperrt_fuer = versuche;
 }
 
 void FakePlattform::Zugriff_sperren(const std::string& ordner, bool gesperrt) {

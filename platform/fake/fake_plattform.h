@@ -74,6 +74,8 @@ class FakePlattform : public Plattform {
     std::string Programmname() override { return programmname; }
     std::string Programmverzeichnis() override { return programmverzeichnis; }
     Zeitpunkt Jetzt() override { return jetzt; }
+    // The table of `codepage`; one the program knows no table of is a set-up mistake.
+    const Codetabelle& Ansi_codetabelle() override;
 
     bool Datei_vorhanden(const std::string& pfad) override;
     bool Muster_vorhanden(const std::string& muster) override;
@@ -110,6 +112,11 @@ class FakePlattform : public Plattform {
     // A locked file is held open by another program without sharing: it can't be
     // opened, written or deleted.
     void Sperren(const std::string& pfad, bool gesperrt = true);
+    // Held open for a moment: the next `versuche` attempts to open, replace or delete the
+    // file find it locked. Each step tries Wiederholungen more times after the first, as the
+    // Win32 side does (100 ms apart), before a lock counts as a failure.
+    void Kurz_sperren(const std::string& pfad, int versuche);
+    static constexpr int Wiederholungen = 10;
     // A folder without access: probes in it throw DateinameFalsch, files in it can't be
     // read or written.
     void Zugriff_sperren(const std::string& ordner, bool gesperrt = true);
@@ -126,6 +133,8 @@ class FakePlattform : public Plattform {
     std::string programmname = "Schulferien";
     std::string programmverzeichnis = "C:\\Tools";
     Zeitpunkt jetzt{2025, 3, 14, 9, 30, 0};
+    unsigned codepage = 1252;             // the system's ANSI code page
+    std::uint32_t prozessnummer = 0x2a4;  // in the names of new files beside their targets
 
     struct Meldung {
         std::string text, titel;
@@ -159,6 +168,7 @@ class FakePlattform : public Plattform {
         std::uint32_t attribute = Attribut::Archiv;  // without Verzeichnis
         std::string inhalt;
         bool gesperrt = false;
+        int gesperrt_fuer = 0;  // attempts that still find it locked
         bool kein_zugriff = false;
     };
     struct Offen {
@@ -186,6 +196,11 @@ class FakePlattform : public Plattform {
     Knoten& Vorhandene_Datei(const std::string& pfad);
     bool Suchen(const std::string& muster);
     Knoten& Anlegen(const Ort& ort, bool ordner);  // with its parent folders (test set-up)
+    // True when another program holds the file open through every try of one step.
+    bool Belegt(Knoten& k);
+    // Removes the new files that writers of the target at `ort` left behind, unless they
+    // are held open (by another program, or by this one for a replacement in progress).
+    void Reste_entfernen(const Ort& ort);
 
     std::map<std::string, Knoten> knoten;  // key: the normalised path in upper case
     std::map<int, Offen> offen;

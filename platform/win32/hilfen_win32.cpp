@@ -22,6 +22,43 @@ std::string Schmal(const std::wstring& utf16) {
     return text;
 }
 
+std::wstring Api_pfad(const std::wstring& pfad) {
+    // A folder's path must leave room for an 8.3 name (12 characters) below MAX_PATH.
+    constexpr std::size_t Grenze = MAX_PATH - 12;
+    if (pfad.size() < Grenze || pfad.rfind(L"\\\\?\\", 0) == 0 || pfad.rfind(L"\\\\.\\", 0) == 0)
+        return pfad;
+    std::wstring voll(pfad.size() + MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD laenge =
+            GetFullPathNameW(pfad.c_str(), static_cast<DWORD>(voll.size()), voll.data(), nullptr);
+        if (laenge == 0) return pfad;  // the file function gives the failure
+        if (laenge < voll.size()) {
+            voll.resize(laenge);
+            break;
+        }
+        voll.resize(laenge);  // too small: `laenge` counts the terminating null
+    }
+    if (voll.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + voll.substr(2);
+    return L"\\\\?\\" + voll;
+}
+
+Codetabelle Codetabelle_von_Windows(UINT codepage) {
+    Codetabelle tabelle{};
+    for (std::size_t k = 0; k < tabelle.size(); ++k) {
+        const char byte = static_cast<char>(0x80 + k);
+        wchar_t zeichen[2] = {};
+        const int n = MultiByteToWideChar(codepage, MB_ERR_INVALID_CHARS, &byte, 1, zeichen, 2);
+        tabelle[k] = n == 1 ? zeichen[0] : Streubyte_von(static_cast<unsigned char>(byte));
+    }
+    return tabelle;
+}
+
+bool Voruebergehend_belegt(DWORD code) {
+    // ReplaceFileW says ERROR_UNABLE_TO_REMOVE_REPLACED when the old file is held open.
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
+           code == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
 long Fehlernummer_von(DWORD code) {
     switch (code) {
         case ERROR_FILE_NOT_FOUND:
@@ -35,6 +72,7 @@ long Fehlernummer_von(DWORD code) {
         case ERROR_ACCESS_DENIED:
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
+        case ERROR_UNABLE_TO_REMOVE_REPLACED:
         case ERROR_WRITE_PROTECT:
         case ERROR_DELETE_PENDING:
         case ERROR_CURRENT_DIRECTORY:

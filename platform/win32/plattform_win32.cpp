@@ -2,20 +2,12 @@
 
 #include <algorithm>
 
+#include "services/text.h"
+
 namespace {
 
 constexpr DWORD Unsichtbar =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-
-std::wstring Hex(DWORD zahl) {
-    static const wchar_t ziffern[] = L"0123456789abcdef";
-    std::wstring text;
-    do {
-        text.insert(text.begin(), ziffern[zahl % 16]);
-        zahl /= 16;
-    } while (zahl != 0);
-    return text;
-}
 
 // True when the folder part of `pfad` does not exist as a folder: it is missing, or a file
 // stands in its place. Wine answers a search below a file with ERROR_INVALID_NAME where
@@ -23,7 +15,7 @@ std::wstring Hex(DWORD zahl) {
 bool Ordner_fehlt(const std::wstring& pfad) {
     const std::size_t trenner = pfad.find_last_of(L"\\/");
     if (trenner == std::wstring::npos || trenner == 0) return false;
-    const DWORD attribute = GetFileAttributesW(pfad.substr(0, trenner).c_str());
+    const DWORD attribute = GetFileAttributesW(Api_pfad(pfad.substr(0, trenner)).c_str());
     if (attribute != INVALID_FILE_ATTRIBUTES) return (attribute & FILE_ATTRIBUTE_DIRECTORY) == 0;
     const DWORD fehler = GetLastError();
     return fehler == ERROR_FILE_NOT_FOUND || fehler == ERROR_PATH_NOT_FOUND ||
@@ -91,6 +83,15 @@ Zeitpunkt Win32Plattform::Jetzt() {
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
 }
 
+const Codetabelle& Win32Plattform::Ansi_codetabelle() {
+    if (!codetabelle_) {
+        const UINT codepage = GetACP();
+        const Codetabelle* bekannt = Bekannte_codetabelle(codepage);
+        codetabelle_ = bekannt ? *bekannt : Codetabelle_von_Windows(codepage);
+    }
+    return *codetabelle_;
+}
+
 // --- Probes ---
 
 // Only ordinary files count. FindFirstFileExW matches * and ? in the last part without
@@ -99,8 +100,8 @@ bool Win32Plattform::Suchen(const std::string& muster) {
     if (muster.empty() || muster.back() == '\\' || muster.back() == '/') return false;
     const std::wstring pfad = Breit(muster);
     WIN32_FIND_DATAW daten;
-    const Suchhandle suche(
-        FindFirstFileExW(pfad.c_str(), FindExInfoBasic, &daten, FindExSearchNameMatch, nullptr, 0));
+    const Suchhandle suche(FindFirstFileExW(Api_pfad(pfad).c_str(), FindExInfoBasic, &daten,
+                                            FindExSearchNameMatch, nullptr, 0));
     DWORD fehler = ERROR_NO_MORE_FILES;
     if (!suche) {
         fehler = GetLastError();
@@ -133,27 +134,35 @@ bool Win32Plattform::Muster_vorhanden(const std::string& muster) {
 }
 
 std::uint32_t Win32Plattform::Attribute_lesen(const std::string& pfad) {
-    const DWORD attribute = GetFileAttributesW(Breit(pfad).c_str());
+    const DWORD attribute = GetFileAttributesW(Api_pfad(pfad).c_str());
     if (attribute == INVALID_FILE_ATTRIBUTES) throw Win32_fehler(GetLastError());
     return attribute;
 }
 
 void Win32Plattform::Attribute_normal(const std::string& pfad) {
-    if (!SetFileAttributesW(Breit(pfad).c_str(), FILE_ATTRIBUTE_NORMAL))
+    if (!SetFileAttributesW(Api_pfad(pfad).c_str(), FILE_ATTRIBUTE_NORMAL))
         throw Win32_fehler(GetLastError());
 }
 
 void Win32Plattform::Datei_entfernen(const std::string& pfad) {
-    if (!DeleteFileW(Breit(pfad).c_str())) throw Win32_fehler(GetLastError());
+    const std::wstring p = Api_pfad(pfad);
+    const DWORD fehler = Wiederholt(wiederholung, [&] { return DeleteFileW(p.c_str()) != 0; });
+    if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
 }
 
 // --- Contents ---
 
 std::string Win32Plattform::Datei_lesen(const std::string& pfad) {
-    const Handle datei(CreateFileW(Breit(pfad).c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!datei) throw Win32_fehler(GetLastError());
+    // Shared for every use, so that reading never keeps a writer from replacing the file.
+    const std::wstring p = Api_pfad(pfad);
+    Handle datei;
+    const DWORD fehler = Wiederholt(wiederholung, [&] {
+        datei = Handle(CreateFileW(
+            p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        return static_cast<bool>(datei);
+    });
+    if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
     std::string inhalt;
     LARGE_INTEGER groesse;
     if (GetFileSizeEx(datei.get(), &groesse) && groesse.QuadPart > 0)
@@ -168,8 +177,31 @@ std::string Win32Plattform::Datei_lesen(const std::string& pfad) {
     }
 }
 
+std::wstring Win32Plattform::Neuer_Ersatzname(const std::string& ziel) {
+    return Api_pfad(Ersatzname(ziel, GetCurrentProcessId(), ++temp_zaehler_));
+}
+
+void Win32Plattform::Reste_entfernen(const std::string& ziel) {
+    const std::wstring pfad = Breit(ziel);
+    const std::size_t trenner = pfad.find_last_of(L"\\/");
+    if (trenner == std::wstring::npos) return;
+    const std::wstring ordner = pfad.substr(0, trenner + 1);
+    const std::string zielname = Schmal(pfad.substr(trenner + 1));
+    WIN32_FIND_DATAW daten;
+    const Suchhandle suche(FindFirstFileExW(Api_pfad(pfad + L".~*.tmp").c_str(), FindExInfoBasic,
+                                            &daten, FindExSearchNameMatch, nullptr, 0));
+    if (!suche) return;
+    do {
+        if (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        if (!Ist_Ersatzname(Schmal(daten.cFileName), zielname)) continue;
+        // A file its writer still holds open (without FILE_SHARE_DELETE) can't be deleted:
+        // that one stays, whoever holds it.
+        DeleteFileW(Api_pfad(ordner + daten.cFileName).c_str());
+    } while (FindNextFileW(suche.get(), &daten));
+}
+
 int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
-    std::wstring ziel = Breit(pfad);
+    std::wstring ziel = Api_pfad(pfad);
     const int nr = naechste_nummer_;
 
     if (art == Schreibart::Anhaengen) {
@@ -179,10 +211,14 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
         if (attribute != INVALID_FILE_ATTRIBUTES &&
             (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
             throw Fehler(Fehlernummer::ZugriffVerweigert);
-        Handle datei(CreateFileW(ziel.c_str(), FILE_APPEND_DATA,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!datei) throw Win32_fehler(GetLastError());
+        Handle datei;
+        const DWORD fehler = Wiederholt(wiederholung, [&] {
+            datei = Handle(CreateFileW(ziel.c_str(), FILE_APPEND_DATA,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            return static_cast<bool>(datei);
+        });
+        if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
         offen_.try_emplace(nr, std::move(datei), std::move(ziel), std::wstring(), art);
         ++naechste_nummer_;
         return nr;
@@ -196,15 +232,18 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     } else {
         if (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
             throw Fehler(Fehlernummer::ZugriffVerweigert);
-        const Handle probe(CreateFileW(ziel.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ,
-                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!probe) throw Win32_fehler(GetLastError());
+        const DWORD fehler = Wiederholt(wiederholung, [&] {
+            const Handle probe(CreateFileW(ziel.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            return static_cast<bool>(probe);
+        });
+        if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
     }
+    Reste_entfernen(pfad);
 
     // The new file beside the old one, under a name no other file has.
     for (int versuch = 0;; ++versuch) {
-        std::wstring temp =
-            ziel + L".~" + Hex(GetCurrentProcessId()) + L"-" + Hex(++temp_zaehler_) + L".tmp";
+        std::wstring temp = Neuer_Ersatzname(pfad);
         Handle datei(CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
         if (datei) {
@@ -252,9 +291,46 @@ void Win32Plattform::Datei_schliessen(int nr, bool uebernehmen) {
     if (datei.fehler) throw Fehler(*datei.fehler);
     if (!FlushFileBuffers(datei.datei.get())) throw Win32_fehler(GetLastError());
     if (!datei.datei.Schliessen()) throw Win32_fehler(GetLastError());
-    if (!MoveFileExW(datei.temp.c_str(), datei.ziel.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw Win32_fehler(GetLastError());
+    Uebernehmen(datei);
+}
+
+// An existing target is replaced with ReplaceFileW, which keeps what the old file carried
+// (security settings, owner, creation time, alternate streams); the old file goes to a backup
+// name first, so that it survives every failure. A missing target is simply moved into place.
+// Either way the file has normal attributes afterwards.
+void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
+    const auto verschieben = [&](const std::wstring& von, const std::wstring& nach) {
+        return Wiederholt(wiederholung, [&] {
+            return MoveFileExW(von.c_str(), nach.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        });
+    };
+    DWORD fehler = ERROR_FILE_NOT_FOUND;
+    if (GetFileAttributesW(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        const std::wstring sicherung = Neuer_Ersatzname(Schmal(datei.ziel));
+        fehler = Wiederholt(wiederholung, [&] {
+            return ReplaceFileW(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
+                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+        });
+        switch (fehler) {
+            case ERROR_SUCCESS:
+                datei.temp.clear();              // it is the target now
+                DeleteFileW(sicherung.c_str());  // or the next write removes it
+                SetFileAttributesW(datei.ziel.c_str(), FILE_ATTRIBUTE_NORMAL);
+                return;
+            case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
+                // The old file is under the backup name and the new one under its own: the old
+                // one goes back.
+                verschieben(sicherung, datei.ziel);
+                throw Win32_fehler(fehler);
+            case ERROR_FILE_NOT_FOUND:  // the target went away meanwhile
+                break;
+            default:  // ERROR_UNABLE_TO_MOVE_REPLACEMENT among them: nothing has moved
+                throw Win32_fehler(fehler);
+        }
+    }
+    fehler = verschieben(datei.temp, datei.ziel);
+    if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
     datei.temp.clear();  // it is the target now
 }
 

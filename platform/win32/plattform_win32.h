@@ -30,6 +30,9 @@ class Win32Plattform : public Plattform {
     std::string Programmname() override;
     std::string Programmverzeichnis() override;
     Zeitpunkt Jetzt() override;
+    // GetACP's code page: the tables of 1252 and 1250 the program carries, others as Windows
+    // converts them.
+    const Codetabelle& Ansi_codetabelle() override;
 
     bool Datei_vorhanden(const std::string& pfad) override;
     bool Muster_vorhanden(const std::string& muster) override;
@@ -55,9 +58,13 @@ class Win32Plattform : public Plattform {
     std::string Ordner_auswaehlen(const std::string& titel) override;
     std::optional<std::uint32_t> Farbe_auswaehlen(std::uint32_t farbe, bool voll) override;
 
+    // How a file held open for a moment by another program is waited for (tests shorten it).
+    Wiederholung wiederholung;
+
   private:
     // A file open for writing. For Ersetzen the bytes go to `temp` in the target's folder;
-    // until it has taken the target's place, the destructor removes it.
+    // until it has taken the target's place, the destructor removes it. Both paths are in
+    // the form the file functions take (Api_pfad).
     struct Offene_Datei {
         Handle datei;
         std::wstring ziel;
@@ -72,10 +79,16 @@ class Win32Plattform : public Plattform {
     };
     bool Suchen(const std::string& muster);
     std::wstring Modulpfad();
+    std::wstring Neuer_Ersatzname(const std::string& ziel);
+    // Removes what writers of `ziel` left behind (Ist_Ersatzname) that no one holds open.
+    void Reste_entfernen(const std::string& ziel);
+    // Puts the finished new file in the target's place.
+    void Uebernehmen(Offene_Datei& datei);
 
     std::map<int, Offene_Datei> offen_;
     int naechste_nummer_ = 1;
     unsigned temp_zaehler_ = 0;
+    std::optional<Codetabelle> codetabelle_;
 
     std::unique_ptr<class Win32Fenster> fenster_;
 };
