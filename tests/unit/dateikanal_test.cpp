@@ -42,13 +42,41 @@ TEST(Verwuerfeln, ControlCharactersAreDroppedWithoutShifting) {
 }
 
 TEST(Ansi, EveryByteSurvivesTheWayThroughUtf8) {
-    for (int b = 0; b < 256; ++b) {
-        const std::string byte(1, static_cast<char>(b));
-        ASSERT_EQ(Nach_Ansi(Von_Ansi(byte)), byte) << b;
+    for (const unsigned codepage : {1252u, 1250u}) {
+        const Codetabelle& t = *Bekannte_codetabelle(codepage);
+        for (int b = 0; b < 256; ++b) {
+            const std::string byte(1, static_cast<char>(b));
+            ASSERT_EQ(Nach_Ansi(Von_Ansi(byte, t), t), byte) << codepage << " " << b;
+            // A byte that is no UTF-8 comes through as itself.
+            ASSERT_EQ(Nach_Ansi(byte, t), byte) << codepage << " " << b;
+        }
     }
     EXPECT_EQ(Nach_Ansi("Thüringen €"),
               Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n', ' ', 0x80}));
     EXPECT_EQ(Nach_Ansi("Ω"), "?");
+}
+
+TEST(Ansi, CodePages) {
+    const Codetabelle& cp1250 = *Bekannte_codetabelle(1250);
+    const struct {
+        const char* text;
+        std::string cp1252, cp1250;
+    } faelle[] = {
+        {"Łódź €", Bytes({'?', 0xF3, 'd', '?', ' ', 0x80}),
+         Bytes({0xA3, 0xF3, 'd', 0x9F, ' ', 0x80})},
+        {"Thüringen", Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'}),
+         Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'})},
+        {"Søren Œ", Bytes({'S', 0xF8, 'r', 'e', 'n', ' ', 0x8C}),
+         Bytes({'S', '?', 'r', 'e', 'n', ' ', '?'})},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text);
+        EXPECT_EQ(Nach_Ansi(f.text), f.cp1252);
+        EXPECT_EQ(Nach_Ansi(f.text, cp1250), f.cp1250);
+    }
+    EXPECT_EQ(Von_Ansi(Bytes({0xA3, 0xB3, 0x8C, 0x9C}), cp1250), "ŁłŚś");
+    EXPECT_EQ(Bekannte_codetabelle(65001), nullptr);
+    EXPECT_EQ(Bekannte_codetabelle(1252), &Windows_1252());
 }
 
 TEST(Schluessel, KeysStayInRangeAndRepeatFromRunToRun) {
@@ -221,6 +249,7 @@ TEST(Text, CharactersNotBytes) {
     EXPECT_EQ(Mitte("Köln-Süd", 4, 3), "n-S");
     EXPECT_EQ(Mitte("abc", 5), "");
     EXPECT_EQ(Kleinbuchstaben("ÄÖÜ ABC ß Ÿ"), "äöü abc ß ÿ");
+    EXPECT_EQ(Kleinbuchstaben("ŁÓDŹ ŚĄČĘŇŐŘŠŤŮŰŽ Œ İ"), "łódź śąčęňőřšťůűž œ İ");
     // A byte that is no UTF-8 stays exactly that byte, and counts as one character.
     EXPECT_EQ(Kleinbuchstaben("A\xC4Z"), "a\xC4z");
     EXPECT_EQ(Laenge("A\xC4Z"), 3u);

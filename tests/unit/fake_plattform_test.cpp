@@ -96,11 +96,60 @@ TEST(FakePlattform, ErsetzenZeigtDieNeueDateiNebenDerAltenBisZumSchliessen) {
     p.Datei_anlegen("C:\\Daten\\Ferientage.dat", "alt");
     const int nr = p.Datei_oeffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen);
     EXPECT_EQ(p.Offene_Dateien(), 1);
-    EXPECT_EQ(p.Dateien("C:\\Daten").size(), 2u);
+    EXPECT_EQ(p.Dateien("C:\\Daten"), (Namen{"Ferientage.dat", "Ferientage.dat.~2a4-1.tmp"}));
     EXPECT_FALSE(p.Muster_vorhanden("C:\\Daten\\*Data.dat"));
     p.Datei_schliessen(nr, true);
     EXPECT_EQ(p.Offene_Dateien(), 0);
     EXPECT_EQ(p.Dateien("C:\\Daten"), Namen{"Ferientage.dat"});
+}
+
+// Each step tries a locked file once and then Wiederholungen times more: a lock that lasts
+// that long passes, one a try longer is a failure.
+TEST(FakePlattform, KurzeSperreVergehtInnerhalbDerVersuche) {
+    const std::string pfad = "C:\\Daten\\Ferientage.dat";
+    const auto oeffnen = [&](FakePlattform& p, Schreibart art, int sperre) {
+        p.Kurz_sperren(pfad, sperre);
+        return p.Datei_oeffnen(pfad, art);
+    };
+    const struct {
+        const char* schritt;
+        std::function<void(FakePlattform&, int sperre)> ausfuehren;
+    } faelle[] = {
+        {"Lesen",
+         [&](FakePlattform& p, int sperre) {
+             p.Kurz_sperren(pfad, sperre);
+             p.Datei_lesen(pfad);
+         }},
+        {"Entfernen",
+         [&](FakePlattform& p, int sperre) {
+             p.Kurz_sperren(pfad, sperre);
+             p.Datei_entfernen(pfad);
+         }},
+        {"Anhängen",
+         [&](FakePlattform& p, int sperre) {
+             p.Datei_schliessen(oeffnen(p, Schreibart::Anhaengen, sperre), true);
+         }},
+        {"Ersetzen, Öffnen",
+         [&](FakePlattform& p, int sperre) {
+             p.Datei_schliessen(oeffnen(p, Schreibart::Ersetzen, sperre), true);
+         }},
+        {"Ersetzen, Schließen",
+         [&](FakePlattform& p, int sperre) {
+             const int nr = oeffnen(p, Schreibart::Ersetzen, 0);
+             p.Kurz_sperren(pfad, sperre);
+             p.Datei_schliessen(nr, true);
+         }},
+    };
+    constexpr int Versuche = FakePlattform::Wiederholungen + 1;
+    for (const auto& fall : faelle) {
+        for (const int sperre : {Versuche - 1, Versuche}) {
+            SCOPED_TRACE(std::string(fall.schritt) + " " + std::to_string(sperre));
+            FakePlattform p;
+            p.Datei_anlegen(pfad, "alt");
+            EXPECT_EQ(Fehlernummer_bei([&] { fall.ausfuehren(p, sperre); }),
+                      sperre < Versuche ? 0 : Fehlernummer::ZugriffVerweigert);
+        }
+    }
 }
 
 TEST(FakePlattform, RelativePfadeZaehlenVomProgrammordner) {
@@ -138,6 +187,9 @@ TEST(FakePlattform, FehlerBeimEinrichten) {
     EXPECT_THROW(p.Ordner_anlegen("C:\\D\\x.dat\\Unter"), std::logic_error);
     EXPECT_THROW(p.Datei_anlegen("C:\\D", "x"), std::logic_error);
     EXPECT_THROW(p.Sperren("C:\\D\\fehlt.dat"), std::logic_error);
+    EXPECT_THROW(p.Kurz_sperren("C:\\D\\fehlt.dat", 1), std::logic_error);
+    p.codepage = 65001;
+    EXPECT_THROW(p.Ansi_codetabelle(), std::logic_error);
     EXPECT_THROW(p.Zugriff_sperren("C:\\D\\x.dat"), std::logic_error);
     EXPECT_THROW(p.Attribute_setzen("C:\\fehlt", Attribut::Versteckt), std::logic_error);
 }

@@ -82,6 +82,33 @@ TEST_F(Konfigdaten, DefaultUserNameAndLinesBeforeTheList) {
     EXPECT_EQ(Rechte, 0);
 }
 
+// The host stores names in the system's ANSI code page: a letter the code page lacks is "?"
+// there, and the user's name is compared as it would come back from it.
+TEST_F(Konfigdaten, UserNameComparedAsTheCodePageOfTheSystemKeepsIt) {
+    const struct {
+        unsigned codepage;
+        const char* benutzer;
+        const char* eintrag;  // as written into the file, in that code page
+        int rechte;
+    } faelle[] = {
+        {1252, "Łukasz", "A:?ukasz", 2}, {1252, "Łukasz", "A:Lukasz", 0},
+        {1252, "Jürgen", "A:JÜRGEN", 2}, {1250, "Łukasz", "A:Łukasz", 2},
+        {1250, "Łukasz", "A:ŁUKASZ", 2}, {1250, "łukasz", "A:Łukasz", 2},
+        {1250, "Łukasz", "A:?ukasz", 0}, {1250, "Jürgen", "A:jürgen", 2},
+        {1250, "Søren", "A:S?ren", 2},  // 1250 has no ø
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::to_string(f.codepage) + " " + f.benutzer + " " + f.eintrag);
+        fake.codepage = f.codepage;
+        Benutzername = f.benutzer;
+        Rechte = -1;
+        fake.Datei_anlegen(Pfad, Verwuerfelt(Konfig({"[Administratoren]", f.eintrag, "A:schulz"}),
+                                             fake.Ansi_codetabelle()));
+        Konfigdaten_lesen();
+        EXPECT_EQ(Rechte, f.rechte);
+    }
+}
+
 TEST_F(Konfigdaten, ReadAfreshOnEveryCall) {
     Lesen(Konfig({"[Administratoren]", "A:schulz"}));
     EXPECT_EQ(Rechte, 0);

@@ -35,12 +35,15 @@ inline std::vector<std::string> Konfigkopf() {
             "[Administratoren]"};
 }
 
-// A text in the host's scrambled line form, one physical line per entry of `zeilen`.
-inline std::string Verwuerfelt(const std::vector<std::string>& zeilen) {
+// A text in the host's scrambled line form, one physical line per entry of `zeilen`, in the
+// code page of `tabelle`.
+inline std::string Verwuerfelt(const std::vector<std::string>& zeilen,
+                               const Codetabelle& tabelle = Windows_1252()) {
     std::string bytes;
     unsigned schluessel = 65;
     for (const std::string& zeile : zeilen) {
-        bytes += Verwuerfeln(Nach_Ansi(zeile), static_cast<unsigned char>(schluessel)) + "\r\n";
+        bytes +=
+            Verwuerfeln(Nach_Ansi(zeile, tabelle), static_cast<unsigned char>(schluessel)) + "\r\n";
         schluessel = 32 + (schluessel + 37) % 223;  // keys all over 32..254
     }
     return bytes;
