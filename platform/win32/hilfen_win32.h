@@ -69,6 +69,8 @@ class Handle {
 
     HANDLE get() const { return h_; }
     explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
+    // Gives the handle up to the caller, who closes it.
+    HANDLE Abgeben() noexcept { return std::exchange(h_, INVALID_HANDLE_VALUE); }
     // Closes now; false when Windows reports a failure (the handle is gone either way).
     bool Schliessen() noexcept {
         const bool ok = !*this || CloseHandle(h_) != 0;

@@ -337,6 +337,91 @@ TEST_F(Dateidienste, ErsetzenScheitertBeimSchliessenWennDieDateiInzwischenOffenI
     EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
 }
 
+TEST_F(Dateidienste, ErsetzenRaeumtAufWasAbgebrocheneSchreiberLiegenLiessen) {
+    const Namen bleiben = {
+        "Anderes.dat.~1f-3.tmp",         // another target's
+        "Ferientage.dat.~1f-.tmp",       // not of that form
+        "Ferientage.dat.~1f-3.tmp.bak",  //
+        "Ferientage.dat.~2a-1.tmp",      // its writer holds it open
+        "Ferientage.dat.~alt.tmp",       //
+        "Ferientage.dat.~x1f-3.tmp",     //
+        "Unter",                         // a folder
+    };
+    for (const std::string& name : bleiben)
+        if (name != "Unter") u->Datei_anlegen(In(name), "rest");
+    u->Ordner_anlegen(In("Unter"));
+    u->Datei_anlegen(In("Unter\\Ferientage.dat.~1f-3.tmp"), "rest");
+    u->Sperren(In("Ferientage.dat.~2a-1.tmp"));
+    for (const char* name : {"Ferientage.dat.~1f-3.tmp", "FERIENTAGE.DAT.~A0B-10.TMP"})
+        u->Datei_anlegen(In(name), "rest");
+    u->Datei_anlegen(In("Ferientage.dat"), "alt");
+
+    Ersetzen(In("Ferientage.dat"), "neu");
+    u->Freigeben(In("Ferientage.dat.~2a-1.tmp"));
+
+    Namen erwartet = bleiben;
+    erwartet.insert(erwartet.begin() + 1, "Ferientage.dat");
+    EXPECT_EQ(u->Namen(w), erwartet);
+    EXPECT_EQ(u->Namen(In("Unter")), Namen{"Ferientage.dat.~1f-3.tmp"});
+    EXPECT_EQ(u->Inhalt(In("Ferientage.dat")), "neu");
+}
+
+// A file that another program holds open for a moment is waited for, at every step.
+TEST_F(Dateidienste, KurzGehalteneDateiIstKeinFehler) {
+    const std::string pfad = In("Ferientage.dat");
+    u->Datei_anlegen(pfad, "alt");
+
+    u->Kurz_sperren(pfad);
+    EXPECT_EQ(p.Datei_lesen(pfad), "alt");
+    u->Kurz_sperren(pfad);
+    Ersetzen(pfad, "neu 1");
+    EXPECT_EQ(u->Inhalt(pfad), "neu 1");
+    const int nr = p.Datei_oeffnen(pfad, Schreibart::Ersetzen);
+    p.Datei_schreiben(nr, "neu 2");
+    u->Kurz_sperren(pfad);
+    p.Datei_schliessen(nr, true);
+    EXPECT_EQ(u->Inhalt(pfad), "neu 2");
+    u->Kurz_sperren(pfad);
+    p.Datei_schliessen(p.Datei_oeffnen(pfad, Schreibart::Anhaengen), true);
+    u->Kurz_sperren(pfad);
+    p.Datei_entfernen(pfad);
+    EXPECT_EQ(u->Namen(w), Namen{});
+}
+
+// Paths of MAX_PATH and more: a target just below it whose new file's name goes past it,
+// a long file name, and a long folder.
+TEST_F(Dateidienste, LangePfade) {
+    for (const std::size_t laenge : {250u, 300u, 400u}) {
+        std::string ordner = In("Lang" + std::to_string(laenge));
+        u->Ordner_anlegen(ordner);
+        while (laenge - ordner.size() > 150) {
+            ordner += "\\" + std::string(100, 'o');
+            u->Ordner_anlegen(ordner);
+        }
+        const std::string name = std::string(laenge - ordner.size() - 5, 'f') + ".dat";
+        const std::string pfad = ordner + "\\" + name;
+        SCOPED_TRACE(pfad);
+        ASSERT_EQ(pfad.size(), laenge);
+        u->Datei_anlegen(pfad, "alt");
+
+        EXPECT_TRUE(p.Datei_vorhanden(pfad));
+        EXPECT_TRUE(p.Muster_vorhanden(ordner + "\\*.dat"));
+        EXPECT_NE(p.Attribute_lesen(ordner) & Ordner, 0u);
+        EXPECT_EQ(p.Attribute_lesen(pfad) & (Ordner | Schreibgeschuetzt), 0u);
+        EXPECT_EQ(p.Datei_lesen(pfad), "alt");
+        Ersetzen(pfad, "neu");
+        EXPECT_EQ(u->Inhalt(pfad), "neu");
+        const int nr = p.Datei_oeffnen(ordner + "\\2503 Log.log", Schreibart::Anhaengen);
+        p.Datei_schreiben(nr, "eins");
+        p.Datei_schliessen(nr, true);
+        EXPECT_EQ(u->Namen(ordner), (Namen{"2503 Log.log", name}));
+        p.Attribute_normal(pfad);
+        p.Datei_entfernen(pfad);
+        EXPECT_FALSE(p.Datei_vorhanden(pfad));
+        EXPECT_EQ(u->Namen(ordner), Namen{"2503 Log.log"});
+    }
+}
+
 // --- Writing: Anhaengen ---
 
 TEST_F(Dateidienste, AnhaengenLegtAnUndHaengtAn) {

@@ -18,6 +18,7 @@ class Fake_Umgebung : public Umgebung {
     }
     void Sperren(const std::string& pfad) override { fake_.Sperren(pfad, true); }
     void Freigeben(const std::string& pfad) override { fake_.Sperren(pfad, false); }
+    void Kurz_sperren(const std::string& pfad) override { fake_.Kurz_sperren(pfad, 3); }
     void Variable_setzen(const std::string& name, const std::string& wert) override {
         fake_.umgebung[name] = wert;
     }

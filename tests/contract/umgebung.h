@@ -25,6 +25,9 @@ class Umgebung {
     // Another program holds the file open without sharing, until Freigeben.
     virtual void Sperren(const std::string& pfad) = 0;
     virtual void Freigeben(const std::string& pfad) = 0;
+    // Another program holds the file open without sharing for a moment (a virus scanner,
+    // an indexer), then lets go by itself: on Windows after 300 ms.
+    virtual void Kurz_sperren(const std::string& pfad) = 0;
     virtual void Variable_setzen(const std::string& name, const std::string& wert) = 0;
 
     // What is really there, seen without the platform under test.

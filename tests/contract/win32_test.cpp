@@ -1,8 +1,10 @@
 // What only the Windows side of the platform has to show: the program's own name and
-// folder, and files given up when the platform goes away.
+// folder, files given up when the platform goes away, what a replacement keeps, the long
+// form of paths and the code page tables.
 #include <gtest/gtest.h>
 
 #include "platform/win32/plattform_win32.h"
+#include "services/text.h"
 #include "tests/contract/umgebung.h"
 
 namespace {
@@ -29,6 +31,71 @@ TEST(Win32Plattform, OffenerErsatzVerschwindetMitDerPlattform) {
     }
     EXPECT_EQ(u->Namen(u->Wurzel()), std::vector<std::string>{"Ferientage.dat"});
     EXPECT_EQ(u->Inhalt(ziel), "alt");
+}
+
+FILETIME Erstellzeit(const std::string& pfad) {
+    WIN32_FILE_ATTRIBUTE_DATA daten{};
+    EXPECT_TRUE(GetFileAttributesExW(Breit(pfad).c_str(), GetFileExInfoStandard, &daten));
+    return daten.ftCreationTime;
+}
+
+bool operator==(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
+// ReplaceFileW keeps the old file's identity; a plain move would give it the new file's.
+TEST(Win32Plattform, ErsetzenBehaeltDieErstellzeitDerAltenDatei) {
+    auto u = Neue_Umgebung();
+    const std::string ziel = u->Wurzel() + "\\Ferientage.dat";
+    u->Datei_anlegen(ziel, "alt");
+    const FILETIME frueher{0x12345600, 0x01C0A000};  // in 2000
+    {
+        const Handle datei(CreateFileW(Breit(ziel).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(datei);
+        ASSERT_TRUE(SetFileTime(datei.get(), &frueher, nullptr, nullptr));
+    }
+    if (!(Erstellzeit(ziel) == frueher))
+        GTEST_SKIP() << "the file system keeps no creation time of its own (Wine on Linux)";
+
+    Plattform& p = u->plattform();
+    const int nr = p.Datei_oeffnen(ziel, Plattform::Schreibart::Ersetzen);
+    p.Datei_schreiben(nr, "neu");
+    p.Datei_schliessen(nr, true);
+
+    EXPECT_TRUE(Erstellzeit(ziel) == frueher);
+    EXPECT_EQ(u->Inhalt(ziel), "neu");
+    EXPECT_EQ(u->Namen(u->Wurzel()), std::vector<std::string>{"Ferientage.dat"});
+}
+
+TEST(Win32Pfade, LangeFormAbDerGrenze) {
+    const std::wstring a247(247 - 3, L'a'), a248(248 - 3, L'a'), a300(300, L'a');
+    const struct {
+        std::wstring pfad, api;
+    } faelle[] = {
+        {L"C:\\Daten\\Ferientage.dat", L"C:\\Daten\\Ferientage.dat"},
+        {L"C:\\" + a247, L"C:\\" + a247},
+        {L"C:\\" + a248, L"\\\\?\\C:\\" + a248},
+        {L"C:/" + a300 + L"/x/../Ferientage.dat", L"\\\\?\\C:\\" + a300 + L"\\Ferientage.dat"},
+        {L"\\\\server\\freigabe\\" + a300, L"\\\\?\\UNC\\server\\freigabe\\" + a300},
+        {L"\\\\?\\C:\\" + a300, L"\\\\?\\C:\\" + a300},
+        {L"\\\\?\\UNC\\server\\x\\" + a300, L"\\\\?\\UNC\\server\\x\\" + a300},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(Schmal(fall.pfad));
+        EXPECT_EQ(Api_pfad(fall.pfad), fall.api);
+    }
+}
+
+TEST(Win32Plattform, CodetabellenWieWindowsSieKennt) {
+    for (const UINT codepage : {1252u, 1250u}) {
+        const Codetabelle windows = Codetabelle_von_Windows(codepage);
+        const Codetabelle& eigene = *Bekannte_codetabelle(codepage);
+        for (std::size_t k = 0; k < windows.size(); ++k)
+            EXPECT_EQ(eigene[k], windows[k]) << codepage << " byte " << 0x80 + k;
+    }
+    Win32Plattform p;
+    EXPECT_EQ(p.Ansi_codetabelle(), Codetabelle_von_Windows(GetACP()));
 }
 
 }  // namespace

@@ -29,22 +29,23 @@ class Win32_Umgebung : public Umgebung {
     }
     ~Win32_Umgebung() override {
         plattform_.reset();  // its open files first
+        Kurze_Sperre_abwarten();
         sperren_.clear();
         for (const std::wstring& name : variablen_) SetEnvironmentVariableW(name.c_str(), nullptr);
-        Baum_entfernen(wurzel_);
+        Baum_entfernen(Api_pfad(wurzel_));
     }
 
     Plattform& plattform() override { return *plattform_; }
     std::string Wurzel() override { return Schmal(wurzel_); }
 
     void Ordner_anlegen(const std::string& pfad) override {
-        if (!CreateDirectoryW(Breit(pfad).c_str(), nullptr))
+        if (!CreateDirectoryW(Api_pfad(pfad).c_str(), nullptr))
             Einrichtung_gescheitert("CreateDirectoryW", pfad);
     }
 
     void Datei_anlegen(const std::string& pfad, const std::string& bytes,
                        std::uint32_t attribute) override {
-        const std::wstring p = Breit(pfad);
+        const std::wstring p = Api_pfad(pfad);
         {
             const Handle datei(CreateFileW(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -60,13 +61,25 @@ class Win32_Umgebung : public Umgebung {
             Einrichtung_gescheitert("SetFileAttributesW", pfad);
     }
 
-    void Sperren(const std::string& pfad) override {
-        Handle datei(CreateFileW(Breit(pfad).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!datei) Einrichtung_gescheitert("CreateFileW (lock)", pfad);
-        sperren_[pfad] = std::move(datei);
-    }
+    void Sperren(const std::string& pfad) override { sperren_[pfad] = Ohne_Teilen_oeffnen(pfad); }
     void Freigeben(const std::string& pfad) override { sperren_.erase(pfad); }
+
+    void Kurz_sperren(const std::string& pfad) override {
+        Kurze_Sperre_abwarten();
+        HANDLE datei = Ohne_Teilen_oeffnen(pfad).Abgeben();
+        kurze_sperre_ = CreateThread(
+            nullptr, 0,
+            [](void* h) -> DWORD {
+                Sleep(300);
+                CloseHandle(static_cast<HANDLE>(h));
+                return 0;
+            },
+            datei, 0, nullptr);
+        if (!kurze_sperre_) {
+            CloseHandle(datei);
+            Einrichtung_gescheitert("CreateThread", pfad);
+        }
+    }
 
     void Variable_setzen(const std::string& name, const std::string& wert) override {
         if (!SetEnvironmentVariableW(Breit(name).c_str(), Breit(wert).c_str()))
@@ -75,7 +88,7 @@ class Win32_Umgebung : public Umgebung {
     }
 
     std::optional<std::string> Inhalt(const std::string& pfad) override {
-        const Handle datei(CreateFileW(Breit(pfad).c_str(), GENERIC_READ,
+        const Handle datei(CreateFileW(Api_pfad(pfad).c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!datei) {
@@ -93,7 +106,7 @@ class Win32_Umgebung : public Umgebung {
     std::vector<std::string> Namen(const std::string& ordner) override {
         std::vector<std::string> namen;
         WIN32_FIND_DATAW daten;
-        const Suchhandle suche(FindFirstFileW(Breit(ordner + "\\*").c_str(), &daten));
+        const Suchhandle suche(FindFirstFileW(Api_pfad(ordner + "\\*").c_str(), &daten));
         if (!suche) Einrichtung_gescheitert("FindFirstFileW", ordner);
         do {
             const std::wstring name = daten.cFileName;
@@ -104,6 +117,20 @@ class Win32_Umgebung : public Umgebung {
     }
 
   private:
+    static Handle Ohne_Teilen_oeffnen(const std::string& pfad) {
+        Handle datei(CreateFileW(Api_pfad(pfad).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!datei) Einrichtung_gescheitert("CreateFileW (lock)", pfad);
+        return datei;
+    }
+    void Kurze_Sperre_abwarten() {
+        if (!kurze_sperre_) return;
+        WaitForSingleObject(kurze_sperre_, INFINITE);
+        CloseHandle(kurze_sperre_);
+        kurze_sperre_ = nullptr;
+    }
+
+    HANDLE kurze_sperre_ = nullptr;  // the thread that lets go of a file held for a moment
     std::unique_ptr<Win32Plattform> plattform_ = std::make_unique<Win32Plattform>();
     std::wstring wurzel_;
     std::map<std::string, Handle> sperren_;
