@@ -344,8 +344,11 @@ void FakePlattform::Reste_entfernen(const Ort& ort) {
         const bool eigener = std::any_of(offen.begin(), offen.end(),
                                          [&](const auto& o) { return o.second.temp == it->first; });
         const bool darunter = it->first.find('\\', praefix.size()) != std::string::npos;
+        const auto prozess = Ersatzname_prozess(name, ort.teile.back());
+        const bool laeuft =
+            prozess && *prozess != prozessnummer && laufende_prozesse.count(*prozess);
         if (!darunter && !k.ordner && !k.gesperrt && k.gesperrt_fuer == 0 && !eigener &&
-            !(k.attribute & Attribut::Schreibgeschuetzt) && Ist_Ersatzname(name, ort.teile.back()))
+            !(k.attribute & Attribut::Schreibgeschuetzt) && prozess && !laeuft)
             it = knoten.erase(it);
         else
             ++it;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -133,8 +134,9 @@ class FakePlattform : public Plattform {
     std::string programmname = "Schulferien";
     std::string programmverzeichnis = "C:\\Tools";
     Zeitpunkt jetzt{2025, 3, 14, 9, 30, 0};
-    unsigned codepage = 1252;             // the system's ANSI code page
-    std::uint32_t prozessnummer = 0x2a4;  // in the names of new files beside their targets
+    unsigned codepage = 1252;                   // the system's ANSI code page
+    std::uint32_t prozessnummer = 0x2a4;        // in the names of new files beside their targets
+    std::set<std::uint32_t> laufende_prozesse;  // other processes that run now
 
     struct Meldung {
         std::string text, titel;
@@ -199,7 +201,8 @@ class FakePlattform : public Plattform {
     // True when another program holds the file open through every try of one step.
     bool Belegt(Knoten& k);
     // Removes the new files that writers of the target at `ort` left behind, unless they
-    // are held open (by another program, or by this one for a replacement in progress).
+    // are held open (by another program, or by this one for a replacement in progress) or
+    // their writer still runs.
     void Reste_entfernen(const Ort& ort);
 
     std::map<std::string, Knoten> knoten;  // key: the normalised path in upper case

@@ -22,6 +22,15 @@ bool Ordner_fehlt(const std::wstring& pfad) {
            fehler == ERROR_DIRECTORY;
 }
 
+// True for another process that runs now (one of another user's included).
+bool Laeuft_noch(DWORD prozess) {
+    if (prozess == GetCurrentProcessId()) return false;
+    const Handle h(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, prozess));
+    if (!h) return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    return GetExitCodeProcess(h.get(), &code) && code == STILL_ACTIVE;
+}
+
 }  // namespace
 
 Win32Plattform::Offene_Datei::~Offene_Datei() {
@@ -193,9 +202,11 @@ void Win32Plattform::Reste_entfernen(const std::string& ziel) {
     if (!suche) return;
     do {
         if (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        if (!Ist_Ersatzname(Schmal(daten.cFileName), zielname)) continue;
-        // A file its writer still holds open (without FILE_SHARE_DELETE) can't be deleted:
-        // that one stays, whoever holds it.
+        // A writer that still runs may have closed its new file and be about to put it in
+        // place: its files stay. A file someone holds open (without FILE_SHARE_DELETE) can't
+        // be deleted: that one stays as well.
+        const auto prozess = Ersatzname_prozess(Schmal(daten.cFileName), zielname);
+        if (!prozess || Laeuft_noch(*prozess)) continue;
         DeleteFileW(Api_pfad(ordner + daten.cFileName).c_str());
     } while (FindNextFileW(suche.get(), &daten));
 }

@@ -80,7 +80,8 @@ class Win32Plattform : public Plattform {
     bool Suchen(const std::string& muster);
     std::wstring Modulpfad();
     std::wstring Neuer_Ersatzname(const std::string& ziel);
-    // Removes what writers of `ziel` left behind (Ist_Ersatzname) that no one holds open.
+    // Removes what writers of `ziel` left behind (Ersatzname_prozess) that no one holds open
+    // and whose writer has ended.
     void Reste_entfernen(const std::string& ziel);
     // Puts the finished new file in the target's place.
     void Uebernehmen(Offene_Datei& datei);

@@ -152,6 +152,24 @@ TEST(FakePlattform, KurzeSperreVergehtInnerhalbDerVersuche) {
     }
 }
 
+// A writer that still runs may be about to put its closed new file in place.
+TEST(FakePlattform, NeueDateienEinesLaufendenSchreibersBleiben) {
+    FakePlattform p;
+    p.laufende_prozesse = {0x1f, p.prozessnummer};
+    for (const char* name :
+         {"Ferientage.dat.~1f-3.tmp", "Ferientage.dat.~2a4-9.tmp", "Ferientage.dat.~21-1.tmp"})
+        p.Datei_anlegen(std::string("C:\\Daten\\") + name, "rest");
+    const auto schreiben = [&] {
+        p.Datei_schliessen(p.Datei_oeffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen),
+                           true);
+    };
+    schreiben();
+    EXPECT_EQ(p.Dateien("C:\\Daten"), (Namen{"Ferientage.dat", "Ferientage.dat.~1f-3.tmp"}));
+    p.laufende_prozesse.clear();
+    schreiben();
+    EXPECT_EQ(p.Dateien("C:\\Daten"), Namen{"Ferientage.dat"});
+}
+
 TEST(FakePlattform, RelativePfadeZaehlenVomProgrammordner) {
     FakePlattform p;
     p.programmverzeichnis = "D:\\Programme\\Velmorant";
