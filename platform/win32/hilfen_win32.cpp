@@ -1,5 +1,7 @@
 #include "platform/win32/hilfen_win32.h"
 
+#include "platform/utf8.h"
+
 std::wstring Breit(const std::string& utf8) {
     if (utf8.empty()) return {};
     const int laenge =
@@ -48,7 +50,7 @@ Codetabelle Codetabelle_von_Windows(UINT codepage) {
         const char byte = static_cast<char>(0x80 + k);
         wchar_t zeichen[2] = {};
         const int n = MultiByteToWideChar(codepage, MB_ERR_INVALID_CHARS, &byte, 1, zeichen, 2);
-        tabelle[k] = n == 1 ? zeichen[0] : Streubyte_von(static_cast<unsigned char>(byte));
+        tabelle[k] = n == 1 ? zeichen[0] : Streubyte + static_cast<unsigned char>(byte);
     }
     return tabelle;
 }

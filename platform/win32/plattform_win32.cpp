@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "services/text.h"
+#include "platform/codetabellen.h"
 
 namespace {
 
