@@ -8,6 +8,7 @@
 #include <array>
 
 #include "platform/plattform.h"
+#include "platform/win32/besitzer_win32.h"
 
 namespace dialoge_win32 {
 namespace {
@@ -51,16 +52,22 @@ void Com_starten() {
     com_gestartet = SUCCEEDED(hr);
 }
 
-// Releases a COM interface at the end of its scope.
+// Memory that the shell hands out (a path, an item list), given back with CoTaskMemFree.
 template <class T>
-struct Com {
-    T* p = nullptr;
-    ~Com() {
-        if (p) p->Release();
+struct Aufgabenspeicher_Art {
+    using Typ = T;
+    static Typ Leer() noexcept { return nullptr; }
+    static bool Gueltig(Typ p) noexcept { return p != nullptr; }
+    static bool Freigeben(Typ p) noexcept {
+        HMODULE m = Bibliothek(L"ole32.dll");
+        FARPROC f = m ? GetProcAddress(m, "CoTaskMemFree") : nullptr;
+        if (!f) return false;
+        reinterpret_cast<CoTaskMemFree_t>(reinterpret_cast<void*>(f))(p);
+        return true;
     }
-    T* operator->() const { return p; }
-    void** Adresse() { return reinterpret_cast<void**>(&p); }
 };
+template <class T>
+using Aufgabenspeicher = Besitzer<Aufgabenspeicher_Art<T>>;
 
 // {DC1C5A9C-E88A-4DDE-A5A1-60F82A20AEF7}
 constexpr CLSID Klasse_Dateioeffnen = {
@@ -72,36 +79,39 @@ std::optional<std::wstring> Ordnerdialog(HWND besitzer, const std::wstring& tite
     Com<IFileOpenDialog> dialog;
     auto erzeugen = Funktion<CoCreateInstance_t>(L"ole32.dll", "CoCreateInstance");
     if (FAILED(erzeugen(Klasse_Dateioeffnen, nullptr, CLSCTX_INPROC_SERVER,
-                        __uuidof(IFileOpenDialog), dialog.Adresse())) ||
-        !dialog.p) {
+                        __uuidof(IFileOpenDialog), dialog.Adresse_void())) ||
+        !dialog) {
         return std::nullopt;
     }
+    // A dialog that can't be set up to pick folders is as good as none.
     FILEOPENDIALOGOPTIONS optionen = 0;
-    dialog->GetOptions(&optionen);
-    dialog->SetOptions(optionen | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST |
-                       FOS_NOCHANGEDIR);
-    dialog->SetTitle(titel.c_str());
-    // Start at the desktop, the top of the namespace (the empty item list).
+    if (FAILED(dialog->GetOptions(&optionen)) ||
+        FAILED(dialog->SetOptions(optionen | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM |
+                                  FOS_PATHMUSTEXIST | FOS_NOCHANGEDIR)) ||
+        FAILED(dialog->SetTitle(titel.c_str()))) {
+        return std::nullopt;
+    }
+    // Start at the desktop, the top of the namespace (the empty item list). Where that fails,
+    // the dialog opens at its own first folder.
     static const SHITEMID ende{};
     Com<IShellItem> desktop;
     auto element = Funktion<SHCreateItemFromIDList_t>(L"shell32.dll", "SHCreateItemFromIDList");
     if (SUCCEEDED(element(reinterpret_cast<PCIDLIST_ABSOLUTE>(&ende), __uuidof(IShellItem),
-                          desktop.Adresse()))) {
-        dialog->SetFolder(desktop.p);
+                          desktop.Adresse_void())) &&
+        desktop) {
+        dialog->SetFolder(desktop.get());
     }
 
     const HRESULT hr = dialog->Show(besitzer);
     if (hr == HRESULT_FROM_WIN32(ERROR_CANCELLED)) return std::wstring();
     if (FAILED(hr)) throw Fehler(Fehlernummer::KomponenteNichtGeladen);
     Com<IShellItem> ergebnis;
-    if (FAILED(dialog->GetResult(&ergebnis.p)) || !ergebnis.p) return std::wstring();
+    if (FAILED(dialog->GetResult(ergebnis.Adresse())) || !ergebnis) return std::wstring();
     PWSTR pfad = nullptr;
-    if (FAILED(ergebnis->GetDisplayName(SIGDN_FILESYSPATH, &pfad)) || !pfad) {
-        return std::wstring();
-    }
-    std::wstring text = pfad;
-    Funktion<CoTaskMemFree_t>(L"ole32.dll", "CoTaskMemFree")(pfad);
-    return text;
+    const HRESULT name = ergebnis->GetDisplayName(SIGDN_FILESYSPATH, &pfad);
+    const Aufgabenspeicher<PWSTR> speicher(pfad);
+    if (FAILED(name) || !pfad) return std::wstring();
+    return std::wstring(pfad);
 }
 
 // The shell's older folder tree, when the file dialog isn't there.
@@ -112,13 +122,12 @@ std::wstring Ordnerbaum(HWND besitzer, const std::wstring& titel) {
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
     const auto pfad_von =
         Funktion<SHGetPathFromIDListEx_t>(L"shell32.dll", "SHGetPathFromIDListEx");
-    PIDLIST_ABSOLUTE liste =
-        Funktion<SHBrowseForFolderW_t>(L"shell32.dll", "SHBrowseForFolderW")(&bi);
+    const Aufgabenspeicher<PIDLIST_ABSOLUTE> liste(
+        Funktion<SHBrowseForFolderW_t>(L"shell32.dll", "SHBrowseForFolderW")(&bi));
     if (!liste) return std::wstring();
     // Room for the longest path Windows knows, so that a long one is never cut off.
     std::wstring puffer(32768, L'\0');
-    const BOOL ok = pfad_von(liste, puffer.data(), static_cast<DWORD>(puffer.size()), 0);
-    Funktion<CoTaskMemFree_t>(L"ole32.dll", "CoTaskMemFree")(liste);
+    const BOOL ok = pfad_von(liste.get(), puffer.data(), static_cast<DWORD>(puffer.size()), 0);
     return ok ? std::wstring(puffer.c_str()) : std::wstring();
 }
 
