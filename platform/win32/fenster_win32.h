@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/plattform.h"
+#include "platform/win32/besitzer_win32.h"
 
 namespace fenster_win32 {
 
@@ -53,12 +54,12 @@ class Win32Fenster : public Fenster {
 
     // Shows the window and gives the focus to the first control in the tab order.
     void Zeigen();
-    HWND Handle() const { return hwnd; }  // nullptr once the window is gone
+    HWND Handle() const { return hwnd.get(); }  // nullptr once the window is gone
     HWND Handle_von(Steuerelement e) const;
 
   private:
     struct Bildpuffer {  // a status picture at the current DPI, premultiplied 32-bit
-        HBITMAP bitmap = nullptr;
+        Bitmap bitmap;
         int groesse = 0;
     };
     struct Zustand {
@@ -68,12 +69,11 @@ class Win32Fenster : public Fenster {
         bool quelle_art = false;                  // a source picture: no window, only `quelle`
         Steuerelement bild = Kein_Steuerelement;  // the picture shown (pictures only)
         std::optional<COLORREF> farbe;            // back colour (buttons)
-        HBRUSH pinsel = nullptr;                  // made when the colour changes
+        Pinsel pinsel;                            // made when the colour changes
         Bildpuffer quelle;                        // source pictures
     };
 
     static LRESULT CALLBACK Fensterprozedur(HWND h, UINT msg, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK Rahmenprozedur(HWND h, UINT msg, WPARAM w, LPARAM l);
     LRESULT Nachricht(UINT msg, WPARAM w, LPARAM l);
     void Erstellen();
     void Steuerelemente_anlegen();
@@ -85,19 +85,18 @@ class Win32Fenster : public Fenster {
     void Bilder_vorbereiten();
     void Befehl(int id, int code, HWND steuerelement);
     void Zeichnen(const DRAWITEMSTRUCT& d);
-    void Schaltflaeche_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z);
-    void Bild_zeichnen(const DRAWITEMSTRUCT& d, const Zustand& z);
     Zustand& Z(Steuerelement e);
     bool Ist_Quelle(Steuerelement e) const;
     HWND Pflicht(Steuerelement e);
 
     const Fensterbeschreibung& beschreibung;
     Fensterereignisse* ereignisse;
-    HWND hwnd = nullptr;
     int dpi = 96;
-    HFONT schrift = nullptr;
+    Schrift schrift;
     std::wstring schriftname;
     std::optional<int> hoehe;  // outer height in twips, once set
     HWND fokus_merken = nullptr;
     std::vector<Zustand> zustand;  // by control number
+    // Last, so it goes first: the controls are gone before the font and pictures they use.
+    Fensterhandle hwnd;
 };

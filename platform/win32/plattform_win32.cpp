@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/codetabellen.h"
+#include "platform/win32/dialoge_win32.h"
+#include "platform/win32/fenster_win32.h"
 
 namespace {
 
@@ -350,4 +352,54 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
 void Win32Plattform::Beenden() {
     offen_.clear();
     ExitProcess(0);
+}
+
+// --- The window, its dialogs and messages ---
+
+Win32Plattform::Win32Plattform() = default;
+
+Win32Plattform::~Win32Plattform() {
+    fenster_.reset();
+    dialoge_win32::Freigeben();
+}
+
+void Win32Plattform::Piepen() {
+    MessageBeep(MB_OK);
+}
+
+void Win32Plattform::Meldungsfenster(const std::string& text, const std::string& titel) {
+    HWND besitzer = fenster_ ? fenster_->Handle() : nullptr;
+    MessageBoxW(besitzer, Breit(text).c_str(), Breit(titel).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+Fenster& Win32Plattform::Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
+                                                Fensterereignisse& ereignisse) {
+    if (fenster_) return *fenster_;
+    // The colour dialog is part of the window; without its library the window is incomplete.
+    if (!dialoge_win32::Farbdialog_vorhanden()) throw Fehler(Fehlernummer::KomponenteFehlt);
+    fenster_ = std::make_unique<Win32Fenster>(beschreibung, ereignisse);
+    return *fenster_;
+}
+
+Fenster& Win32Plattform::Hauptfenster() {
+    if (!fenster_) throw Fehler(Fehlernummer::UngueltigerAufruf);
+    return *fenster_;
+}
+
+void Win32Plattform::Hauptfenster_zeigen() {
+    if (!fenster_) throw Fehler(Fehlernummer::UngueltigerAufruf);
+    fenster_->Zeigen();
+}
+
+std::string Win32Plattform::Ordner_auswaehlen(const std::string& titel) {
+    HWND besitzer = fenster_ ? fenster_->Handle() : nullptr;
+    return Schmal(dialoge_win32::Ordner_waehlen(besitzer, Breit(titel)));
+}
+
+std::optional<std::uint32_t> Win32Plattform::Farbe_auswaehlen(std::uint32_t farbe, bool voll) {
+    HWND besitzer = fenster_ ? fenster_->Handle() : nullptr;
+    const std::optional<COLORREF> c =
+        dialoge_win32::Farbe_waehlen(besitzer, static_cast<COLORREF>(farbe & 0xFFFFFFu), voll);
+    if (!c) return std::nullopt;
+    return static_cast<std::uint32_t>(*c & 0xFFFFFFu);
 }

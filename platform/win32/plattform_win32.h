@@ -1,9 +1,7 @@
 // The platform on Windows. Paths are UTF-8 inside the program and UTF-16 at the API.
 //
-// The file side lives in plattform_win32.cpp; the window, the dialogs, the message box and
-// the beep live in fenster_win32.cpp. Win32Plattform's constructor and destructor are
-// defined in fenster_win32.cpp as well: only there is Win32Fenster a complete type, which
-// the unique_ptr member needs wherever it may be created or destroyed.
+// The constructor and destructor are defined in plattform_win32.cpp, where Win32Fenster is a
+// complete type, as the unique_ptr member needs wherever it may be created or destroyed.
 #pragma once
 
 #include <windows.h>
@@ -20,12 +18,11 @@ class Win32Fenster;
 
 class Win32Plattform : public Plattform {
   public:
-    Win32Plattform();            // in fenster_win32.cpp
-    ~Win32Plattform() override;  // in fenster_win32.cpp
+    Win32Plattform();
+    ~Win32Plattform() override;
     Win32Plattform(const Win32Plattform&) = delete;
     Win32Plattform& operator=(const Win32Plattform&) = delete;
 
-    // --- plattform_win32.cpp ---
     std::string Umgebungsvariable(const std::string& name) override;
     std::string Programmname() override;
     std::string Programmverzeichnis() override;
@@ -48,7 +45,6 @@ class Win32Plattform : public Plattform {
     // Ends the process at once; files still open for Ersetzen are given up first.
     [[noreturn]] void Beenden() override;
 
-    // --- fenster_win32.cpp ---
     void Piepen() override;
     void Meldungsfenster(const std::string& text, const std::string& titel) override;
     Fenster& Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
