@@ -67,7 +67,7 @@ struct Gdi_Objekt {  // a brush, font or bitmap of one's own: DeleteObject
     static bool Freigeben(Typ h) noexcept { return DeleteObject(h) != 0; }
 };
 
-struct Speicher_DC {  // a memory DC from CreateCompatibleDC
+struct Speicherkontext {  // a memory DC from CreateCompatibleDC
     using Typ = HDC;
     static Typ Leer() noexcept { return nullptr; }
     static bool Gueltig(Typ h) noexcept { return h != nullptr; }
@@ -100,7 +100,7 @@ using Suchhandle = Besitzer<besitzer_win32::Suche>;
 using Pinsel = Besitzer<besitzer_win32::Gdi_Objekt<HBRUSH>>;
 using Schrift = Besitzer<besitzer_win32::Gdi_Objekt<HFONT>>;
 using Bitmap = Besitzer<besitzer_win32::Gdi_Objekt<HBITMAP>>;
-using Speicher_DC = Besitzer<besitzer_win32::Speicher_DC>;
+using Speicher_DC = Besitzer<besitzer_win32::Speicherkontext>;
 using Fensterhandle = Besitzer<besitzer_win32::Fenster>;
 
 // A window's DC from GetDC (the screen's for nullptr), given back with ReleaseDC.
