@@ -77,20 +77,6 @@ std::logic_error Einrichtungsfehler(const std::string& was, const std::string& p
 
 }  // namespace
 
-// --- FakeFenster ---
-
-std::string FakeFenster::Eintrag(Steuerelement, int index) {
-    if (index < 0 || index >= static_cast<int>(eintraege.size()))
-        throw Fehler(Fehlernummer::IndexAusserhalb);
-    return eintraege[static_cast<std::size_t>(index)];
-}
-
-void FakeFenster::Auswahl_setzen(Steuerelement, int index) {
-    if (index < -1 || index >= static_cast<int>(eintraege.size()))
-        throw Fehler(Fehlernummer::IndexAusserhalb);
-    auswahl = index;
-}
-
 // --- Paths ---
 
 std::string FakePlattform::Ort::Schluessel_von(std::size_t anzahl) const {
@@ -259,14 +245,6 @@ bool FakePlattform::Suchen(const std::string& muster) {
     return false;
 }
 
-bool FakePlattform::Datei_vorhanden(const std::string& pfad) {
-    return Suchen(pfad);
-}
-
-bool FakePlattform::Muster_vorhanden(const std::string& muster) {
-    return Suchen(muster);
-}
-
 std::uint32_t FakePlattform::Attribute_lesen(const std::string& pfad) {
     const Ort ort = Aufloesen(pfad);
     if (ort.teile.size() == 1) {
@@ -394,63 +372,6 @@ void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
     if (ziel) knoten.erase(ort.Schluessel());
     Knoten& neu = Anlegen(ort, false);
     neu.inhalt = std::move(inhalt);
-}
-
-// --- Messages and the end ---
-
-void FakePlattform::Meldungsfenster(const std::string& text, const std::string& titel) {
-    meldungen.push_back({text, titel});
-    if (bei_meldung) bei_meldung(text);
-}
-
-void FakePlattform::Beenden() {
-    beendet = true;
-    throw ProgrammBeendet{};
-}
-
-// --- Window and dialogs ---
-
-Fenster& FakePlattform::Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
-                                               Fensterereignisse& ereignisse) {
-    if (farbdialog_fehlt) throw Fehler(Fehlernummer::KomponenteFehlt);
-    fenster_erstellt = true;
-    fensterbeschreibung = &beschreibung;
-    fensterereignisse = &ereignisse;
-    // The focus starts on the first control in the tab order.
-    int erster = -1;
-    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
-        if (s.tabindex >= 0 && (erster < 0 || s.tabindex < erster)) {
-            erster = s.tabindex;
-            fenster.fokus = s.nr;
-        }
-    }
-    return fenster;
-}
-
-Fenster& FakePlattform::Hauptfenster() {
-    if (!fenster_erstellt) throw Fehler(Fehlernummer::UngueltigerAufruf);
-    return fenster;
-}
-
-void FakePlattform::Hauptfenster_zeigen() {
-    Hauptfenster();
-    fenster.sichtbar = true;
-}
-
-std::string FakePlattform::Ordner_auswaehlen(const std::string& titel) {
-    ordnerdialoge.push_back(titel);
-    if (ordner_antworten.empty()) return "";
-    std::string antwort = ordner_antworten.front();
-    ordner_antworten.pop_front();
-    return antwort;
-}
-
-std::optional<std::uint32_t> FakePlattform::Farbe_auswaehlen(std::uint32_t farbe, bool voll) {
-    farbdialoge.push_back({farbe, voll});
-    if (farb_antworten.empty()) return std::nullopt;
-    const std::optional<std::uint32_t> antwort = farb_antworten.front();
-    farb_antworten.pop_front();
-    return antwort;
 }
 
 // --- Set-up and inspection ---

@@ -1,72 +1,23 @@
 // An in-memory Windows for tests: a file system with backslash paths, names that compare
-// without regard to case, attributes, read-only, locked and inaccessible entries; a clock,
-// an environment, message boxes that are recorded, scripted dialogs and a recorded window.
+// without regard to case, attributes, read-only, locked and inaccessible entries; a clock
+// and an environment; and, from fake_fenster.h, the window, message boxes and dialogs.
 #pragma once
 
 #include <cstdint>
-#include <deque>
-#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "platform/fake/fake_fenster.h"
 #include "platform/plattform.h"
 
 // Thrown by FakePlattform::Beenden: the program ended. Deliberately no std::exception, so
 // that no error handling of the program catches it.
 struct ProgrammBeendet {};
 
-// The window's controls as plain state.
-class FakeFenster : public Fenster {
-  public:
-    struct Zustand {
-        bool aktiv = true;
-        bool sichtbar = true;
-        std::string beschriftung;
-        Steuerelement bild = Kein_Steuerelement;
-        std::optional<std::uint32_t> hintergrundfarbe;
-        std::optional<int> oben;
-    };
-
-    void Titel_setzen(const std::string& text) override { titel = text; }
-    void Aktivieren(Steuerelement e, bool aktiv) override { zustand[e].aktiv = aktiv; }
-    void Sichtbar_setzen(Steuerelement e, bool s) override { zustand[e].sichtbar = s; }
-    void Beschriftung_setzen(Steuerelement e, const std::string& t) override {
-        zustand[e].beschriftung = t;
-    }
-    void Bild_kopieren(Steuerelement ziel, Steuerelement quelle) override {
-        zustand[ziel].bild = quelle;
-    }
-    Steuerelement Bild(Steuerelement bild) override { return zustand[bild].bild; }
-    void Hintergrundfarbe_setzen(Steuerelement e, std::uint32_t farbe) override {
-        zustand[e].hintergrundfarbe = farbe;
-    }
-    void Eintrag_hinzufuegen(Steuerelement, const std::string& text) override {
-        eintraege.push_back(text);
-    }
-    int Eintragsanzahl(Steuerelement) override { return static_cast<int>(eintraege.size()); }
-    std::string Eintrag(Steuerelement, int index) override;
-    void Auswahl_setzen(Steuerelement, int index) override;
-    int Auswahl(Steuerelement) override { return auswahl; }
-    void Fokus_setzen(Steuerelement e) override { fokus = e; }
-    void Oben_setzen(Steuerelement e, int twips) override { zustand[e].oben = twips; }
-    void Hoehe_setzen(int twips) override { hoehe = twips; }
-    bool Ist_sichtbar() override { return sichtbar; }
-    void Entladen() override { entladen = true; }
-
-    std::string titel;
-    std::map<Steuerelement, Zustand> zustand;
-    std::vector<std::string> eintraege;  // the window's only list
-    int auswahl = -1;
-    Steuerelement fokus = Kein_Steuerelement;  // at first the first in the tab order
-    std::optional<int> hoehe;
-    bool sichtbar = false;
-    bool entladen = false;
-};
-
-class FakePlattform : public Plattform {
+class FakePlattform : public Plattform, public FakeOberflaeche {
   public:
     FakePlattform();
 
@@ -78,8 +29,8 @@ class FakePlattform : public Plattform {
     // The table of `codepage`; one the program knows no table of is a set-up mistake.
     const Codetabelle& Ansi_codetabelle() override;
 
-    bool Datei_vorhanden(const std::string& pfad) override;
-    bool Muster_vorhanden(const std::string& muster) override;
+    bool Datei_vorhanden(const std::string& pfad) override { return Suchen(pfad); }
+    bool Muster_vorhanden(const std::string& muster) override { return Suchen(muster); }
     std::uint32_t Attribute_lesen(const std::string& pfad) override;
     void Attribute_normal(const std::string& pfad) override;
     void Datei_entfernen(const std::string& pfad) override;
@@ -90,16 +41,27 @@ class FakePlattform : public Plattform {
     void Datei_schliessen(int nr, bool uebernehmen) override;
 
     void Piepen() override { ++pieptoene; }
-    void Meldungsfenster(const std::string& text, const std::string& titel) override;
-    [[noreturn]] void Beenden() override;
+    void Meldungsfenster(const std::string& text, const std::string& titel) override {
+        FakeOberflaeche::Meldungsfenster(text, titel);
+    }
+    [[noreturn]] void Beenden() override {
+        beendet = true;
+        throw ProgrammBeendet{};
+    }
 
     Fenster& Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
-                                    Fensterereignisse& ereignisse) override;
-    Fenster& Hauptfenster() override;
-    void Hauptfenster_zeigen() override;
+                                    Fensterereignisse& ereignisse) override {
+        return FakeOberflaeche::Hauptfenster_erstellen(beschreibung, ereignisse);
+    }
+    Fenster& Hauptfenster() override { return FakeOberflaeche::Hauptfenster(); }
+    void Hauptfenster_zeigen() override { FakeOberflaeche::Hauptfenster_zeigen(); }
 
-    std::string Ordner_auswaehlen(const std::string& titel) override;
-    std::optional<std::uint32_t> Farbe_auswaehlen(std::uint32_t farbe, bool voll) override;
+    std::string Ordner_auswaehlen(const std::string& titel) override {
+        return FakeOberflaeche::Ordner_auswaehlen(titel);
+    }
+    std::optional<std::uint32_t> Farbe_auswaehlen(std::uint32_t farbe, bool voll) override {
+        return FakeOberflaeche::Farbe_auswaehlen(farbe, voll);
+    }
 
     // --- Set-up and inspection for tests ---
     // Paths are full Windows paths ("C:\Daten\Konfigdaten.dat"); parent folders of a new
@@ -138,30 +100,8 @@ class FakePlattform : public Plattform {
     std::uint32_t prozessnummer = 0x2a4;        // in the names of new files beside their targets
     std::set<std::uint32_t> laufende_prozesse;  // other processes that run now
 
-    struct Meldung {
-        std::string text, titel;
-    };
-    std::vector<Meldung> meldungen;
     int pieptoene = 0;
     bool beendet = false;
-    // Called while a message box is shown (before the user confirms it).
-    std::function<void(const std::string& text)> bei_meldung;
-
-    // Dialog answers, taken in order; an empty queue answers "cancel".
-    std::deque<std::string> ordner_antworten;
-    std::deque<std::optional<std::uint32_t>> farb_antworten;
-    struct Farbdialog {
-        std::uint32_t start;
-        bool voll;
-    };
-    std::vector<Farbdialog> farbdialoge;     // every colour dialog that was opened
-    std::vector<std::string> ordnerdialoge;  // the titles of every folder picker shown
-    bool farbdialog_fehlt = false;           // Hauptfenster_erstellen throws KomponenteFehlt
-
-    FakeFenster fenster;
-    bool fenster_erstellt = false;
-    const Fensterbeschreibung* fensterbeschreibung = nullptr;  // as the window was made
-    Fensterereignisse* fensterereignisse = nullptr;            // where the window's events go
 
   private:
     struct Knoten {

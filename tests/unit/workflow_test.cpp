@@ -6,6 +6,7 @@
 #include "services/texte.h"
 #include "startup/main.h"
 #include "tests/unit/kern.h"
+#include "ui/layout.h"
 
 using testhost::Monat;
 using Liste = std::vector<std::string>;
@@ -140,8 +141,10 @@ TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
     EXPECT_EQ(Zeilen(ferientage), Ferientage("&H0000FF", "Hessen", Hessen_Monate));
     EXPECT_EQ(Zeilen(logbuch), Liste{Hessen_Log});
     // No earlier file: step 4 keeps the captions of the layout.
-    EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung, "");
-    EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung, "");
+    EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
+              Layout::Eintrag(Element::fraRahmen4)->text);
+    EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung,
+              Layout::Eintrag(Element::cmdAuswahl4)->text);
     EXPECT_EQ(p.Offene_Dateien(), 0);
 
     cmdAuswahl_Click(5);
@@ -212,9 +215,11 @@ TEST_P(Vorauswahl, BeimStart) {
     EXPECT_EQ(Schritte(), f.schritte);
     EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, f.knopffarbe);
     EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
-              f.aktualisieren ? "Schritt 4: Schulferiendaten aktualisieren" : "");
+              f.aktualisieren ? "Schritt 4: Schulferiendaten aktualisieren"
+                              : Layout::Eintrag(Element::fraRahmen4)->text);
     EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung,
-              f.aktualisieren ? "Schulferiendaten aktualisieren" : "");
+              f.aktualisieren ? "Schulferiendaten aktualisieren"
+                              : Layout::Eintrag(Element::cmdAuswahl4)->text);
     EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);
 }
 
@@ -314,10 +319,11 @@ TEST_F(Arbeitsablauf, ZweiteKennzeichnungFuerEinAnderesLand) {
     cmdAuswahl_Click(4);
     ASSERT_EQ(Schritt(4), "OK+-");
 
-    // Another state with the colour already chosen: step 4 is current again at once.
+    // Another state with the colour already chosen: step 4 is current again at once. The
+    // focus stays on Beenden, where it went when step 4's button was disabled.
     Land_waehlen("Sachsen-Anhalt");
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
-    EXPECT_EQ(fen.fokus, Element::cmdAuswahl4);
+    EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);
     EXPECT_EQ(p.farbdialoge.size(), 1u);
 
     cmdAuswahl_Click(4);
