@@ -1,19 +1,26 @@
-# The contract tests of the file services: the same tests against the in-memory fake
-# (native) and against Win32Plattform on a real folder (Windows build, run under Wine).
+# The contract tests of the file services and of the main window: the same tests against the
+# in-memory fake (native) and against Win32Plattform on a real folder and the Win32 window
+# (Windows build, run under Wine).
 set(CONTRACT_DIR ${PROJECT_SOURCE_DIR}/tests/contract)
 
 if(WIN32)
   add_executable(contract_tests_win
     ${CONTRACT_DIR}/contract_test.cpp
     ${CONTRACT_DIR}/win32_umgebung.cpp
-    ${CONTRACT_DIR}/win32_test.cpp)
+    ${CONTRACT_DIR}/win32_test.cpp
+    ${CONTRACT_DIR}/fenster_vertrag_test.cpp
+    ${CONTRACT_DIR}/win32_fensterumgebung.cpp
+    ${PROJECT_SOURCE_DIR}/ui/resources/schulferien.rc)  # the window's pictures
+  target_include_directories(contract_tests_win PRIVATE ${PROJECT_SOURCE_DIR}/ui/resources)
   target_link_libraries(contract_tests_win PRIVATE schulferien_win32 gtest gtest_main)
   # One test: CMake runs it through the emulator (wine) when cross-compiling.
   add_test(NAME contract_win32 COMMAND contract_tests_win)
 else()
   add_executable(contract_tests
     ${CONTRACT_DIR}/contract_test.cpp
-    ${CONTRACT_DIR}/fake_umgebung.cpp)
+    ${CONTRACT_DIR}/fake_umgebung.cpp
+    ${CONTRACT_DIR}/fenster_vertrag_test.cpp
+    ${CONTRACT_DIR}/fake_fensterumgebung.cpp)
   target_link_libraries(contract_tests PRIVATE schulferien_fake GTest::gtest GTest::gtest_main)
   gtest_discover_tests(contract_tests DISCOVERY_MODE PRE_TEST)
 endif()

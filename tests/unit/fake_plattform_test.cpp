@@ -257,10 +257,6 @@ TEST(FakePlattform, Hauptfenster) {
     Fenster& f = p.Hauptfenster_erstellen(Layout::Hauptfenster, ereignisse);
     EXPECT_EQ(&f, &p.fenster);
     EXPECT_EQ(&p.Hauptfenster(), &p.fenster);
-    EXPECT_EQ(p.fenster.fokus, Element::cmdAuswahl5);  // the first in the tab order
-    EXPECT_FALSE(p.fenster.sichtbar);
-    p.Hauptfenster_zeigen();
-    EXPECT_TRUE(p.fenster.Ist_sichtbar());
 }
 
 TEST(FakePlattform, DialogeAntwortenDerReiheNach) {
@@ -281,30 +277,6 @@ TEST(FakePlattform, DialogeAntwortenDerReiheNach) {
     EXPECT_EQ(p.farbdialoge[0].start, 0x123456u);
     EXPECT_TRUE(p.farbdialoge[0].voll);
     EXPECT_FALSE(p.farbdialoge[1].voll);
-}
-
-TEST(FakeFenster, ListeneintraegeUndAuswahl) {
-    FakeFenster f;
-    f.Eintrag_hinzufuegen(Element::cmbLaenderliste, "Bayern");
-    f.Eintrag_hinzufuegen(Element::cmbLaenderliste, "Berlin");
-    EXPECT_EQ(f.Eintrag(Element::cmbLaenderliste, 1), "Berlin");
-
-    f.Auswahl_setzen(Element::cmbLaenderliste, 1);
-    EXPECT_EQ(f.Auswahl(Element::cmbLaenderliste), 1);
-    f.Auswahl_setzen(Element::cmbLaenderliste, -1);
-    EXPECT_EQ(f.Auswahl(Element::cmbLaenderliste), -1);
-
-    for (const int index : {-2, 2, 100}) {
-        SCOPED_TRACE(index);
-        EXPECT_EQ(Fehlernummer_bei([&] { f.Auswahl_setzen(Element::cmbLaenderliste, index); }),
-                  Fehlernummer::IndexAusserhalb);
-        EXPECT_EQ(f.Auswahl(Element::cmbLaenderliste), -1);
-    }
-    for (const int index : {-1, 2}) {
-        SCOPED_TRACE(index);
-        EXPECT_EQ(Fehlernummer_bei([&] { f.Eintrag(Element::cmbLaenderliste, index); }),
-                  Fehlernummer::IndexAusserhalb);
-    }
 }
 
 }  // namespace
