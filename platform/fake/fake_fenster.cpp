@@ -41,27 +41,19 @@ bool FakeFenster::Enthaelt(Steuerelement e, Steuerelement inneres) const {
     return e == inneres && e != Kein_Steuerelement;
 }
 
-bool FakeFenster::Aktiv_mit_Behaeltern(Steuerelement e) const {
+bool FakeFenster::Mit_Behaeltern(Steuerelement e, bool Zustand::*merkmal) const {
     for (const Steuerelement_Beschreibung* s = Beschreibung_von(e); s;
          s = Beschreibung_von(s->behaelter)) {
         const auto z = zustand.find(s->nr);
-        if (z != zustand.end() && !z->second.aktiv) return false;
-    }
-    return true;
-}
-
-bool FakeFenster::Sichtbar_mit_Behaeltern(Steuerelement e) const {
-    for (const Steuerelement_Beschreibung* s = Beschreibung_von(e); s;
-         s = Beschreibung_von(s->behaelter)) {
-        const auto z = zustand.find(s->nr);
-        if (z != zustand.end() && !z->second.sichtbar) return false;
+        if (z != zustand.end() && !(z->second.*merkmal)) return false;
     }
     return true;
 }
 
 bool FakeFenster::Erreichbar(Steuerelement e) const {
     const Steuerelement_Beschreibung* s = Beschreibung_von(e);
-    return s && Ist_Tabstopp(*s) && Aktiv_mit_Behaeltern(e) && Sichtbar_mit_Behaeltern(e);
+    return s && Ist_Tabstopp(*s) && Mit_Behaeltern(e, &Zustand::aktiv) &&
+           Mit_Behaeltern(e, &Zustand::sichtbar);
 }
 
 Steuerelement FakeFenster::Naechster_Tabstopp(Steuerelement e) const {
@@ -111,7 +103,7 @@ void FakeFenster::Sichtbar_setzen(Steuerelement e, bool s) {
 void FakeFenster::Fokus_setzen(Steuerelement e) {
     const Steuerelement_Beschreibung* s = Beschreibung_von(e);
     if (s && s->art == Steuerelementart::Bildquelle) return;
-    if (sichtbar && !Aktiv_mit_Behaeltern(e)) return;
+    if (sichtbar && !Mit_Behaeltern(e, &Zustand::aktiv)) return;
     fokus = e;
 }
 

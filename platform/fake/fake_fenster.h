@@ -62,8 +62,8 @@ class FakeFenster : public Fenster {
 
     // The description's entry of `e` (nullptr when it has none).
     const Steuerelement_Beschreibung* Beschreibung_von(Steuerelement e) const;
-    // Whether `e` is visible on the window, its containers with it (the window may be hidden).
-    bool Sichtbar_mit_Behaeltern(Steuerelement e) const;
+    // Whether `merkmal` (aktiv, sichtbar) holds for `e` and the containers round it.
+    bool Mit_Behaeltern(Steuerelement e, bool Zustand::*merkmal) const;
 
     const Fensterbeschreibung* beschreibung = nullptr;
     std::string titel;
@@ -78,7 +78,6 @@ class FakeFenster : public Fenster {
     bool entladen = false;
 
   private:
-    bool Aktiv_mit_Behaeltern(Steuerelement e) const;
     // Whether the user can reach `e` with the Tab key: a tab stop, enabled and visible with
     // its containers.
     bool Erreichbar(Steuerelement e) const;

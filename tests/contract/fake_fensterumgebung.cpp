@@ -1,37 +1,35 @@
-// The window contract tests on the fake's window: its recorded state, with twips turned into
-// pixels at the DPI the window would have.
+// The window contract tests on the fake's window: its fields, its twips at the DPI it
+// would have.
 #include "platform/fake/fake_plattform.h"
 #include "tests/contract/fensterumgebung.h"
-#include "ui/layout.h"
 
 namespace {
 
 class Fake_Fensterumgebung : public Fensterumgebung {
   public:
-    explicit Fake_Fensterumgebung(Fensterereignisse& ereignisse) {
-        p_.Hauptfenster_erstellen(Layout::Hauptfenster, ereignisse);
+    explicit Fake_Fensterumgebung(Fensterereignisse& e) {
+        p_.Hauptfenster_erstellen(Layout::Hauptfenster, e);
     }
 
     Fenster& fenster() override { return f_; }
     void Zeigen() override { p_.Hauptfenster_zeigen(); }
-    // The fake keeps twips: only the pixels they stand for change.
-    void Dpi_wechseln(int dpi) override { dpi_ = dpi; }
+    void Dpi_wechseln(int dpi) override { dpi_ = dpi; }  // the twips stay
     int Dpi() override { return dpi_; }
 
-    bool Zu_sehen(Steuerelement e) override {
-        const Steuerelement_Beschreibung* s = f_.Beschreibung_von(e);
-        return f_.sichtbar && s && s->art != Steuerelementart::Bildquelle &&
-               f_.Sichtbar_mit_Behaeltern(e);
+    bool Zu_sehen(Element e) override {
+        return f_.sichtbar && Layout::Eintrag(e)->art != Steuerelementart::Bildquelle &&
+               f_.Mit_Behaeltern(e, &FakeFenster::Zustand::sichtbar);
     }
-    Steuerelement Fokus() override { return f_.sichtbar ? f_.fokus : Kein_Steuerelement; }
-    std::string Text(Steuerelement e) override {
-        return e == Kein_Steuerelement ? f_.titel : f_.zustand[e].beschriftung;
+    Element Fokus() override {
+        return static_cast<Element>(f_.sichtbar ? f_.fokus : Kein_Steuerelement);
     }
-    Lage Lage_von(Steuerelement e) override {
-        return Lage_bei(Layout::Hauptfenster, e, dpi_,
-                        [&](Steuerelement nr) { return f_.zustand[nr].oben; });
+    std::string Text(Element e) override {
+        return e == Element::Keins ? f_.titel : f_.zustand[e].beschriftung;
     }
-    int Fensterhoehe() override { return f_.hoehe ? Pixel(*f_.hoehe, dpi_) : -1; }
+    Lage Lage_von(Element e) override {
+        return Lage_bei(e, dpi_, [&](Element nr) { return f_.zustand[nr].oben; });
+    }
+    int Fensterhoehe() override { return Pixel(f_.hoehe.value_or(-1), dpi_); }
 
   private:
     FakePlattform p_;

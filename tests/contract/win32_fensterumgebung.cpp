@@ -1,19 +1,15 @@
-// The window contract tests on the Win32 window: what the user sees, read from the controls'
-// windows with the plain Win32 calls, after the messages the window sent itself are handled.
+// The window contract tests on the Win32 window: its controls read with plain Win32 calls,
+// once the messages the window sent itself are handled.
 #include "platform/win32/fenster_win32.h"
 #include "platform/win32/hilfen_win32.h"
 #include "tests/contract/fensterumgebung.h"
-#include "ui/layout.h"
 
 namespace {
 
 class Win32_Fensterumgebung : public Fensterumgebung {
   public:
-    explicit Win32_Fensterumgebung(Fensterereignisse& ereignisse)
-        : f_(Layout::Hauptfenster, ereignisse) {
-        dpi_ = static_cast<int>(GetDpiForWindow(f_.Handle()));
-    }
-    ~Win32_Fensterumgebung() override { Nachrichten_abarbeiten(); }
+    explicit Win32_Fensterumgebung(Fensterereignisse& e) : f_(Layout::Hauptfenster, e) {}
+    ~Win32_Fensterumgebung() override { H(Element::Keins); }
 
     Fenster& fenster() override { return f_; }
     void Zeigen() override { f_.Zeigen(); }
@@ -26,47 +22,45 @@ class Win32_Fensterumgebung : public Fensterumgebung {
     }
     int Dpi() override { return dpi_; }
 
-    bool Zu_sehen(Steuerelement e) override { return H(e) && IsWindowVisible(H(e)); }
-    Steuerelement Fokus() override {
-        HWND fokus = GetFocus();
-        for (const Steuerelement_Beschreibung& s : Layout::Hauptfenster.steuerelemente) {
-            if (fokus && f_.Handle_von(s.nr) == fokus) return s.nr;
+    bool Zu_sehen(Element e) override { return H(e) && IsWindowVisible(H(e)); }
+    Element Fokus() override {
+        for (const Steuerelement_Beschreibung& s : Layout::Steuerelemente) {
+            if (H(s.nr) && H(s.nr) == GetFocus()) return static_cast<Element>(s.nr);
         }
-        return Kein_Steuerelement;
+        return Element::Keins;
     }
-    std::string Text(Steuerelement e) override {
-        HWND h = e == Kein_Steuerelement ? f_.Handle() : H(e);
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
-        return Schmal(text);
+    std::string Text(Element e) override {
+        wchar_t text[256];
+        return Schmal(
+            std::wstring(text, static_cast<std::size_t>(GetWindowTextW(H(e), text, 256))));
     }
-    Lage Lage_von(Steuerelement e) override {
-        RECT r;
-        GetWindowRect(H(e), &r);
+    Lage Lage_von(Element e) override {
+        RECT r = Rechteck(H(e));
         MapWindowPoints(nullptr, f_.Handle(), reinterpret_cast<POINT*>(&r), 2);
         return {r.left, r.top, r.right - r.left, r.bottom - r.top};
     }
     int Fensterhoehe() override {
-        RECT r;
-        GetWindowRect(f_.Handle(), &r);
+        const RECT r = Rechteck(H(Element::Keins));
         return r.bottom - r.top;
     }
 
   private:
+    // The control's window (the main window's for Keins), its messages handled.
     HWND H(Steuerelement e) {
-        Nachrichten_abarbeiten();
-        return f_.Handle_von(e);
-    }
-    static void Nachrichten_abarbeiten() {
         MSG m;
         while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
             if (m.message != WM_QUIT) DispatchMessageW(&m);
         }
+        return e == Element::Keins ? f_.Handle() : f_.Handle_von(e);
+    }
+    static RECT Rechteck(HWND h) {
+        RECT r{};
+        GetWindowRect(h, &r);
+        return r;
     }
 
     Win32Fenster f_;
-    int dpi_ = 96;
+    int dpi_ = static_cast<int>(GetDpiForWindow(f_.Handle()));
 };
 
 }  // namespace
