@@ -3,63 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/utf8.h"
+#include "platform/fake/fake_namen.h"
 
 namespace {
-
-// --- Names as Windows compares them ---
-
-// Windows compares names by their upper case: ASCII, Latin-1 (ä and Ä are one name),
-// Latin Extended-A, basic Greek and Cyrillic.
-char32_t Gross(char32_t c) {
-    if (c >= U'a' && c <= U'z') return c - 32;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
-    if (c == 0xFF) return 0x178;
-    if (c >= 0x100 && c <= 0x137 && c != 0x131) return c & ~char32_t{1};
-    if (c >= 0x139 && c <= 0x148) return c % 2 == 0 ? c - 1 : c;
-    if (c >= 0x14A && c <= 0x177) return c & ~char32_t{1};
-    if (c >= 0x179 && c <= 0x17E) return c % 2 == 0 ? c - 1 : c;
-    if (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) return c - 32;
-    if (c >= 0x430 && c <= 0x44F) return c - 32;
-    if (c >= 0x450 && c <= 0x45F) return c - 80;
-    return c;
-}
-
-// A name as Windows compares it: every character in upper case (a stray byte that is no
-// UTF-8 stays itself).
-std::u32string Zeichenfolge(const std::string& s) {
-    std::u32string z;
-    for (std::size_t i = 0; i < s.size();) z += Gross(Zeichen_lesen(s, i));
-    return z;
-}
-
-std::string Schluessel_zu(const std::string& s) {
-    std::string k;
-    for (std::size_t i = 0; i < s.size();) Zeichen_anhaengen(k, Gross(Zeichen_lesen(s, i)));
-    return k;
-}
-
-// * stands for any run of characters (dots included), ? for exactly one.
-bool Passt(const std::u32string& muster, const std::u32string& name) {
-    std::size_t m = 0, n = 0;
-    std::size_t stern = std::u32string::npos, ab = 0;
-    while (n < name.size()) {
-        if (m < muster.size() && (muster[m] == U'?' || muster[m] == name[n])) {
-            ++m;
-            ++n;
-        } else if (m < muster.size() && muster[m] == U'*') {
-            stern = m++;
-            ab = n;
-        } else if (stern != std::u32string::npos) {
-            m = stern + 1;
-            n = ++ab;
-        } else {
-            return false;
-        }
-    }
-    while (m < muster.size() && muster[m] == U'*') ++m;
-    return m == muster.size();
-}
 
 bool Ist_Laufwerk(const std::string& teil) {
     return teil.size() == 2 && teil[1] == ':' &&

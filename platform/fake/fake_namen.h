@@ -1,0 +1,14 @@
+// Names as Windows compares them, for the fake's file system: without regard to case, in
+// ASCII, Latin-1 (ä and Ä are one name), Latin Extended-A, basic Greek and Cyrillic.
+#pragma once
+
+#include <string>
+
+// A name as Windows compares it: every character in upper case (a stray byte that is no
+// UTF-8 stays itself).
+std::u32string Zeichenfolge(const std::string& s);
+// The same as UTF-8, for keys.
+std::string Schluessel_zu(const std::string& s);
+// Whether `name` matches `muster`: * stands for any run of characters (dots included), ? for
+// exactly one.
+bool Passt(const std::u32string& muster, const std::u32string& name);
