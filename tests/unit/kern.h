@@ -18,8 +18,8 @@
 #include "ui/frm_schulferien.h"
 #include "ui/schritte.h"
 
-using testhost::Entwuerfelt;
-using testhost::Verwuerfelt;
+using orakel::Entwuerfelt;
+using orakel::Verwuerfelt;
 
 inline std::string Klartext(const std::vector<std::string>& zeilen) {
     std::string bytes;
@@ -96,21 +96,21 @@ class Testhost : public Kern {
     void Konfigdaten_anlegen(const std::string& daten, std::vector<std::string> administratoren) {
         std::vector<std::string> zeilen = testhost::Konfigkopf();
         zeilen.insert(zeilen.end(), administratoren.begin(), administratoren.end());
-        p.Datei_anlegen(daten + "Konfigdaten.dat", testhost::Verwuerfelt(zeilen));
+        p.Datei_anlegen(daten + "Konfigdaten.dat", orakel::Verwuerfelt(zeilen));
     }
 
     // An earlier holiday-days file, as an earlier run (or the host) left it.
     void Ferientage_anlegen(const std::string& daten, const std::string& farbe,
                             const std::string& land) {
         p.Datei_anlegen(daten + "Ferientage.dat",
-                        testhost::Verwuerfelt({"[Ferientage]", testhost::Kennung, farbe, land,
-                                               "void", testhost::Monat("2408", {{1, 31}})}));
+                        orakel::Verwuerfelt({"[Ferientage]", testhost::Kennung, farbe, land, "void",
+                                             orakel::Monat("2408", {{1, 31}})}));
     }
 
     // The plain lines of a scrambled file on the fake disk; none when it is missing.
     std::vector<std::string> Zeilen(const std::string& pfad) const {
         const std::optional<std::string> inhalt = p.Inhalt(pfad);
-        return inhalt ? testhost::Entwuerfelt(*inhalt) : std::vector<std::string>{};
+        return inhalt ? orakel::Entwuerfelt(*inhalt) : std::vector<std::string>{};
     }
 
     // What Main does for the window: create it, load it, show it. The holiday table is

@@ -4,6 +4,8 @@
 
 namespace {
 
+using orakel::Monat;
+
 class Monatstabelle : public Kern {
   protected:
     void Aufbauen(int jahr) {
@@ -16,7 +18,7 @@ class Monatstabelle : public Kern {
                                  p.substr(14, 2), p.substr(17, 2));
     }
     // The entry of month yymm.
-    std::string Monat(const std::string& yymm) {
+    std::string Eintrag(const std::string& yymm) {
         for (std::size_t i = 1; i < Monatsarray.size(); ++i)
             if (Monatsarray[i].substr(0, 4) == yymm) return Monatsarray[i];
         ADD_FAILURE() << "no entry " << yymm;
@@ -30,14 +32,6 @@ class Monatstabelle : public Kern {
         return m;
     }
 };
-
-// Flags text of a month with days von..bis set (day d at position d).
-std::string Tage(std::initializer_list<std::pair<int, int>> bereiche) {
-    std::string f(31, '0');
-    for (auto [von, bis] : bereiche)
-        for (int d = von; d <= bis; ++d) f[d - 1] = '1';
-    return f;
-}
 
 TEST_F(Monatstabelle, TenYearsFromJanuaryOfLastYear) {
     Aufbauen(2025);
@@ -56,26 +50,26 @@ TEST_F(Monatstabelle, PeriodsAreMarkedDayByDay) {
     const std::vector<Fall> faelle = {
         {2025,
          "29.07.24 - 09.09.24",
-         {"2407:" + Tage({{29, 31}}), "2408:" + std::string(31, '1'), "2409:" + Tage({{1, 9}})}},
+         {Monat("2407", {{29, 31}}), "2408:" + std::string(31, '1'), Monat("2409", {{1, 9}})}},
         // Clipped to 1 January of the first year.
-        {2025, "23.12.23 - 05.01.24", {"2401:" + Tage({{1, 5}})}},
+        {2025, "23.12.23 - 05.01.24", {Monat("2401", {{1, 5}})}},
         // Not clipped when the table starts in 2023.
-        {2024, "23.12.23 - 05.01.24", {"2312:" + Tage({{23, 31}}), "2401:" + Tage({{1, 5}})}},
+        {2024, "23.12.23 - 05.01.24", {Monat("2312", {{23, 31}}), Monat("2401", {{1, 5}})}},
         // February 2025 has 28 days: its positions 29 to 31 stay "0".
-        {2025, "24.02.25 - 04.03.25", {"2502:" + Tage({{24, 28}}), "2503:" + Tage({{1, 4}})}},
+        {2025, "24.02.25 - 04.03.25", {Monat("2502", {{24, 28}}), Monat("2503", {{1, 4}})}},
         // Leap year.
-        {2025, "26.02.24 - 02.03.24", {"2402:" + Tage({{26, 29}}), "2403:" + Tage({{1, 2}})}},
-        {2025, "02.02.24 - 02.02.24", {"2402:" + Tage({{2, 2}})}},
-        {2025, "21.12.26 - 31.12.26", {"2612:" + Tage({{21, 31}})}},
-        {2025, "31.01.26 - 06.02.26", {"2601:" + Tage({{31, 31}}), "2602:" + Tage({{1, 6}})}},
+        {2025, "26.02.24 - 02.03.24", {Monat("2402", {{26, 29}}), Monat("2403", {{1, 2}})}},
+        {2025, "02.02.24 - 02.02.24", {Monat("2402", {{2, 2}})}},
+        {2025, "21.12.26 - 31.12.26", {Monat("2612", {{21, 31}})}},
+        {2025, "31.01.26 - 06.02.26", {Monat("2601", {{31, 31}}), Monat("2602", {{1, 6}})}},
         // Wholly before the table, wholly after it, and across its end.
         {2026, "23.12.23 - 05.01.24", {}},
         {2025, "01.01.34 - 05.01.34", {}},
-        {2025, "28.12.33 - 03.01.34", {"3312:" + Tage({{28, 31}})}},
+        {2025, "28.12.33 - 03.01.34", {Monat("3312", {{28, 31}})}},
         // A month strictly inside a period gets all 31 flags, whatever its length.
         {2025,
          "30.05.26 - 01.07.26",
-         {"2605:" + Tage({{30, 31}}), "2606:" + std::string(31, '1'), "2607:" + Tage({{1, 1}})}},
+         {Monat("2605", {{30, 31}}), "2606:" + std::string(31, '1'), Monat("2607", {{1, 1}})}},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::string(f.periode) + " built in " + std::to_string(f.jahr));
@@ -91,8 +85,8 @@ TEST_F(Monatstabelle, MarksOfOneMonthAddUp) {
     Aufbauen(2025);
     Markieren("23.12.24 - 04.01.25");
     Markieren("27.01.25 - 31.01.25");
-    EXPECT_EQ(Monat("2501"), "2501:" + Tage({{1, 4}, {27, 31}}));
-    EXPECT_EQ(Monat("2412"), "2412:" + Tage({{23, 31}}));
+    EXPECT_EQ(Eintrag("2501"), Monat("2501", {{1, 4}, {27, 31}}));
+    EXPECT_EQ(Eintrag("2412"), Monat("2412", {{23, 31}}));
 }
 
 TEST_F(Monatstabelle, APeriodEndingBeforeItStartsEndsInTheErrorReport) {

@@ -43,14 +43,7 @@ TEST_F(Schulferientabelle, SixteenStatesInTheirOrder) {
 }
 
 TEST_F(Schulferientabelle, ChosenStatesHoldExactlyTheirPeriods) {
-    EXPECT_EQ(Perioden(7), (std::vector<std::string>{
-                               "27.12.23 - 13.01.24 Weihnachten", "25.03.24 - 13.04.24 Ostern",
-                               "15.07.24 - 23.08.24 Sommer", "14.10.24 - 25.10.24 Herbst",
-                               "23.12.24 - 10.01.25 Weihnachten", "07.04.25 - 21.04.25 Ostern",
-                               "07.07.25 - 15.08.25 Sommer", "06.10.25 - 18.10.25 Herbst",
-                               "22.12.25 - 10.01.26 Weihnachten", "30.03.26 - 10.04.26 Ostern",
-                               "29.06.26 - 07.08.26 Sommer", "05.10.26 - 17.10.26 Herbst",
-                               "23.12.26 - 12.01.27 Weihnachten"}));
+    EXPECT_EQ(Perioden(7), orakel::Hessen);
     const auto hamburg = Perioden(6);
     ASSERT_EQ(hamburg.size(), 17u);
     EXPECT_EQ(hamburg[1], "02.02.24 - 02.02.24 Winter");

@@ -9,10 +9,13 @@
 #include "platform/win32/fenster_win32.h"
 #include "platform/win32/plattform_win32.h"
 #include "services/programmzustand.h"
+#include "tests/support/pixel.h"
 #include "ui/frm_schulferien.h"
 #include "ui/schritte.h"
 
 namespace {
+
+using orakel::Pixel;
 
 class FensterTest : public testing::Test {
   protected:
