@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include "services/text.h"
-#include "services/verwuerfelung.h"
 #include "tests/e2e/steuerung.h"
+#include "tests/support/verwuerfelt.h"
 
 namespace e2e {
 
@@ -35,26 +34,11 @@ void Datei_schreiben(const std::wstring& pfad, const std::string& inhalt) {
     if (!ok || n != inhalt.size()) throw Fehlschlag("Datei nicht geschrieben: " + U(pfad));
 }
 
-std::string Verwuerfelte_Zeilen(const std::vector<std::string>& zeilen) {
-    std::string inhalt;
-    unsigned schluessel = 77;
-    for (const std::string& z : zeilen) {
-        schluessel = 32 + (schluessel * 37 + 11) % 223;  // any key from 32 to 254 will do
-        inhalt += Verwuerfeln(Nach_Ansi(z), static_cast<unsigned char>(schluessel)) + "\r\n";
-    }
-    return inhalt;
-}
-
-std::vector<std::string> Entwuerfelte_Zeilen(const std::string& inhalt) {
-    std::vector<std::string> zeilen;
-    std::size_t anfang = 0;
-    while (anfang < inhalt.size()) {
-        std::size_t ende = inhalt.find("\r\n", anfang);
-        if (ende == std::string::npos) ende = inhalt.size();
-        zeilen.push_back(Von_Ansi(Entwuerfeln(inhalt.substr(anfang, ende - anfang))));
-        anfang = ende + 2;
-    }
-    return zeilen;
+std::map<std::wstring, std::optional<std::wstring>> Umgebung(const Demohost& host,
+                                                             const std::wstring& benutzer) {
+    return {{L"USERNAME", benutzer},
+            {L"PUBLIC", host.public_ordner},
+            {L"ProgramFiles", host.programme}};
 }
 
 Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
@@ -71,8 +55,8 @@ Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
     Ordner_anlegen(host.installation.substr(0, host.installation.size() - 1));
     Ordner_anlegen(host.logs.substr(0, host.logs.size() - 1));
 
-    Datei_schreiben(host.daten + L"MitarbeiterData.dat", Verwuerfelte_Zeilen({"[Mitarbeiter]"}));
-    Datei_schreiben(host.daten + L"Konfigdaten.dat", Verwuerfelte_Zeilen({
+    Datei_schreiben(host.daten + L"MitarbeiterData.dat", orakel::Verwuerfelt({"[Mitarbeiter]"}));
+    Datei_schreiben(host.daten + L"Konfigdaten.dat", orakel::Verwuerfelt({
                                                          "[Zedrano]",
                                                          host.kennung,
                                                          "Schulversion 7.2",
@@ -89,12 +73,12 @@ Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
                                                      }));
     if (wunsch.pfadeinstellungen) {
         Datei_schreiben(host.installation + L"Zedrano.dat",
-                        Verwuerfelte_Zeilen({"[Zedrano]", "data_pfad=" + U(host.daten),
+                        orakel::Verwuerfelt({"[Zedrano]", "data_pfad=" + U(host.daten),
                                              "log_pfad=" + U(host.logs)}));
     }
     if (wunsch.ferientage) {
         Datei_schreiben(host.daten + L"Ferientage.dat",
-                        Verwuerfelte_Zeilen({"[Ferientage]", host.kennung,
+                        orakel::Verwuerfelt({"[Ferientage]", host.kennung,
                                              wunsch.ferientage->second, wunsch.ferientage->first,
                                              "void", "2408:1111111111111111111111111111111"}));
     }

@@ -4,6 +4,7 @@
 // runs with PUBLIC and ProgramFiles set to the folders named here.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,10 +31,9 @@ struct Demohost {
 
 Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch);
 
-// Texts (UTF-8) as the planner stores them: one scrambled Windows-1252 line each, CR LF.
-std::string Verwuerfelte_Zeilen(const std::vector<std::string>& zeilen);
-// The plain lines (UTF-8) of such a file.
-std::vector<std::string> Entwuerfelte_Zeilen(const std::string& inhalt);
+// The environment in which the program finds the host, run by `benutzer`.
+std::map<std::wstring, std::optional<std::wstring>> Umgebung(const Demohost& host,
+                                                             const std::wstring& benutzer);
 
 void Datei_schreiben(const std::wstring& pfad, const std::string& inhalt);
 
