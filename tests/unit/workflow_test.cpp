@@ -55,6 +55,14 @@ class Arbeitsablauf : public Testhost {
         p.ordner_antworten = {daten};
         cmdAuswahl_Click(1);
     }
+
+    // Then Hessen and red picked: step 4 is current.
+    void Bis_Schritt_4() {
+        Datenordner_gewaehlt();
+        Land_waehlen("Hessen");
+        p.farb_antworten = {255u};
+        cmdAuswahl_Click(3);
+    }
 };
 
 TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
@@ -269,10 +277,7 @@ TEST_F(Arbeitsablauf, LandOhneBekannteFarbe) {
 
 TEST_F(Arbeitsablauf, ZweiteKennzeichnungFuerEinAnderesLand) {
     Host_anlegen(daten);
-    Datenordner_gewaehlt();
-    Land_waehlen("Hessen");
-    p.farb_antworten = {255u};
-    cmdAuswahl_Click(3);
+    Bis_Schritt_4();
     cmdAuswahl_Click(4);
     ASSERT_EQ(Schritt(4), "OK+-");
 
@@ -318,10 +323,7 @@ TEST_F(Arbeitsablauf, FarbdialogAbgebrochen) {
 
 TEST_F(Arbeitsablauf, KeinAdministratorWirdAbgewiesen) {
     Host_anlegen(daten, {"A:schulz", "B:meier"});
-    Datenordner_gewaehlt();
-    Land_waehlen("Hessen");
-    p.farb_antworten = {255u};
-    cmdAuswahl_Click(3);
+    Bis_Schritt_4();
 
     cmdAuswahl_Click(4);
     EXPECT_EQ(Meldungen(), Liste{Keine_Rechte});
@@ -349,10 +351,7 @@ class Datenstand_im_Jahr : public Arbeitsablauf, public ::testing::WithParamInte
 TEST_P(Datenstand_im_Jahr, Kennzeichnen) {
     Uhr_stellen(GetParam().jahr, 1, 11);
     Host_anlegen(daten);
-    Datenordner_gewaehlt();
-    Land_waehlen("Hessen");
-    p.farb_antworten = {255u};
-    cmdAuswahl_Click(3);
+    Bis_Schritt_4();
 
     cmdAuswahl_Click(4);
     ASSERT_EQ(p.meldungen.size(), 1u);
@@ -390,10 +389,7 @@ TEST_P(Nach_Mitternacht, Kennzeichnen) {
     const Jahreswechsel& j = GetParam();
     Uhr_stellen(j.startjahr, 12, 31, 23, 50);
     Host_anlegen(daten);
-    Datenordner_gewaehlt();
-    Land_waehlen("Hessen");
-    p.farb_antworten = {255u};
-    cmdAuswahl_Click(3);
+    Bis_Schritt_4();
 
     p.jetzt = Zeitpunkt{j.startjahr + 1, 1, 1, 0, 5, 0};
     cmdAuswahl_Click(4);
