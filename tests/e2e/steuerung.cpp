@@ -134,13 +134,14 @@ std::vector<HWND> Programm::Fenster(const std::wstring& klasse) const {
     return suche.gefunden;
 }
 
-HWND Programm::Hauptfenster(double sekunden) const {
+HWND Programm::Erstes_Fenster(const std::wstring& klasse, const std::string& was,
+                              double sekunden) const {
     HWND h = nullptr;
     Warten(
-        "Hauptfenster sichtbar",
+        was,
         [&] {
             if (!Laeuft()) throw Fehlschlag("Programm vorzeitig beendet");
-            const auto f = Fenster(L"Schulferien.frmSchulferien");
+            const auto f = Fenster(klasse);
             h = f.empty() ? nullptr : f.front();
             return h != nullptr;
         },
@@ -148,18 +149,12 @@ HWND Programm::Hauptfenster(double sekunden) const {
     return h;
 }
 
+HWND Programm::Hauptfenster(double sekunden) const {
+    return Erstes_Fenster(L"Schulferien.frmSchulferien", "Hauptfenster sichtbar", sekunden);
+}
+
 HWND Programm::Dialog(double sekunden) const {
-    HWND h = nullptr;
-    Warten(
-        "Dialogfenster sichtbar",
-        [&] {
-            if (!Laeuft()) throw Fehlschlag("Programm vorzeitig beendet");
-            const auto f = Fenster(L"#32770");
-            h = f.empty() ? nullptr : f.front();
-            return h != nullptr;
-        },
-        sekunden);
-    return h;
+    return Erstes_Fenster(L"#32770", "Dialogfenster sichtbar", sekunden);
 }
 
 HWND Programm::Fokus() const {

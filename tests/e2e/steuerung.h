@@ -59,6 +59,9 @@ class Programm {
     HWND Fokus() const;
 
   private:
+    // The first of its visible top-level windows of `klasse`, once there is one.
+    HWND Erstes_Fenster(const std::wstring& klasse, const std::string& was, double sekunden) const;
+
     PROCESS_INFORMATION prozess{};
 };
 
