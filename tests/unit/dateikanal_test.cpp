@@ -13,14 +13,14 @@ std::string Bytes(std::initializer_list<int> codes) {
     return s;
 }
 
-TEST(Verwuerfeln, WorkedExamples) {
+TEST(Verwuerfeln, DurchgerechneteBeispiele) {
     EXPECT_EQ(Verwuerfeln("abc", 'A'), "Aceg");
     EXPECT_EQ(Verwuerfeln(Nach_Ansi("äb"), '~'), "~Cb");
     EXPECT_EQ(Von_Ansi(Entwuerfeln("~Cb")), "äb");
     EXPECT_EQ(Entwuerfeln("Aceg"), "abc");
 }
 
-TEST(Verwuerfeln, EveryByteUnderEveryKeyComesBack) {
+TEST(Verwuerfeln, JedesByteUnterJedemSchluesselKommtZurueck) {
     std::string alle;
     for (int c = 32; c <= 255; ++c) alle += static_cast<char>(c);
     for (int schluessel = 32; schluessel <= 254; ++schluessel) {
@@ -32,7 +32,7 @@ TEST(Verwuerfeln, EveryByteUnderEveryKeyComesBack) {
     }
 }
 
-TEST(Verwuerfeln, ControlCharactersAreDroppedWithoutShifting) {
+TEST(Verwuerfeln, SteuerzeichenFallenOhneVerschiebungWeg) {
     EXPECT_EQ(Entwuerfeln(Verwuerfeln("a\tb\x01"
                                       "c",
                                       'A')),
@@ -41,7 +41,7 @@ TEST(Verwuerfeln, ControlCharactersAreDroppedWithoutShifting) {
     EXPECT_EQ(Verwuerfeln("", 'Z'), "Z");
 }
 
-TEST(Ansi, EveryByteSurvivesTheWayThroughUtf8) {
+TEST(Ansi, JedesByteUeberstehtDenWegDurchUtf8) {
     for (const unsigned codepage : {1252u, 1250u}) {
         const Codetabelle& t = *Bekannte_codetabelle(codepage);
         for (int b = 0; b < 256; ++b) {
@@ -56,7 +56,7 @@ TEST(Ansi, EveryByteSurvivesTheWayThroughUtf8) {
     EXPECT_EQ(Nach_Ansi("Ω"), "?");
 }
 
-TEST(Ansi, CodePages) {
+TEST(Ansi, Codeseiten) {
     const Codetabelle& cp1250 = *Bekannte_codetabelle(1250);
     const struct {
         const char* text;
@@ -79,7 +79,7 @@ TEST(Ansi, CodePages) {
     EXPECT_EQ(Bekannte_codetabelle(1252), &Windows_1252());
 }
 
-TEST(Schluessel, KeysStayInRangeAndRepeatFromRunToRun) {
+TEST(Schluessel, BleibenImBereichUndWiederholenSichVonLaufZuLauf) {
     Programm.Zufall = Programmzustand{}.Zufall;
     std::vector<int> erste;
     for (int i = 0; i < 5000; ++i) {
@@ -94,7 +94,7 @@ TEST(Schluessel, KeysStayInRangeAndRepeatFromRunToRun) {
 
 class Dateikanal : public Kern {};
 
-TEST_F(Dateikanal, LinesWrittenComeBackUnchanged) {
+TEST_F(Dateikanal, GeschriebeneZeilenKommenUnveraendertZurueck) {
     fake.Ordner_anlegen("C:\\Daten");
     const std::vector<std::string> texte = {"[Ferientage]", "", "Grüße aus Köln – 100 €",
                                             std::string(500, 'x'), "ü|ß|Ä"};
@@ -113,7 +113,7 @@ TEST_F(Dateikanal, LinesWrittenComeBackUnchanged) {
     Datei_schliessen();
 }
 
-TEST_F(Dateikanal, AppendAddsLinesWithTheirOwnKeys) {
+TEST_F(Dateikanal, AnhaengenFuegtZeilenMitEigenenSchluesselnAn) {
     fake.Datei_anlegen("C:\\Logs\\l.log", Verwuerfelt({"eins"}));
     ASSERT_TRUE(Datei_oeffnen("C:\\Logs\\l.log", "Append", ""));
     LineOut("zwei");
@@ -125,7 +125,7 @@ TEST_F(Dateikanal, AppendAddsLinesWithTheirOwnKeys) {
     EXPECT_EQ(Zeilen("C:\\Logs\\neu.log"), (std::vector<std::string>{"drei"}));
 }
 
-TEST_F(Dateikanal, LineEndsAsTheHostWritesThem) {
+TEST_F(Dateikanal, ZeilenendenWieDerHostSieSchreibt) {
     // CR LF, CR alone, a LF that follows no CR (part of the line), no end on the last line.
     fake.Datei_anlegen("C:\\D\\x.dat", "Aceg\r\nAceg\rA\nb\r\nAceg");
     ASSERT_TRUE(Datei_oeffnen("C:\\D\\x.dat", "Input", ""));
@@ -138,7 +138,7 @@ TEST_F(Dateikanal, LineEndsAsTheHostWritesThem) {
     Datei_schliessen();
 }
 
-TEST_F(Dateikanal, PlainTextReadAsScrambledIsGarbledNotAnError) {
+TEST_F(Dateikanal, KlartextAlsVerwuerfeltGelesenIstVerstuemmeltKeinFehler) {
     fake.Datei_anlegen("C:\\D\\x.dat", "[Ferientage]\r\n");
     ASSERT_TRUE(Datei_oeffnen("C:\\D\\x.dat", "Input", ""));
     const std::string text = LineIn();
@@ -148,7 +148,7 @@ TEST_F(Dateikanal, PlainTextReadAsScrambledIsGarbledNotAnError) {
 }
 
 // Whatever the bytes, reading ends in a line or in the LineIn error report; never a crash.
-TEST_F(Dateikanal, ReadingDamagedFilesEndsInLinesOrTheErrorReport) {
+TEST_F(Dateikanal, BeschaedigteDateienGebenZeilenOderDenFehlerbericht) {
     struct Fall {
         const char* name;
         std::string bytes;
@@ -156,13 +156,13 @@ TEST_F(Dateikanal, ReadingDamagedFilesEndsInLinesOrTheErrorReport) {
         long fehler;
     };
     const std::vector<Fall> faelle = {
-        {"empty file", "", 0, Fehlernummer::HinterDateiende},
-        {"empty line", "\r\n", 0, Fehlernummer::UngueltigerAufruf},
-        {"second line empty", "Aceg\r\n\r\nAceg\r\n", 1, Fehlernummer::UngueltigerAufruf},
-        {"huge line without CR", std::string(1 << 20, 'q'), 1, Fehlernummer::HinterDateiende},
-        {"NUL bytes", std::string("A\0\0c\r\n", 6), 1, Fehlernummer::HinterDateiende},
-        {"LF only", "Aceg\nAceg\n", 1, Fehlernummer::HinterDateiende},
-        {"bytes above 127", "\xff\xfe\x80\x81\r\n\x90", 2, Fehlernummer::HinterDateiende},
+        {"leere Datei", "", 0, Fehlernummer::HinterDateiende},
+        {"leere Zeile", "\r\n", 0, Fehlernummer::UngueltigerAufruf},
+        {"zweite Zeile leer", "Aceg\r\n\r\nAceg\r\n", 1, Fehlernummer::UngueltigerAufruf},
+        {"riesige Zeile ohne CR", std::string(1 << 20, 'q'), 1, Fehlernummer::HinterDateiende},
+        {"NUL-Bytes", std::string("A\0\0c\r\n", 6), 1, Fehlernummer::HinterDateiende},
+        {"nur LF", "Aceg\nAceg\n", 1, Fehlernummer::HinterDateiende},
+        {"Bytes ueber 127", "\xff\xfe\x80\x81\r\n\x90", 2, Fehlernummer::HinterDateiende},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -176,7 +176,7 @@ TEST_F(Dateikanal, ReadingDamagedFilesEndsInLinesOrTheErrorReport) {
     }
 }
 
-TEST_F(Dateikanal, OpeningFailsWithTheChannelsText) {
+TEST_F(Dateikanal, OeffnenScheitertMitDemTextDesKanals) {
     const std::string lang = "C:\\" + std::string(60, 'a') + "\\" + std::string(60, 'b');
     fake.Ordner_anlegen(lang);
     fake.Datei_anlegen("C:\\Daten\\schreibgeschützt.dat", "x", Attribut::Schreibgeschuetzt);
@@ -220,14 +220,14 @@ TEST_F(Dateikanal, OpeningFailsWithTheChannelsText) {
     }
 }
 
-TEST_F(Dateikanal, ASecondFileCantBeOpenedOnTheChannel) {
+TEST_F(Dateikanal, EineZweiteDateiLaesstSichNichtOeffnen) {
     fake.Datei_anlegen("C:\\D\\a.dat", Verwuerfelt({"a"}));
     ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Input", ""));
     EXPECT_FALSE(Datei_oeffnen("C:\\D\\a.dat", "Input", "IgnoreErrors"));
     EXPECT_FALSE(Kanal_offen());
 }
 
-TEST_F(Dateikanal, WriteFailureReportsAndKeepsTheOldFile) {
+TEST_F(Dateikanal, SchreibfehlerWirdGemeldetUndDieAlteDateiBleibt) {
     fake.Datei_anlegen("C:\\D\\a.dat", "alt");
     ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Output", ""));
     LineOut("eins");
@@ -242,7 +242,7 @@ TEST_F(Dateikanal, WriteFailureReportsAndKeepsTheOldFile) {
 
 namespace {
 
-TEST(Text, CharactersNotBytes) {
+TEST(Text, ZeichenNichtBytes) {
     EXPECT_EQ(Laenge("Thüringen"), 9u);
     EXPECT_EQ(Links("Grüße", 3), "Grü");
     EXPECT_EQ(Rechts("Grüße", 2), "ße");

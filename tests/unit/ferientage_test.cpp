@@ -32,7 +32,7 @@ class Ferientagedatei : public Kern {
     }
 };
 
-TEST(HexFarbe, BlueGreenRedInUpperCaseHex) {
+TEST(HexFarbe, BlauGruenRotHexadezimalInGrossbuchstaben) {
     const std::vector<std::pair<std::int32_t, std::string>> faelle = {
         {8454016, "&H80FF80"}, {255, "&H0000FF"}, {33023, "&H0080FF"},   {16711680, "&HFF0000"},
         {658188, "&H0A0B0C"},  {0, "&H000000"},   {16777215, "&HFFFFFF"}};
@@ -57,7 +57,7 @@ TEST_F(Ferientagedatei, VonHandGerechneteLaender2025) {
     }
 }
 
-TEST_F(Ferientagedatei, EveryStateGivesAWellFormedFile) {
+TEST_F(Ferientagedatei, JedesLandGibtEineWohlgeformteDatei) {
     for (int land = 1; land <= 16; ++land) {
         const auto zeilen = Schreiben(land, 2025, 8454016);
         SCOPED_TRACE(Land);
@@ -77,7 +77,7 @@ TEST_F(Ferientagedatei, EveryStateGivesAWellFormedFile) {
     }
 }
 
-TEST_F(Ferientagedatei, NoMarkedMonthGivesFiveLines) {
+TEST_F(Ferientagedatei, OhneMarkiertenMonatFuenfZeilen) {
     fake.jetzt.Jahr = 2025;
     Monatsarray_aufbauen();
     Land = "Bayern";
@@ -87,7 +87,7 @@ TEST_F(Ferientagedatei, NoMarkedMonthGivesFiveLines) {
               (std::vector<std::string>{"[Ferientage]", Kennung, "&H000000", "Bayern", "void"}));
 }
 
-TEST_F(Ferientagedatei, ColourComesBackAsWritten) {
+TEST_F(Ferientagedatei, FarbeKommtWieGeschriebenZurueck) {
     for (std::int32_t farbe : {0, 255, 8454016, 16777215}) {
         Programm = {};
         Datenordner = "C:\\Daten\\";
@@ -101,7 +101,7 @@ TEST_F(Ferientagedatei, ColourComesBackAsWritten) {
     }
 }
 
-TEST_F(Ferientagedatei, ReaderTakesColourAndStateOrNothing) {
+TEST_F(Ferientagedatei, LeserNimmtFarbeUndLandOderNichts) {
     struct Fall {
         const char* name;
         std::string bytes;
@@ -114,22 +114,21 @@ TEST_F(Ferientagedatei, ReaderTakesColourAndStateOrNothing) {
         return Verwuerfelt({kopf, "Kennung", farbe, "Bayern", "void", "kaputt\x01", "2401:1"});
     };
     const std::vector<Fall> faelle = {
-        {"hex colour", datei("[Ferientage]", "&H80FF80"), Attribut::Archiv, true, 8454016,
+        {"Hexfarbe", datei("[Ferientage]", "&H80FF80"), Attribut::Archiv, true, 8454016, "Bayern"},
+        {"Dezimalfarbe", datei("[Ferientage]", "8454016"), Attribut::Archiv, true, 8454016,
          "Bayern"},
-        {"decimal colour", datei("[Ferientage]", "8454016"), Attribut::Archiv, true, 8454016,
-         "Bayern"},
-        {"white", datei("[Ferientage]", "&HFFFFFF"), Attribut::Archiv, true, 16777215, "Bayern"},
-        {"read-only file", datei("[Ferientage]", "&H0000FF"), Attribut::Schreibgeschuetzt, true,
-         255, "Bayern"},
-        {"header in small letters", datei("[ferientage]", "&H80FF80"), Attribut::Archiv, false, -1,
+        {"weiss", datei("[Ferientage]", "&HFFFFFF"), Attribut::Archiv, true, 16777215, "Bayern"},
+        {"schreibgeschuetzte Datei", datei("[Ferientage]", "&H0000FF"), Attribut::Schreibgeschuetzt,
+         true, 255, "Bayern"},
+        {"Kopf in Kleinbuchstaben", datei("[ferientage]", "&H80FF80"), Attribut::Archiv, false, -1,
          "vorher"},
-        {"colour is a word", datei("[Ferientage]", "grün"), Attribut::Archiv, false, -1, "vorher"},
-        {"colour is empty of digits", datei("[Ferientage]", "&H"), Attribut::Archiv, false, -1,
+        {"Farbe ist ein Wort", datei("[Ferientage]", "grün"), Attribut::Archiv, false, -1,
          "vorher"},
-        {"hidden file", datei("[Ferientage]", "&H80FF80"), Attribut::Versteckt, false, -1,
+        {"Farbe ohne Ziffern", datei("[Ferientage]", "&H"), Attribut::Archiv, false, -1, "vorher"},
+        {"versteckte Datei", datei("[Ferientage]", "&H80FF80"), Attribut::Versteckt, false, -1,
          "vorher"},
-        {"plain text", Klartext({"[Ferientage]", "K", "&H80FF80", "Bayern"}), Attribut::Archiv,
-         false, -1, "vorher"},
+        {"Klartext", Klartext({"[Ferientage]", "K", "&H80FF80", "Bayern"}), Attribut::Archiv, false,
+         -1, "vorher"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -147,7 +146,7 @@ TEST_F(Ferientagedatei, ReaderTakesColourAndStateOrNothing) {
     }
 }
 
-TEST_F(Ferientagedatei, MissingOrLockedFileIsSkippedSilently) {
+TEST_F(Ferientagedatei, FehlendeOderGesperrteDateiWirdStillUebergangen) {
     Feiertage_lesen();
     fake.Datei_anlegen(Pfad, Verwuerfelt({"[Ferientage]", "K", "&H80FF80", "Bayern"}));
     fake.Sperren(Pfad);
@@ -157,7 +156,7 @@ TEST_F(Ferientagedatei, MissingOrLockedFileIsSkippedSilently) {
     EXPECT_TRUE(fake.meldungen.empty());
 }
 
-TEST_F(Ferientagedatei, AFileEndingBeforeItsFourthLineEndsTheProgram) {
+TEST_F(Ferientagedatei, DateiOhneVierteZeileBeendetDasProgramm) {
     for (const auto& bytes :
          {Verwuerfelt({"[Ferientage]"}), Verwuerfelt({"[Ferientage]", "K", "&H80FF80"}),
           Verwuerfelt({"[Ferientage]"}) + "\r\n" + Verwuerfelt({"x", "y"})}) {
@@ -169,7 +168,7 @@ TEST_F(Ferientagedatei, AFileEndingBeforeItsFourthLineEndsTheProgram) {
 }
 
 // Writing never leaves a torn file: on failure the old file stays as it was.
-TEST_F(Ferientagedatei, AFailedWriteKeepsTheOldFile) {
+TEST_F(Ferientagedatei, FehlgeschlagenesSchreibenLaesstDieAlteDatei) {
     const std::string alt = Verwuerfelt({"[Ferientage]", "K", "&H80FF80", "Bayern", "void"});
     fake.Datei_anlegen(Pfad, alt);
     fake.Schreibfehler_nach(120);
@@ -179,7 +178,7 @@ TEST_F(Ferientagedatei, AFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(fake.Dateien("C:\\Daten"), (std::vector<std::string>{"Ferientage.dat"}));
 }
 
-TEST_F(Ferientagedatei, AReadOnlyFileIsNotWrittenAndTheUserIsTold) {
+TEST_F(Ferientagedatei, SchreibgeschuetzteDateiBleibtUndDerNutzerErfaehrtEs) {
     fake.Datei_anlegen(Pfad, "alt", Attribut::Schreibgeschuetzt);
     EXPECT_THROW(Schreiben(2, 2025, 255), ProgrammBeendet);
     EXPECT_EQ(Meldung(),

@@ -31,7 +31,7 @@ class Konfigdaten : public Kern {
     }
 };
 
-TEST_F(Konfigdaten, RightsFromTheAdministratorList) {
+TEST_F(Konfigdaten, RechteAusDerAdministratorenliste) {
     struct Fall {
         std::vector<std::string> liste;
         std::string edition, einstellungen;
@@ -70,7 +70,7 @@ TEST_F(Konfigdaten, RightsFromTheAdministratorList) {
     }
 }
 
-TEST_F(Konfigdaten, DefaultUserNameAndLinesBeforeTheList) {
+TEST_F(Konfigdaten, StandardnameUndZeilenVorDerListe) {
     Benutzername = "NoName";
     Lesen(Konfig({"irgendwas", "[Administratoren]x", "[Administratoren]", "A:noname"}));
     EXPECT_EQ(Rechte, 2);
@@ -84,7 +84,7 @@ TEST_F(Konfigdaten, DefaultUserNameAndLinesBeforeTheList) {
 
 // The host stores names in the system's ANSI code page: a letter the code page lacks is "?"
 // there, and the user's name is compared as it would come back from it.
-TEST_F(Konfigdaten, UserNameComparedAsTheCodePageOfTheSystemKeepsIt) {
+TEST_F(Konfigdaten, BenutzernameVerglichenWieDieCodeseiteDesSystemsIhnHaelt) {
     const struct {
         unsigned codepage;
         const char* benutzer;
@@ -109,14 +109,14 @@ TEST_F(Konfigdaten, UserNameComparedAsTheCodePageOfTheSystemKeepsIt) {
     }
 }
 
-TEST_F(Konfigdaten, ReadAfreshOnEveryCall) {
+TEST_F(Konfigdaten, BeiJedemAufrufNeuGelesen) {
     Lesen(Konfig({"[Administratoren]", "A:schulz"}));
     EXPECT_EQ(Rechte, 0);
     Lesen(Konfig({"[Administratoren]", "A:meier"}));
     EXPECT_EQ(Rechte, 2);
 }
 
-TEST_F(Konfigdaten, DamagedFilesEndTheProgramWithTheirText) {
+TEST_F(Konfigdaten, BeschaedigteDateienBeendenDasProgrammMitIhremText) {
     const std::string ende = ".\r\rDas Programm wird beendet.";
     const auto kopf = [&](const std::string& k) {
         return "Der Dateiheader " + k + " in 'Konfigdaten.dat' wurde nicht erkannt" + ende;
@@ -132,26 +132,27 @@ TEST_F(Konfigdaten, DamagedFilesEndTheProgramWithTheirText) {
         std::string meldung;
     };
     const std::vector<Fall> faelle = {
-        {"missing", std::nullopt,
+        {"fehlt", std::nullopt,
          "Die Datei 'C:\\Daten\\Konfigdaten.dat' wurde nicht gefunden" + ende},
-        {"first header", zeile(gut, 0, "[zedrano]"), kopf("[Zedrano]")},
-        {"plain text file", Klartext(gut), kopf("[Zedrano]")},
-        {"second header", zeile(gut, 3, "[FIRMA]"), kopf("[Firma]")},
-        {"third header", zeile(gut, 6, "[Setting]"), kopf("[Settings]")},
-        {"no list header", Verwuerfelt(Konfig({"A:meier"})), kopf("[Administratoren]")},
-        {"list header last", Verwuerfelt(Konfig({"[Administratoren]"})), kopf("[Administratoren]")},
-        {"list header in small letters", Verwuerfelt(Konfig({"[administratoren]", "A:meier"})),
+        {"erster Kopf", zeile(gut, 0, "[zedrano]"), kopf("[Zedrano]")},
+        {"Datei in Klartext", Klartext(gut), kopf("[Zedrano]")},
+        {"zweiter Kopf", zeile(gut, 3, "[FIRMA]"), kopf("[Firma]")},
+        {"dritter Kopf", zeile(gut, 6, "[Setting]"), kopf("[Settings]")},
+        {"kein Listenkopf", Verwuerfelt(Konfig({"A:meier"})), kopf("[Administratoren]")},
+        {"Listenkopf zuletzt", Verwuerfelt(Konfig({"[Administratoren]"})),
          kopf("[Administratoren]")},
-        {"ends before line 9",
+        {"Listenkopf in Kleinbuchstaben", Verwuerfelt(Konfig({"[administratoren]", "A:meier"})),
+         kopf("[Administratoren]")},
+        {"endet vor Zeile 9",
          Verwuerfelt({"[Zedrano]", "K", "E", "[Firma]", "F", "O", "[Settings]", "S"}),
          Fehlerbericht("modSchulferien - LineIn", Fehlernummer::HinterDateiende)},
-        {"empty line",
+        {"leere Zeile",
          Verwuerfelt({"[Zedrano]", "K", "E", "[Firma]"}) + "\r\n" + Verwuerfelt({"O"}),
          Fehlerbericht("modSchulferien - LineIn", Fehlernummer::UngueltigerAufruf)},
-        {"empty file", std::string(),
+        {"leere Datei", std::string(),
          Fehlerbericht("modSchulferien - LineIn", Fehlernummer::HinterDateiende)},
-        {"one huge line", std::string(300000, 'Z'), kopf("[Zedrano]")},
-        {"NUL bytes", std::string(40, '\0'), kopf("[Zedrano]")},
+        {"eine riesige Zeile", std::string(300000, 'Z'), kopf("[Zedrano]")},
+        {"NUL-Bytes", std::string(40, '\0'), kopf("[Zedrano]")},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -163,7 +164,7 @@ TEST_F(Konfigdaten, DamagedFilesEndTheProgramWithTheirText) {
     }
 }
 
-TEST_F(Konfigdaten, AFileThatCantBeOpenedEndsTheProgram) {
+TEST_F(Konfigdaten, NichtZuOeffnendeDateiBeendetDasProgramm) {
     fake.Datei_anlegen(Pfad, Verwuerfelt(Konfig({"[Administratoren]", "A:meier"})));
     fake.Sperren(Pfad);
     EXPECT_THROW(Konfigdaten_lesen(), ProgrammBeendet);

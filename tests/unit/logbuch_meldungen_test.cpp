@@ -18,7 +18,7 @@ class Logbuch : public Kern {
     }
 };
 
-TEST_F(Logbuch, EntriesGoIntoTheFileOfTheStartMonth) {
+TEST_F(Logbuch, EintraegeInDieDateiDesStartmonats) {
     Logbuch_ergaenzen(2, "Kennzeichnen der Schulferien aufgehoben");
     fake.jetzt = Zeitpunkt{2027, 1, 1, 0, 0, 1};  // after midnight at the turn of the year
     Logbuch_ergaenzen(1, "a|b");
@@ -29,7 +29,7 @@ TEST_F(Logbuch, EntriesGoIntoTheFileOfTheStartMonth) {
     EXPECT_EQ(fake.Dateien("C:\\Daten\\Logs"), (std::vector<std::string>{"2612 Zedrano.log"}));
 }
 
-TEST_F(Logbuch, NoLogFolderOrOneThatIsGoneWritesNothing) {
+TEST_F(Logbuch, OhneOderVerschwundenenLogordnerKeinEintrag) {
     Logordner.clear();
     Logbuch_ergaenzen(2, "x");
     EXPECT_TRUE(fake.Dateien("C:\\Daten\\Logs").empty());
@@ -45,7 +45,7 @@ TEST_F(Logbuch, NoLogFolderOrOneThatIsGoneWritesNothing) {
 
 class Meldungen : public Kern {};
 
-TEST_F(Meldungen, EveryMessageBeepsAndHasTheTitle) {
+TEST_F(Meldungen, JedeMeldungPieptUndTraegtDenTitel) {
     Meldung_anzeigen("Hallo\rWelt");
     ASSERT_EQ(fake.meldungen.size(), 1u);
     EXPECT_EQ(fake.meldungen[0].text, "Hallo\rWelt");
@@ -53,7 +53,7 @@ TEST_F(Meldungen, EveryMessageBeepsAndHasTheTitle) {
     EXPECT_EQ(fake.pieptoene, 1);
 }
 
-TEST_F(Meldungen, FatalReportsCloseTheChannelAndEndTheProgram) {
+TEST_F(Meldungen, FataleBerichteSchliessenDenKanalUndBeendenDasProgramm) {
     fake.Datei_anlegen("C:\\D\\a.dat", "x");
     ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Input", ""));
     EXPECT_THROW(Fehler_melden("modSchulferien - Main", Fehler(Fehlernummer::DateiNichtGefunden)),
@@ -71,7 +71,7 @@ TEST_F(Meldungen, FatalReportsCloseTheChannelAndEndTheProgram) {
     EXPECT_FALSE(Kanal_offen());
 }
 
-TEST(Pfade, ShortenedForMessages) {
+TEST(Pfade, FuerMeldungenGekuerzt) {
     const std::string p100 = "C:\\" + std::string(97, 'x');
     const std::string p101 = "C:\\" + std::string(47, 'a') + std::string(51, 'z');
     const std::vector<std::pair<std::string, std::string>> faelle = {
@@ -89,7 +89,7 @@ TEST(Pfade, ShortenedForMessages) {
     EXPECT_EQ(Laenge(Pfad_kuerzen(p101)), 97u);
 }
 
-TEST(Pfade, ParentDir) {
+TEST(Pfade, UebergeordneterOrdner) {
     const std::vector<std::pair<std::string, std::string>> faelle = {
         {"C:\\Daten\\Ferientage.dat", "C:\\Daten\\"},
         {"C:\\Daten\\", "C:\\"},
@@ -103,7 +103,7 @@ TEST(Pfade, ParentDir) {
     for (const auto& [pfad, ordner] : faelle) EXPECT_EQ(ParentDir(pfad), ordner) << pfad;
 }
 
-TEST_F(Meldungen, FolderTestAndDeletion) {
+TEST_F(Meldungen, OrdnerpruefungUndLoeschen) {
     fake.Ordner_anlegen("C:\\Daten");
     fake.Datei_anlegen("C:\\Daten\\a.dat", "x", Attribut::Schreibgeschuetzt | Attribut::Versteckt);
     EXPECT_TRUE(Ordner_vorhanden("C:\\Daten"));

@@ -33,7 +33,7 @@ class Monatstabelle : public Kern {
     }
 };
 
-TEST_F(Monatstabelle, TenYearsFromJanuaryOfLastYear) {
+TEST_F(Monatstabelle, ZehnJahreAbJanuarDesVorjahres) {
     Aufbauen(2025);
     EXPECT_EQ(Monatsarray[1], "2401:" + std::string(31, '0'));
     EXPECT_EQ(Monatsarray[13], "2501:" + std::string(31, '0'));
@@ -41,7 +41,7 @@ TEST_F(Monatstabelle, TenYearsFromJanuaryOfLastYear) {
     for (std::size_t i = 1; i < Monatsarray.size(); ++i) ASSERT_EQ(Monatsarray[i].size(), 36u);
 }
 
-TEST_F(Monatstabelle, PeriodsAreMarkedDayByDay) {
+TEST_F(Monatstabelle, ZeitraeumeWerdenTageweiseMarkiert) {
     struct Fall {
         int jahr;
         const char* periode;
@@ -81,7 +81,7 @@ TEST_F(Monatstabelle, PeriodsAreMarkedDayByDay) {
     }
 }
 
-TEST_F(Monatstabelle, MarksOfOneMonthAddUp) {
+TEST_F(Monatstabelle, MarkierungenEinesMonatsSummierenSich) {
     Aufbauen(2025);
     Markieren("23.12.24 - 04.01.25");
     Markieren("27.01.25 - 31.01.25");
@@ -89,7 +89,7 @@ TEST_F(Monatstabelle, MarksOfOneMonthAddUp) {
     EXPECT_EQ(Eintrag("2412"), Monat("2412", {{23, 31}}));
 }
 
-TEST_F(Monatstabelle, APeriodEndingBeforeItStartsEndsInTheErrorReport) {
+TEST_F(Monatstabelle, ZeitraumMitEndeVorBeginnGibtDenFehlerbericht) {
     for (const char* periode : {"10.03.25 - 05.02.25", "10.03.25 - 05.03.25"}) {
         SCOPED_TRACE(periode);
         fake.meldungen.clear();

@@ -22,7 +22,7 @@ class Schulferientabelle : public Kern {
     }
 };
 
-TEST_F(Schulferientabelle, SixteenStatesInTheirOrder) {
+TEST_F(Schulferientabelle, SechzehnLaenderInIhrerReihenfolge) {
     const std::vector<std::string> namen = {"Baden-Württemberg",
                                             "Bayern",
                                             "Berlin",
@@ -42,7 +42,7 @@ TEST_F(Schulferientabelle, SixteenStatesInTheirOrder) {
     for (int land = 1; land <= 16; ++land) EXPECT_EQ(Schulferienarray[land].Name, namen[land - 1]);
 }
 
-TEST_F(Schulferientabelle, ChosenStatesHoldExactlyTheirPeriods) {
+TEST_F(Schulferientabelle, AusgewaehlteLaenderHabenGenauIhreZeitraeume) {
     EXPECT_EQ(Perioden(7), orakel::Hessen);
     const auto hamburg = Perioden(6);
     ASSERT_EQ(hamburg.size(), 17u);
@@ -61,7 +61,7 @@ TEST_F(Schulferientabelle, ChosenStatesHoldExactlyTheirPeriods) {
     EXPECT_EQ(Perioden(16).front(), "22.12.23 - 05.01.24 Weihnachten");
 }
 
-TEST_F(Schulferientabelle, SlotsFollowOneAnotherWithoutGaps) {
+TEST_F(Schulferientabelle, PlaetzeFolgenLueckenlosAufeinander) {
     for (int land = 1; land <= 16; ++land) {
         const auto& ferien = Schulferienarray[land].Ferien;
         EXPECT_TRUE(ferien[0].empty());
@@ -73,7 +73,7 @@ TEST_F(Schulferientabelle, SlotsFollowOneAnotherWithoutGaps) {
 
 // What the rest of the program relies on: the field layout, every period within the data's
 // years, none after its end, and periods starting in each of 2023 to 2026 but not 2027.
-TEST_F(Schulferientabelle, EveryPeriodHasTheFixedLayout) {
+TEST_F(Schulferientabelle, JederZeitraumHatDasFesteFormat) {
     const std::vector<std::string> namen = {"Weihnachten", "Winter",    "Ostern",
                                             "Frühjahr",    "Pfingsten", "Christi Himmelfahrt",
                                             "Sommer",      "Herbst"};

@@ -7,7 +7,7 @@ namespace {
 
 class Start : public Kern {};
 
-TEST_F(Start, ModeFromTheProgramsOwnName) {
+TEST_F(Start, ModusAusDemEigenenProgrammnamen) {
     const std::vector<std::pair<std::string, bool>> faelle = {
         {"Schulferien", true},
         {"Schulferien_aktivieren", true},
@@ -27,7 +27,7 @@ TEST_F(Start, ModeFromTheProgramsOwnName) {
     }
 }
 
-TEST_F(Start, DateAndUser) {
+TEST_F(Start, DatumUndBenutzer) {
     fake.jetzt = Zeitpunkt{2026, 12, 7, 23, 59, 59};
     fake.umgebung["USERNAME"] = "benutzer1";
     Main();
@@ -43,7 +43,7 @@ TEST_F(Start, DateAndUser) {
     EXPECT_EQ(FormatDatumDS(Zeitpunkt{2009, 9, 30}), "090930");
 }
 
-TEST_F(Start, InstallationFolder) {
+TEST_F(Start, Installationsordner) {
     struct Fall {
         const char* name;
         std::string oeffentlich, programme;
@@ -52,24 +52,24 @@ TEST_F(Start, InstallationFolder) {
     };
     const std::string vs = "C:\\Users\\Public\\AppData\\Local\\VirtualStore\\Program Files\\";
     const std::vector<Fall> faelle = {
-        {"public, nothing installed",
+        {"PUBLIC, nichts installiert",
          "C:\\Users\\Public",
          "C:\\Program Files",
          {},
          vs + "Velmorant\\"},
-        {"public with backslash", "C:\\Users\\Public\\", "", {vs + "Orsalind"}, vs + "Orsalind\\"},
-        {"both editions: the first wins",
+        {"PUBLIC mit Backslash", "C:\\Users\\Public\\", "", {vs + "Orsalind"}, vs + "Orsalind\\"},
+        {"beide Ausgaben: die erste gewinnt",
          "C:\\Users\\Public",
          "",
          {vs + "Orsalind", vs + "Brindavel"},
          vs + "Brindavel\\"},
-        {"program files when public is empty",
+        {"ProgramFiles bei leerem PUBLIC",
          "",
          "C:\\Program Files",
          {"C:\\Program Files\\Brindavel"},
          "C:\\Program Files\\Brindavel\\"},
-        {"program files with backslash", "", "D:\\Progs\\", {}, "D:\\Progs\\Velmorant\\"},
-        {"public wins over program files",
+        {"ProgramFiles mit Backslash", "", "D:\\Progs\\", {}, "D:\\Progs\\Velmorant\\"},
+        {"PUBLIC vor ProgramFiles",
          "C:\\Users\\Public",
          "C:\\Program Files",
          {"C:\\Program Files\\Brindavel"},
@@ -89,7 +89,7 @@ TEST_F(Start, InstallationFolder) {
     Plattform_setzen(&fake);
 }
 
-TEST_F(Start, AFileNamedLikeAnEditionIsNoFolder) {
+TEST_F(Start, DateiMitDemNamenEinerAusgabeIstKeinOrdner) {
     fake.umgebung["PUBLIC"] = "C:\\P";
     const std::string vs = "C:\\P\\AppData\\Local\\VirtualStore\\Program Files\\";
     fake.Datei_anlegen(vs + "Brindavel", "x");
@@ -98,7 +98,7 @@ TEST_F(Start, AFileNamedLikeAnEditionIsNoFolder) {
     EXPECT_EQ(Programmordner, vs + "Orsalind\\");
 }
 
-TEST_F(Start, AMissingColourDialogEndsWithTheInstallationMessage) {
+TEST_F(Start, FehlenderFarbdialogEndetMitDerInstallationsmeldung) {
     fake.farbdialog_fehlt = true;
     EXPECT_THROW(Main(), ProgrammBeendet);
     EXPECT_EQ(Meldung(),
@@ -120,7 +120,7 @@ class Pfadeinstellungen : public Kern {
     const std::string Installiert = "C:\\Prog\\Brindavel\\Zedrano.dat";
 };
 
-TEST_F(Pfadeinstellungen, PlainAndScrambledFiles) {
+TEST_F(Pfadeinstellungen, KlareUndVerwuerfelteDateien) {
     struct Fall {
         const char* name;
         std::string bytes;
@@ -136,22 +136,22 @@ TEST_F(Pfadeinstellungen, PlainAndScrambledFiles) {
     auto laenger = gut;
     laenger.insert(laenger.end(), {"data_pfad=X:\\", "", "Müll"});
     const std::vector<Fall> faelle = {
-        {"plain", Klartext(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
-        {"scrambled", Verwuerfelt(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
-        {"further lines", Klartext(laenger) + std::string("\0\0\r\n", 4), "D:\\Daten\\",
+        {"Klartext", Klartext(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
+        {"verwuerfelt", Verwuerfelt(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
+        {"weitere Zeilen", Klartext(laenger) + std::string("\0\0\r\n", 4), "D:\\Daten\\",
          "D:\\Daten\\Logs\\"},
-        {"empty data path", Klartext(mit(1, "data_pfad=")), "", "D:\\Daten\\Logs\\"},
-        {"key in other case", Verwuerfelt(mit(1, "Data_Pfad=D:\\Daten\\")), "", ""},
-        {"log key missing", Klartext(mit(2, "log=D:\\L\\")), "D:\\Daten\\", ""},
-        {"empty log path", Klartext(mit(2, "log_pfad=")), "D:\\Daten\\", ""},
-        {"blanks kept", Klartext(mit(1, "data_pfad= D:\\A B\\ ")), " D:\\A B\\ ",
+        {"leerer Datenpfad", Klartext(mit(1, "data_pfad=")), "", "D:\\Daten\\Logs\\"},
+        {"Schluessel in anderer Schreibung", Verwuerfelt(mit(1, "Data_Pfad=D:\\Daten\\")), "", ""},
+        {"Log-Schluessel fehlt", Klartext(mit(2, "log=D:\\L\\")), "D:\\Daten\\", ""},
+        {"leerer Logpfad", Klartext(mit(2, "log_pfad=")), "D:\\Daten\\", ""},
+        {"Leerzeichen bleiben", Klartext(mit(1, "data_pfad= D:\\A B\\ ")), " D:\\A B\\ ",
          "D:\\Daten\\Logs\\"},
-        {"umlauts", Verwuerfelt(mit(1, "data_pfad=D:\\Schüler\\")), "D:\\Schüler\\",
+        {"Umlaute", Verwuerfelt(mit(1, "data_pfad=D:\\Schüler\\")), "D:\\Schüler\\",
          "D:\\Daten\\Logs\\"},
-        {"foreign first line", Klartext(mit(0, "[zedrano]")), "", ""},
-        {"plain, too short", Klartext({"[Zedrano]", "data_pfad=D:\\"}), "", ""},
-        {"plain, header only", Klartext({"[Zedrano]"}), "", ""},
-        {"LF line ends", "[Zedrano]\ndata_pfad=D:\\\nlog_pfad=D:\\L\\\n", "", ""},
+        {"fremde erste Zeile", Klartext(mit(0, "[zedrano]")), "", ""},
+        {"Klartext, zu kurz", Klartext({"[Zedrano]", "data_pfad=D:\\"}), "", ""},
+        {"Klartext, nur Kopf", Klartext({"[Zedrano]"}), "", ""},
+        {"LF-Zeilenenden", "[Zedrano]\ndata_pfad=D:\\\nlog_pfad=D:\\L\\\n", "", ""},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -165,7 +165,7 @@ TEST_F(Pfadeinstellungen, PlainAndScrambledFiles) {
     }
 }
 
-TEST_F(Pfadeinstellungen, InstallationFolderFirstThenBesideTheProgram) {
+TEST_F(Pfadeinstellungen, ErstInstallationsordnerDannNebenDemProgramm) {
     fake.Datei_anlegen("C:\\Tools\\Zedrano.dat",
                        Klartext({"[Zedrano]", "data_pfad=T:\\", "log_pfad=T:\\L\\"}));
     Programmpfade_lesen();
@@ -183,7 +183,7 @@ TEST_F(Pfadeinstellungen, InstallationFolderFirstThenBesideTheProgram) {
     EXPECT_EQ(Datenordner, "");
 }
 
-TEST_F(Pfadeinstellungen, FatalCases) {
+TEST_F(Pfadeinstellungen, FataleFaelle) {
     const std::string lineIn = "'modSchulferien - LineIn'";
     struct Fall {
         const char* name;
@@ -191,9 +191,9 @@ TEST_F(Pfadeinstellungen, FatalCases) {
         std::string enthaelt;
     };
     const std::vector<Fall> faelle = {
-        {"empty file", "", lineIn},
-        {"empty first line", "\r\ndata_pfad=D:\\\r\n", lineIn},
-        {"scrambled, two lines", Verwuerfelt({"[Zedrano]", "data_pfad=D:\\"}), lineIn},
+        {"leere Datei", "", lineIn},
+        {"leere erste Zeile", "\r\ndata_pfad=D:\\\r\n", lineIn},
+        {"verwuerfelt, zwei Zeilen", Verwuerfelt({"[Zedrano]", "data_pfad=D:\\"}), lineIn},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
