@@ -11,10 +11,13 @@ if(WIN32)
     ${CONTRACT_DIR}/fenster_vertrag_test.cpp
     ${CONTRACT_DIR}/win32_fensterumgebung.cpp
     ${PROJECT_SOURCE_DIR}/ui/resources/schulferien.rc)  # the window's pictures
-  target_include_directories(contract_tests_win PRIVATE ${PROJECT_SOURCE_DIR}/ui/resources)
-  target_link_libraries(contract_tests_win PRIVATE schulferien_win32 gtest gtest_main)
-  # One test: CMake runs it through the emulator (wine) when cross-compiling.
-  add_test(NAME contract_win32 COMMAND contract_tests_win)
+  target_include_directories(contract_tests_win PRIVATE
+    ${PROJECT_SOURCE_DIR}/ui/resources ${SCHULFERIEN_GENERATED_DIR})
+  target_link_libraries(contract_tests_win PRIVATE
+    schulferien_win32 GTest::gtest GTest::gtest_main)
+  # Every test its own entry, listed when the tests run (under Wine when cross-compiling).
+  gtest_discover_tests(contract_tests_win DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       NO_PRETTY_VALUES TEST_PREFIX win32.)
 else()
   add_executable(contract_tests
     ${CONTRACT_DIR}/contract_test.cpp

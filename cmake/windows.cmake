@@ -1,4 +1,5 @@
-# The Windows program and the Windows test programs (cross-built with mingw-w64).
+# The Windows program and the Windows test programs (cross-built with mingw-w64, or built
+# with MinGW-w64 on Windows).
 
 # The Win32 implementation of the platform (all of platform/win32 but the entry point).
 file(GLOB SCHULFERIEN_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
@@ -6,7 +7,9 @@ list(FILTER SCHULFERIEN_WIN32_SOURCES EXCLUDE REGEX "winmain\\.cpp$")
 add_library(schulferien_win32 STATIC ${SCHULFERIEN_WIN32_SOURCES})
 target_compile_definitions(schulferien_win32 PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 target_link_libraries(schulferien_win32 PUBLIC schulferien_core)
-include(cmake/windows_libs.cmake OPTIONAL)
+include(${CMAKE_CURRENT_LIST_DIR}/windows_libs.cmake)
 
-include(cmake/contract.cmake OPTIONAL)
-include(cmake/windows_app.cmake OPTIONAL)
+if(SCHULFERIEN_TESTS)
+  include(${CMAKE_CURRENT_LIST_DIR}/contract.cmake)
+endif()
+include(${CMAKE_CURRENT_LIST_DIR}/windows_app.cmake)

@@ -1,15 +1,21 @@
 # The Windows program, its window tests and its end-to-end tests under Wine.
 
-set(SCHULFERIEN_RC ${CMAKE_SOURCE_DIR}/ui/resources/schulferien.rc)
+# The resource script finds its pictures and manifest in ui/resources and the generated
+# version header and manifest in the build folder.
+set(SCHULFERIEN_RC ${PROJECT_SOURCE_DIR}/ui/resources/schulferien.rc)
+set(SCHULFERIEN_RESOURCE_INCLUDES
+    ${PROJECT_SOURCE_DIR}/ui/resources ${SCHULFERIEN_GENERATED_DIR})
 file(GLOB SCHULFERIEN_RC_DEPENDS CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/ui/resources/*.ico ${CMAKE_SOURCE_DIR}/ui/resources/*.gif
-  ${CMAKE_SOURCE_DIR}/ui/resources/*.manifest ${CMAKE_SOURCE_DIR}/ui/resources/*.h)
+  ${PROJECT_SOURCE_DIR}/ui/resources/*.ico ${PROJECT_SOURCE_DIR}/ui/resources/*.gif
+  ${PROJECT_SOURCE_DIR}/ui/resources/*.h)
+list(APPEND SCHULFERIEN_RC_DEPENDS
+  ${SCHULFERIEN_GENERATED_DIR}/version.h ${SCHULFERIEN_GENERATED_DIR}/schulferien.manifest)
 set_source_files_properties(${SCHULFERIEN_RC} PROPERTIES
   OBJECT_DEPENDS "${SCHULFERIEN_RC_DEPENDS}")
 
 # Schulferien.exe, and the same binary as Schulferien_deaktivieren.exe: the name sets the mode.
 add_executable(Schulferien WIN32 platform/win32/winmain.cpp ${SCHULFERIEN_RC})
-target_include_directories(Schulferien PRIVATE ${CMAKE_SOURCE_DIR}/ui/resources)
+target_include_directories(Schulferien PRIVATE ${SCHULFERIEN_RESOURCE_INCLUDES})
 target_link_libraries(Schulferien PRIVATE schulferien_win32)
 target_link_options(Schulferien PRIVATE -municode -s)
 add_custom_command(TARGET Schulferien POST_BUILD
@@ -17,5 +23,7 @@ add_custom_command(TARGET Schulferien POST_BUILD
           $<TARGET_FILE_DIR:Schulferien>/Schulferien_deaktivieren.exe
   COMMENT "Schulferien_deaktivieren.exe")
 
-include(${CMAKE_CURRENT_LIST_DIR}/../tests/window/window_tests.cmake OPTIONAL)
-include(${CMAKE_CURRENT_LIST_DIR}/../tests/e2e/e2e.cmake OPTIONAL)
+if(SCHULFERIEN_TESTS)
+  include(${PROJECT_SOURCE_DIR}/tests/window/window_tests.cmake)
+  include(${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake)
+endif()
