@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Static analysis of the production sources (everything but tests/), taken from the compile
+# database of the Windows build, so the Win32 part is checked as well:
+#   bash scripts/static-analysis.sh BUILD_FOLDER_OF_THE_WINDOWS_BUILD
+# clang-tidy with the checks of .clang-tidy (findings are errors), then cppcheck. A finding
+# that is not one is suppressed where it stands, with the reason (NOLINT(check): reason, or
+# cppcheck-suppress check with the reason beside it).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+db=${1:?the build folder of the Windows build}
+jobs=$(nproc)
+
+# clang parses the mingw-w64 sources as the cross compiler sees them: its target, and the
+# C++ library headers of the cross compiler (clang's own builtin headers, not gcc's).
+cxx=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' "$db"/CMakeFiles/*/CMakeCXXCompiler.cmake)
+extra=(-extra-arg-before=--target=x86_64-w64-mingw32)
+while read -r dir; do
+    extra+=("-extra-arg=-isystem$dir")
+done < <("$cxx" -E -x c++ - -v </dev/null 2>&1 |
+    sed -n '/search starts here/,/End of search list/p' | sed -n 's|^ \(/.*/c++.*\)$|\1|p')
+
+# Production sources: files of this checkout outside tests/.
+quoted_root=$(printf '%s' "$root" | sed 's/[][\.*^$()+?{}|]/\\&/g')
+echo "clang-tidy"
+run-clang-tidy -quiet -p "$db" -j"$jobs" "${extra[@]}" -header-filter="^$quoted_root/" \
+    "^$quoted_root/(?!tests/)" >"$db/clang-tidy.log" 2>&1 || {
+    grep -v '^[0-9]* warnings\? generated\.$' "$db/clang-tidy.log"
+    exit 1
+}
+
+echo "cppcheck"
+cppcheck --project="$db/compile_commands.json" -i"$root/tests" -i/usr/src --quiet -j"$jobs" \
+    --enable=warning,performance,portability --inline-suppr --error-exitcode=1 \
+    --suppress=missingIncludeSystem --platform=win64 -D_WIN32 -D__cplusplus=202002L \
+    --cppcheck-build-dir="$(mkdir -p "$db/cppcheck" && echo "$db/cppcheck")"
