@@ -3,6 +3,8 @@ add_executable(fenster_tests
   ${CMAKE_CURRENT_LIST_DIR}/fenster_test.cpp ${CMAKE_CURRENT_LIST_DIR}/bilder_test.cpp
   ${SCHULFERIEN_RC})
 target_include_directories(fenster_tests PRIVATE ${SCHULFERIEN_RESOURCE_INCLUDES})
-target_link_libraries(fenster_tests PRIVATE schulferien_win32 version GTest::gtest GTest::gtest_main)
-gtest_discover_tests(fenster_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
-                     TEST_PREFIX fenster.)
+target_link_libraries(fenster_tests PRIVATE
+  schulferien_win32 version GTest::gtest GTest::gtest_main)
+# Every test its own entry, listed when the tests run (under Wine when cross-compiling).
+gtest_discover_tests(fenster_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                     NO_PRETTY_VALUES TEST_PREFIX fenster.)
