@@ -11,8 +11,7 @@ deps_install
 root=$PWD
 out=${SCHULFERIEN_BUILD:-$root/build}
 runs=${1:-20}
-cmake -S . -B "$out/windows" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --preset windows -B "$out/windows" >/dev/null
 cmake --build "$out/windows" -j2 --target Schulferien e2e_treiber leeres_fenster >/dev/null
 
 . scripts/wine_env.sh

@@ -1,7 +1,8 @@
 # Installs the Debian packages that building and testing need; quiet when all are there.
 deps_install() {
     local pkgs=(g++ cmake make googletest libgtest-dev g++-mingw-w64-x86-64-posix
-        mingw-w64-tools wine wine64 xvfb xauth faketime imagemagick python3)
+        mingw-w64-tools wine wine64 xvfb xauth faketime imagemagick python3
+        clang clang-tidy cppcheck unzip)
     local missing=()
     for p in "${pkgs[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test of the project on a Debian machine, installing what it needs first:
-# the native unit and contract tests (also with AddressSanitizer and UBSan), and the
-# Windows build with its tests under Wine, headless.
+# the native unit and contract tests (with g++, with AddressSanitizer and UBSan, and with
+# clang), static analysis, the Windows build with its tests under Wine, headless, its
+# release package, and a second build of the program in another folder that must give the
+# same bytes. Each build uses its CMake preset (CMakePresets.json) in a folder of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
@@ -12,21 +14,58 @@ out=${SCHULFERIEN_BUILD:-$root/build}
 jobs=$(nproc)
 
 step() { printf '\n== %s\n' "$*"; }
+# configure PRESET FOLDER [CMAKE ARGUMENTS...]: the preset's settings, in our build folder.
+configure() {
+    local preset=$1 dir=$2
+    shift 2
+    cmake --preset "$preset" -B "$dir" "$@" >/dev/null
+}
+run_tests() { ctest --test-dir "$1" --output-on-failure --no-tests=error "${@:2}"; }
 
-step "Native build and tests"
-cmake -S . -B "$out/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$out/native" -j"$jobs"
-ctest --test-dir "$out/native" --output-on-failure -j"$jobs"
+for preset in native sanitize clang; do
+    case $preset in
+    native) step "Native build and tests (g++)" ;;
+    sanitize) step "Native tests with AddressSanitizer and UndefinedBehaviorSanitizer" ;;
+    clang) step "Native build and tests with clang" ;;
+    esac
+    configure "$preset" "$out/$preset"
+    cmake --build "$out/$preset" -j"$jobs"
+    run_tests "$out/$preset" -j"$jobs"
+done
 
-step "Native tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B "$out/sanitize" -DCMAKE_BUILD_TYPE=Debug -DSCHULFERIEN_SANITIZE=ON >/dev/null
-cmake --build "$out/sanitize" -j"$jobs"
-ctest --test-dir "$out/sanitize" --output-on-failure -j"$jobs"
-
-step "Windows build, tests under Wine"
-cmake -S . -B "$out/windows" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+step "Windows build"
+configure windows "$out/windows"
 cmake --build "$out/windows" -j"$jobs"
+
+step "Static analysis of the production sources"
+bash scripts/static-analysis.sh "$out/windows"
+
+step "Windows tests under Wine"
 . scripts/wine_env.sh
 wine_env_prepare "$out/wineprefix"
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$out/windows" --output-on-failure
+headless=(xvfb-run -a -s "-screen 0 1280x1024x24")
+# The window and contract tests, each test its own Wine process, on one Wine server kept
+# running. Its helper processes are started first, away from ctest's output pipe: started by
+# a test, they would hold that pipe open until the server ends.
+"${headless[@]}" bash -c '
+    wineserver -p
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+    status=0
+    ctest --test-dir "$1" --output-on-failure --no-tests=error -E "^e2e_" || status=$?
+    wineserver -k
+    exit $status' _ "$out/windows"
+# The end-to-end scenarios start their own Wine servers under a faked clock.
+"${headless[@]}" ctest --test-dir "$out/windows" --output-on-failure --no-tests=error -R '^e2e_'
+
+step "Release package"
+cmake --build "$out/windows" --target package
+bash scripts/check-package.sh "$out/windows"
+
+step "Reproducible build: the program built again in another folder"
+configure windows "$out/reproduzierbar/zweiter-ordner" -DSCHULFERIEN_TESTS=OFF
+cmake --build "$out/reproduzierbar/zweiter-ordner" -j"$jobs" --target Schulferien
+for exe in Schulferien.exe Schulferien_deaktivieren.exe; do
+    cmp "$out/windows/$exe" "$out/reproduzierbar/zweiter-ordner/$exe"
+done
+echo "Schulferien.exe is the same, byte for byte, in both folders:" \
+    "$(sha256sum <"$out/windows/Schulferien.exe" | cut -d' ' -f1)"
