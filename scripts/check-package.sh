@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Checks the release package of a Windows build folder: exactly the five files, sums that
+# Checks the release package of a Windows build folder: exactly its four files, sums that
 # match, the program files as built, and a guide that Notepad shows with its umlauts
 # (UTF-8 with byte order mark, CRLF line ends).
 #   bash scripts/check-package.sh BUILD_FOLDER
