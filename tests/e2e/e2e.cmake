@@ -51,6 +51,6 @@ endforeach()
 add_executable(massstab_fenster WIN32 ${E2E_DIR}/massstab_fenster.cpp
   ${E2E_DIR}/massstab_fenster.rc ${CMAKE_SOURCE_DIR}/calendar/schulferien_daten.cpp)
 target_include_directories(massstab_fenster PRIVATE ${CMAKE_SOURCE_DIR}
-  ${CMAKE_SOURCE_DIR}/ui/resources)
+  ${SCHULFERIEN_RESOURCE_INCLUDES})
 target_compile_definitions(massstab_fenster PRIVATE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 target_link_options(massstab_fenster PRIVATE -municode -s)
