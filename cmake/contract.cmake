@@ -25,5 +25,5 @@ else()
     ${CONTRACT_DIR}/fenster_vertrag_test.cpp
     ${CONTRACT_DIR}/fake_fensterumgebung.cpp)
   target_link_libraries(contract_tests PRIVATE schulferien_fake GTest::gtest GTest::gtest_main)
-  gtest_discover_tests(contract_tests DISCOVERY_MODE PRE_TEST)
+  gtest_discover_tests(contract_tests DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES)
 endif()
