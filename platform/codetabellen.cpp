@@ -12,6 +12,9 @@ constexpr std::array<char32_t, 32> Cp1252_80 = {
 
 constexpr Codetabelle Cp1252 = [] {
     Codetabelle t{};
+    // cppcheck 2.10 takes "k < t.size() ... static_cast<char32_t>" for a template's argument
+    // list and reports a syntax error; the code is plain C++20.
+    // cppcheck-suppress syntaxError
     for (std::size_t k = 0; k < t.size(); ++k)
         t[k] = k < Cp1252_80.size() ? Cp1252_80[k] : static_cast<char32_t>(0x80 + k);
     return t;
