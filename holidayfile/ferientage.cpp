@@ -1,6 +1,8 @@
 #include "holidayfile/ferientage.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "platform/plattform.h"
 #include "services/dateikanal.h"
@@ -12,6 +14,7 @@
 namespace {
 
 constexpr const char* Kopf = "[Ferientage]";
+constexpr std::int32_t Hoechste_Farbe = 0xFFFFFF;  // white
 
 // "&H" and hexadecimal digits, or a decimal number; anything else is no number.
 std::int32_t Farbwert(const std::string& text) {
@@ -88,14 +91,25 @@ void Feiertage_lesen() {
         const std::string pfad = Datenordner + Host::Ferientagedatei;
         if (!plattform().Datei_vorhanden(pfad)) return;
         if (!Datei_oeffnen(pfad, "Input", "IgnoreErrors")) return;
-        if (LineIn() != Kopf) {
+        // The program owns this file and replaces it on the next marking: a file that ends
+        // early or holds an empty line is one that does not fit, like a wrong header, so
+        // that it never keeps the user from writing a new one.
+        std::array<std::optional<std::string>, 4> zeilen;
+        for (auto& zeile : zeilen) {
+            zeile = LineIn_falls_vorhanden();
+            if (!zeile || *zeilen[0] != Kopf) {
+                Datei_schliessen();
+                return;
+            }
+        }
+        // Only a colour the colour dialog can give counts; any other value is no colour.
+        const std::int32_t farbe = Farbwert(*zeilen[2]);
+        if (farbe < 0 || farbe > Hoechste_Farbe) {
             Datei_schliessen();
             return;
         }
-        LineIn();
-        const std::int32_t farbe = Farbwert(LineIn());
         Farbe = farbe;
-        Land = LineIn();
+        Land = *zeilen[3];
         FerientageGelesen = true;
         Datei_schliessen();
     } catch (const std::exception&) {

@@ -23,8 +23,8 @@ void Ferientagedatei_loeschen() {
         const std::string pfad = Datenordner + Host::Ferientagedatei;
         Datei_loeschen(pfad);
         // Datei_loeschen reports nothing; only the file's absence counts. A missing file
-        // counts as removed.
-        if (plattform().Datei_vorhanden(pfad)) {
+        // counts as removed; a hidden or system file that survived does not.
+        if (Datei_noch_vorhanden(pfad)) {
             Meldung_anzeigen("Löschen der Datei '" + pfad + "' fehlgeschlagen.");
             return;
         }

@@ -54,6 +54,14 @@ std::string Ersatzname(const std::string& ziel, std::uint32_t prozess, std::uint
 std::optional<std::uint32_t> Ersatzname_prozess(const std::string& name,
                                                 const std::string& zielname);
 
+// The program's exit codes, so that scripts that deploy the tool can tell how it ended.
+namespace Exitcode {
+inline constexpr int Normal = 0;         // the window was closed ("&Beenden" or its close box)
+inline constexpr int Fehlerbericht = 1;  // an error report ended the program
+inline constexpr int Abbruch = 2;        // a fatal message (a host file missing or damaged)
+inline constexpr int Installation = 3;   // the host product is not installed
+}  // namespace Exitcode
+
 struct Zeitpunkt {
     int Jahr = 2000, Monat = 1, Tag = 1, Stunde = 0, Minute = 0, Sekunde = 0;
 };
@@ -200,7 +208,8 @@ class Plattform {
     // Messages and the end of the program.
     virtual void Piepen() = 0;
     virtual void Meldungsfenster(const std::string& text, const std::string& titel) = 0;
-    [[noreturn]] virtual void Beenden() = 0;
+    // Ends the process at once with `exitcode` (see Exitcode).
+    [[noreturn]] virtual void Beenden(int exitcode) = 0;
 
     // The main window. Erstellen makes it (hidden) with all its controls as `beschreibung`
     // says, reporting to `ereignisse` (both outlive the window), and throws

@@ -73,6 +73,15 @@ std::string LineIn() {
     });
 }
 
+std::optional<std::string> LineIn_falls_vorhanden() {
+    return Geschuetzt("modSchulferien - LineIn", []() -> std::optional<std::string> {
+        if (Dateiende()) return std::nullopt;
+        const std::string zeile = Zeile_lesen();
+        if (zeile.empty()) return std::nullopt;
+        return Von_Ansi(Entwuerfeln(zeile));
+    });
+}
+
 std::string LineInRaw() {
     return Von_Ansi(Zeile_lesen(), plattform().Ansi_codetabelle());
 }

@@ -9,8 +9,8 @@
 
 namespace {
 
-[[noreturn]] void Beenden() {
-    plattform().Beenden();
+[[noreturn]] void Beenden(int exitcode) {
+    plattform().Beenden(exitcode);
     std::abort();  // a platform's Beenden never returns
 }
 
@@ -26,13 +26,13 @@ void Fehler_melden(const std::string& ort, const Laufzeitfehler& fehler) {
     Meldung_anzeigen(std::string("Es ist folgender Fehler aufgetreten in Modul '") + ort +
                      "':" + CR + CR + "Fehler Nr. " + std::to_string(fehler.Nummer) + CR +
                      Fehlerbeschreibung(fehler) + CR + CR + Programmende);
-    Beenden();
+    Beenden(Exitcode::Fehlerbericht);
 }
 
 void Programm_abbrechen(const std::string& text) {
     Kanal_verwerfen();
     Meldung_anzeigen(text + "." + CR + CR + Programmende);
-    Beenden();
+    Beenden(Exitcode::Abbruch);
 }
 
 std::string Pfad_kuerzen(const std::string& pfad) {
@@ -68,5 +68,16 @@ void Datei_loeschen(const std::string& pfad) {
     try {
         plattform().Datei_entfernen(pfad);
     } catch (const std::exception&) {
+    }
+}
+
+bool Datei_noch_vorhanden(const std::string& pfad) {
+    try {
+        return (plattform().Attribute_lesen(pfad) & Attribut::Verzeichnis) == 0;
+    } catch (const Laufzeitfehler& fehler) {
+        if (fehler.Nummer == Fehlernummer::DateiNichtGefunden ||
+            fehler.Nummer == Fehlernummer::PfadNichtGefunden)
+            return false;
+        throw;
     }
 }

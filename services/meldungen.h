@@ -14,6 +14,10 @@ std::string Pfad_kuerzen(const std::string& pfad);
 std::string ParentDir(const std::string& pfad);
 bool Ordner_vorhanden(const std::string& pfad);
 void Datei_loeschen(const std::string& pfad);
+// True when a file of that path is there, whatever its attributes (hidden and system files
+// included), so that a file that survived Datei_loeschen is never taken for removed. A
+// missing file or folder gives false; a path that can't be examined throws Laufzeitfehler.
+bool Datei_noch_vorhanden(const std::string& pfad);
 
 // Runs `schritte`; a failure in them goes to Fehler_melden with `ort`, so it never travels
 // on to the caller.

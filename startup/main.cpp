@@ -1,6 +1,7 @@
 #include "startup/main.h"
 
 #include <array>
+#include <optional>
 
 #include "calendar/schulferien.h"
 #include "platform/plattform.h"
@@ -62,7 +63,7 @@ void Main() {
             fehler.Nummer == Fehlernummer::KomponenteFehlt) {
             Meldung_anzeigen(std::string("Sie müssen zuerst den ") + Host::Produkt +
                              " installieren." + CR + CR + Programmende);
-            plattform().Beenden();
+            plattform().Beenden(Exitcode::Installation);
         }
         Fehler_melden("modSchulferien - Main", fehler);
     } catch (const std::exception& fehler) {
@@ -80,13 +81,21 @@ void Programmpfade_lesen() {
             if (!plattform().Datei_vorhanden(pfad)) return;
         }
 
-        // Scrambled like the host's other files, or plain text: line 1 decides.
+        // Scrambled like the host's other files, or plain text: line 1 decides. A file
+        // that is empty, starts with an empty line or ends early does not fit, and leaves
+        // the folders to the user like any other file that does not fit.
         std::array<std::string, 3> zeilen;
         Datei_oeffnen(pfad, "Input", "");
-        zeilen[0] = LineIn();
-        if (zeilen[0] == kopf) {
-            zeilen[1] = LineIn();
-            zeilen[2] = LineIn();
+        const std::optional<std::string> erste = LineIn_falls_vorhanden();
+        if (erste == kopf) {
+            for (std::size_t i = 1; i < zeilen.size(); ++i) {
+                const std::optional<std::string> zeile = LineIn_falls_vorhanden();
+                if (!zeile) {
+                    Datei_schliessen();
+                    return;
+                }
+                zeilen[i] = *zeile;
+            }
         } else {
             Datei_schliessen();
             Datei_oeffnen(pfad, "Input", "");

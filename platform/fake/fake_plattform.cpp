@@ -215,12 +215,13 @@ void FakePlattform::Attribute_normal(const std::string& pfad) {
     Knoten* k = Finden(ort.Schluessel());
     if (!k) throw Fehler(Fehlernummer::DateiNichtGefunden);
     if (!k->ordner && ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
+    if (!k->ordner && k->kein_zugriff) throw Fehler(Fehlernummer::ZugriffVerweigert);
     k->attribute = k->ordner ? 0 : Attribut::Normal;
 }
 
 void FakePlattform::Datei_entfernen(const std::string& pfad) {
     Knoten& k = Vorhandene_Datei(pfad);
-    if ((k.attribute & Attribut::Schreibgeschuetzt) || Belegt(k))
+    if ((k.attribute & Attribut::Schreibgeschuetzt) || k.kein_zugriff || Belegt(k))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
     knoten.erase(Aufloesen(pfad).Schluessel());
 }
@@ -229,7 +230,7 @@ void FakePlattform::Datei_entfernen(const std::string& pfad) {
 
 std::string FakePlattform::Datei_lesen(const std::string& pfad) {
     Knoten& k = Vorhandene_Datei(pfad);
-    if (Belegt(k)) throw Fehler(Fehlernummer::ZugriffVerweigert);
+    if (k.kein_zugriff || Belegt(k)) throw Fehler(Fehlernummer::ZugriffVerweigert);
     return k.inhalt;
 }
 
@@ -238,7 +239,8 @@ int FakePlattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     if (ort.teile.size() < 2) throw Fehler(Fehlernummer::ZugriffVerweigert);
     Elternordner(ort);
     Knoten* ziel = Finden(ort.Schluessel());
-    if (ziel && (ziel->ordner || (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
+    if (ziel && (ziel->ordner || ziel->kein_zugriff ||
+                 (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
     if (ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
 
@@ -313,7 +315,8 @@ void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
     const Ort ort = Aufloesen(o.pfad);
     Elternordner(ort);
     Knoten* ziel = Finden(ort.Schluessel());
-    if (ziel && (ziel->ordner || (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
+    if (ziel && (ziel->ordner || ziel->kein_zugriff ||
+                 (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
     if (ziel) knoten.erase(ort.Schluessel());
     Knoten& neu = Anlegen(ort, false);
@@ -354,9 +357,9 @@ void FakePlattform::Kurz_sperren(const std::string& pfad, int versuche) {
     k->gesperrt_fuer = versuche;
 }
 
-void FakePlattform::Zugriff_sperren(const std::string& ordner, bool gesperrt) {
-    Knoten* k = Finden(Aufloesen(ordner).Schluessel());
-    if (!k || !k->ordner) throw Einrichtungsfehler("no such folder", ordner);
+void FakePlattform::Zugriff_sperren(const std::string& pfad, bool gesperrt) {
+    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
+    if (!k) throw Einrichtungsfehler("no such entry", pfad);
     k->kein_zugriff = gesperrt;
 }
 

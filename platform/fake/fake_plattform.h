@@ -44,8 +44,9 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     void Meldungsfenster(const std::string& text, const std::string& titel) override {
         FakeOberflaeche::Meldungsfenster(text, titel);
     }
-    [[noreturn]] void Beenden() override {
+    [[noreturn]] void Beenden(int code) override {
         beendet = true;
+        exitcode = code;
         throw ProgrammBeendet{};
     }
 
@@ -81,8 +82,9 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     void Kurz_sperren(const std::string& pfad, int versuche);
     static constexpr int Wiederholungen = 10;
     // A folder without access: probes in it throw DateinameFalsch, files in it can't be
-    // read or written.
-    void Zugriff_sperren(const std::string& ordner, bool gesperrt = true);
+    // read or written. A file without access is still listed and its attributes can be
+    // read, but it can't be read, written, changed in its attributes or deleted.
+    void Zugriff_sperren(const std::string& pfad, bool gesperrt = true);
     // The next write fails after this many more bytes have been written (disk full).
     // The disk then stays full until Schreibfehler_aufheben.
     void Schreibfehler_nach(std::size_t bytes) { schreibgrenze = bytes; }
@@ -102,6 +104,7 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
 
     int pieptoene = 0;
     bool beendet = false;
+    std::optional<int> exitcode;  // set by Beenden
 
   private:
     struct Knoten {

@@ -349,9 +349,9 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
 
 // --- The end ---
 
-void Win32Plattform::Beenden() {
+void Win32Plattform::Beenden(int exitcode) {
     offen_.clear();
-    ExitProcess(0);
+    ExitProcess(static_cast<UINT>(exitcode));
 }
 
 // --- The window, its dialogs and messages ---

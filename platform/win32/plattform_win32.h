@@ -43,7 +43,7 @@ class Win32Plattform : public Plattform {
     void Datei_schliessen(int nr, bool uebernehmen) override;
 
     // Ends the process at once; files still open for Ersetzen are given up first.
-    [[noreturn]] void Beenden() override;
+    [[noreturn]] void Beenden(int exitcode) override;
 
     void Piepen() override;
     void Meldungsfenster(const std::string& text, const std::string& titel) override;

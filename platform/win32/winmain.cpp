@@ -26,5 +26,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         DispatchMessageW(&m);
     }
     Plattform_setzen(nullptr);
-    return 0;
+    return Exitcode::Normal;
 }

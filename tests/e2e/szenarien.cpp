@@ -285,7 +285,7 @@ void Schreibgeschuetzt(Lauf& lauf) {
             "', ist die Datei schreibgeschützt oder die Datei ist nicht vorhanden.\r\r"
             "Das Programm wird beendet.",
         "Meldung");
-    p.Ende_abwarten();
+    Gleich(p.Ende_abwarten(), DWORD{2}, "Exit-Code nach der Abbruchmeldung");
     Pruefen(Datei_lesen(ferientage) == vorher, "Ferientage.dat verändert");
     Pruefen(namen() == dateien, "Dateien im Datenordner verändert");
     Kein_Logbuch(host.logs);
@@ -339,7 +339,7 @@ void Komponente_fehlt(Lauf&) {
            std::wstring(L"Sie müssen zuerst den Velmorant installieren.\r\rDas Programm wird "
                         L"beendet."),
            "Meldung");
-    p.Ende_abwarten();
+    Gleich(p.Ende_abwarten(), DWORD{3}, "Exit-Code nach der Installationsmeldung");
     Pruefen(p.Fenster(L"Schulferien.frmSchulferien").empty(), "Hauptfenster erschienen");
 }
 

@@ -208,7 +208,7 @@ TEST(FakePlattform, FehlerBeimEinrichten) {
     EXPECT_THROW(p.Kurz_sperren("C:\\D\\fehlt.dat", 1), std::logic_error);
     p.codepage = 65001;
     EXPECT_THROW(p.Ansi_codetabelle(), std::logic_error);
-    EXPECT_THROW(p.Zugriff_sperren("C:\\D\\x.dat"), std::logic_error);
+    EXPECT_THROW(p.Zugriff_sperren("C:\\D\\fehlt.dat"), std::logic_error);
     EXPECT_THROW(p.Attribute_setzen("C:\\fehlt", Attribut::Versteckt), std::logic_error);
 }
 
@@ -236,7 +236,8 @@ TEST(FakePlattform, MeldungenWerdenAufgezeichnet) {
 
 TEST(FakePlattform, BeendenWirftProgrammBeendet) {
     FakePlattform p;
-    EXPECT_THROW(p.Beenden(), ProgrammBeendet);
+    EXPECT_THROW(p.Beenden(2), ProgrammBeendet);
+    EXPECT_EQ(p.exitcode, 2);
     EXPECT_TRUE(p.beendet);
 }
 

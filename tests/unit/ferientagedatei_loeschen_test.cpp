@@ -70,6 +70,22 @@ TEST_F(Ferientage_entfernen, FehlschlagMitLangemPfad) {
     EXPECT_EQ(Schritt(4), "Pfeil++");
 }
 
+// A hidden or system file that can be neither changed nor deleted is still there: the
+// removal is reported as failed, not as done.
+TEST_F(Ferientage_entfernen, VersteckteDateiDieBleibtIstFehlschlag) {
+    Host_anlegen(Daten);
+    Ferientage_anlegen(Daten, "&H0080FF", "Bayern");
+    p.Attribute_setzen(Daten + "Ferientage.dat", Attribut::Versteckt | Attribut::System);
+    p.Zugriff_sperren(Daten + "Ferientage.dat");
+    Bis_Schritt_2();
+
+    cmdAuswahl_Click(4);
+    EXPECT_EQ(Meldungen(),
+              Liste{"Löschen der Datei 'D:\\Planer\\Daten\\Ferientage.dat' fehlgeschlagen."});
+    EXPECT_EQ(Schritt(4), "Pfeil++");
+    EXPECT_TRUE(Zeilen(Daten + "Logs\\2503 Zedrano.log").empty());
+}
+
 // Only Ferientage.dat goes; the host's other files stay.
 TEST_F(Ferientage_entfernen, NurDieFerientagedatei) {
     Host_anlegen(Daten);

@@ -62,13 +62,14 @@ TEST_F(Meldungen, FataleBerichteSchliessenDenKanalUndBeendenDasProgramm) {
               "Es ist folgender Fehler aufgetreten in Modul 'modSchulferien - Main':"
               "\r\rFehler Nr. 53\rDatei nicht gefunden\r\rDas Programm wird beendet.");
     EXPECT_FALSE(Kanal_offen());
-    EXPECT_TRUE(fake.beendet);
+    EXPECT_EQ(fake.exitcode, Exitcode::Fehlerbericht);
 
     fake.meldungen.clear();
     ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Input", ""));
     EXPECT_THROW(Programm_abbrechen("Es geht nicht"), ProgrammBeendet);
     EXPECT_EQ(Meldung(), "Es geht nicht.\r\rDas Programm wird beendet.");
     EXPECT_FALSE(Kanal_offen());
+    EXPECT_EQ(fake.exitcode, Exitcode::Abbruch);
 }
 
 TEST(Pfade, FuerMeldungenGekuerzt) {

@@ -275,6 +275,22 @@ TEST_F(Arbeitsablauf, LandOhneBekannteFarbe) {
     EXPECT_EQ(Zeilen(ferientage), Ferientage("&HFF0000", "Hessen", Hessen_Monate));
 }
 
+// A damaged Ferientage.dat of an earlier run does not lock the user out: the check goes
+// on as if there were none, and the next marking replaces it.
+TEST_F(Arbeitsablauf, BeschaedigteFerientagedateiWirdErsetzt) {
+    Host_anlegen(daten);
+    p.Datei_anlegen(ferientage, testhost::Verwuerfelt({"[Ferientage]"}));
+    Datenordner_gewaehlt();
+    ASSERT_EQ(Schritte(), (Liste{"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"}));
+    Land_waehlen("Hessen");
+    p.farb_antworten = {16711680u};
+    cmdAuswahl_Click(3);
+    cmdAuswahl_Click(4);
+    EXPECT_EQ(Meldungen(), Liste{Bestaetigung("Hessen", Hessen)});
+    EXPECT_EQ(Zeilen(ferientage), Ferientage("&HFF0000", "Hessen", Hessen_Monate));
+    EXPECT_FALSE(p.beendet);
+}
+
 TEST_F(Arbeitsablauf, ZweiteKennzeichnungFuerEinAnderesLand) {
     Host_anlegen(daten);
     Bis_Schritt_4();
