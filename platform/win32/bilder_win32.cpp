@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/win32/gif_bild.h"
+#include "platform/gif_bild.h"
 
 namespace bilder_win32 {
 namespace {

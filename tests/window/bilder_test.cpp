@@ -1,14 +1,15 @@
-// The status pictures as the program decodes them from its own GIF resources, the decoder on
-// hand-made pictures, and the version resource's German text.
+// The status pictures as the program decodes them from its own GIF resources, and the version
+// resource's German text. The decoder itself is tested natively (tests/unit/gif_bild_test.cpp).
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 #include <string_view>
 
-#include "platform/win32/gif_bild.h"
+#include "platform/gif_bild.h"
 #include "platform/win32/hilfen_win32.h"
 #include "ressourcen.h"
+#include "tests/support/argb.h"
 #include "version.h"
 
 namespace {
@@ -18,11 +19,6 @@ std::string_view Ressource(int id) {
     if (!r) return {};
     return {static_cast<const char*>(LockResource(LoadResource(nullptr, r))),
             SizeofResource(nullptr, r)};
-}
-
-std::uint32_t Argb(int r, int g, int b) {
-    return 0xFF000000u | (static_cast<std::uint32_t>(r) << 16) |
-           (static_cast<std::uint32_t>(g) << 8) | static_cast<std::uint32_t>(b);
 }
 
 struct Statusbild {
@@ -63,47 +59,6 @@ TEST(Statusbilder, PfeilUndHakenHabenWeisseSymbole) {
     EXPECT_EQ(pfeil->pixel[8 * 17 + 6], Argb(255, 255, 255));
     EXPECT_EQ(ok->pixel[11 * 17 + 7], Argb(255, 255, 255));
 }
-
-// A 1 x 1 picture with a two-colour table: index 0 white, index 1 black.
-std::string Ein_Pixel(bool transparent, char index) {
-    std::string g("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00", 19);
-    if (transparent) g += std::string("\x21\xf9\x04\x01\x00\x00\x00\x00", 8);
-    g += std::string("\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10);
-    // LZW, minimum code size 2: clear (4), the index, end (5), 3 bits each.
-    const unsigned bits = 4u | (static_cast<unsigned>(index) << 3) | (5u << 6);
-    g += std::string("\x02\x02", 2) + static_cast<char>(bits & 0xFF) +
-         static_cast<char>(bits >> 8) + std::string("\x00\x3b", 2);
-    return g;
-}
-
-struct Kleinbild {
-    const char* name;
-    std::string daten;
-    std::optional<std::uint32_t> pixel;  // nullopt: not decodable
-};
-
-class Dekoder : public testing::TestWithParam<Kleinbild> {};
-
-TEST_P(Dekoder, LiefertDasPixelOderNichts) {
-    const std::optional<Gif_Bild> bild = Gif_dekodieren(GetParam().daten);
-    ASSERT_EQ(bild.has_value(), GetParam().pixel.has_value());
-    if (!bild) return;
-    ASSERT_EQ(bild->pixel.size(), 1u);
-    EXPECT_EQ(bild->pixel[0], *GetParam().pixel);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Dekoder,
-    testing::Values(
-        Kleinbild{"Weiss", Ein_Pixel(false, 0), Argb(255, 255, 255)},
-        Kleinbild{"Schwarz", Ein_Pixel(false, 1), Argb(0, 0, 0)},
-        Kleinbild{"TransparentesWeiss", Ein_Pixel(true, 0), 0u},
-        Kleinbild{"SchwarzBleibtBeiTransparentemWeiss", Ein_Pixel(true, 1), Argb(0, 0, 0)},
-        Kleinbild{"FalscherKopf", "GIF90a" + Ein_Pixel(false, 0).substr(6), std::nullopt},
-        Kleinbild{"Abgeschnitten", Ein_Pixel(false, 0).substr(0, 30), std::nullopt},
-        Kleinbild{"IndexAusserhalbDerTabelle", Ein_Pixel(false, 3), std::nullopt},
-        Kleinbild{"Leer", "", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Versionsressource, TraegtNamenVersionUndUmlauteUnverfaelscht) {
     wchar_t pfad[MAX_PATH];

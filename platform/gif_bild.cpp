@@ -1,4 +1,4 @@
-#include "platform/win32/gif_bild.h"
+#include "platform/gif_bild.h"
 
 #include <array>
 #include <cstddef>
