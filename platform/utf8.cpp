@@ -28,6 +28,15 @@ char32_t Zeichen_lesen(const std::string& s, std::size_t& i) {
         }
         c = (c << 6) | (f & 0x3F);
     }
+    // Overlong forms, surrogates and values beyond U+10FFFF are no characters: their lead
+    // byte is a stray byte like any other. Otherwise an overlong "A" would turn into one
+    // byte on its way through Kleinbuchstaben or Nach_Ansi, and an encoded U+DC80..U+DCFF
+    // into the stray byte it stands for.
+    const char32_t kleinster = n == 2 ? 0x80 : n == 3 ? 0x800 : 0x10000;
+    if (c < kleinster || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
+        ++i;
+        return Streubyte + b;
+    }
     i += n;
     return c;
 }

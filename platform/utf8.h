@@ -1,6 +1,8 @@
 // UTF-8, read and written one character at a time. The program keeps its texts in UTF-8;
-// a byte that starts no valid sequence stands for itself, kept apart from every real
-// character as U+DC80..U+DCFF, and is written back as that byte.
+// a byte that starts no valid sequence (cut short, overlong, a surrogate, beyond U+10FFFF)
+// stands for itself, kept apart from every real character as U+DC80..U+DCFF, and is written
+// back as that byte. So every text comes back byte for byte, and changing its letter case
+// keeps its length.
 #pragma once
 
 #include <cstddef>
