@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test of the project on a Debian machine, installing what it needs first:
 # the native unit and contract tests (with g++, with AddressSanitizer and UBSan, and with
-# clang), static analysis, the Windows build with its tests under Wine, headless, its
+# clang), a short fuzzing run of every reader, static analysis, the Windows build with its tests under Wine, headless, its
 # release package, and a second build of the program in another folder that must give the
 # same bytes. Each build uses its CMake preset (CMakePresets.json) in a folder of its own.
 set -euo pipefail
@@ -32,6 +32,9 @@ for preset in native sanitize clang; do
     cmake --build "$out/$preset" -j"$jobs"
     run_tests "$out/$preset" -j"$jobs"
 done
+
+step "Fuzzing: a short run of every reader (bash scripts/fuzz.sh SECONDS runs longer)"
+SCHULFERIEN_BUILD="$out" bash scripts/fuzz.sh "${SCHULFERIEN_FUZZ_SEKUNDEN:-10}"
 
 step "Windows build"
 configure windows "$out/windows"

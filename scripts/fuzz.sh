@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Fuzzes every reader of the program with libFuzzer (clang, AddressSanitizer, UBSan) for
+# SECONDS each (default 60), starting from the seed corpora in tests/fuzz/<target>/corpus/.
+# Installs clang and libFuzzer's runtime when they are missing. What a run finds stays in
+# the build folder: new inputs in fuzz/korpus/<target>/, failing ones in fuzz/funde/.
+#
+#   bash scripts/fuzz.sh [SECONDS] [TARGET...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+sekunden=${1:-60}
+shift || true
+out=${SCHULFERIEN_BUILD:-$root/build}/fuzz
+
+fehlt=()
+for p in clang libclang-rt-14-dev cmake make; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
+done
+if [ ${#fehlt[@]} -gt 0 ]; then
+    echo "Installing: ${fehlt[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${fehlt[@]}" >/dev/null
+fi
+
+cmake -S tests/fuzz -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None >/dev/null
+cmake --build "$out" -j"$(nproc)"
+
+ziele=("$@")
+[ ${#ziele[@]} -gt 0 ] || ziele=(zeilenkanal zedrano konfigdaten ferientage text gif)
+fehler=0
+for ziel in "${ziele[@]}"; do
+    mkdir -p "$out/korpus/$ziel" "$out/funde"
+    log="$out/$ziel.log"
+    if "$out/fuzz_$ziel" -max_total_time="$sekunden" -timeout=10 -max_len=4096 \
+        -print_final_stats=1 -artifact_prefix="$out/funde/$ziel-" \
+        "$out/korpus/$ziel" "tests/fuzz/$ziel/corpus" >"$log" 2>&1; then
+        # The last status line (runs, coverage, features, corpus) and the number of runs.
+        stand=$(grep -E '^#[0-9]+' "$log" | tail -1 | sed -E 's/ (lim|exec\/s|rss):.*//')
+        laeufe=$(sed -nE 's/^stat::number_of_executed_units: *//p' "$log")
+        printf '%-12s %s runs in %ss; %s\n' "$ziel" "$laeufe" "$sekunden" "$stand"
+    else
+        echo "$ziel: FAILED, see $log"
+        tail -40 "$log"
+        fehler=1
+    fi
+done
+exit $fehler
