@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/fake/fake_plattform.h"
-#include "services/dateikanal.h"
-#include "startup/globale.h"
+#include "services/kanal.h"
+#include "services/programmzustand.h"
 
 // A property that failed: libFuzzer keeps the input as a crash.
 #define PRUEFEN(bedingung)                                                                        \
@@ -24,8 +24,7 @@ struct Lauf {
     FakePlattform fake;
 
     Lauf() {
-        Globale_zuruecksetzen();
-        Schluessel_zuruecksetzen();
+        Programm = {};
         Plattform_setzen(&fake);
         fake.Ordner_anlegen("C:\\Daten");
         Datenordner = "C:\\Daten\\";

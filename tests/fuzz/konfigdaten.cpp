@@ -11,6 +11,7 @@
 
 #include "fuzz_stuetze.h"
 #include "services/text.h"
+#include "services/verwuerfelung.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     FuzzedDataProvider fdp(daten, groesse);

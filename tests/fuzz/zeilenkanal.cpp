@@ -10,6 +10,7 @@
 #include "fuzz_stuetze.h"
 #include "services/dateikanal.h"
 #include "services/text.h"
+#include "services/verwuerfelung.h"
 
 namespace {
 
