@@ -259,7 +259,7 @@ TEST(Text, ZeichenNichtBytes) {
 // Sequences that only look like UTF-8 (overlong forms, surrogates, beyond U+10FFFF) are
 // stray bytes, each one character: changing the letter case keeps them byte for byte, so it
 // never changes a text's length.
-TEST(Text, InvalidUtf8StaysBytes) {
+TEST(Text, UngueltigesUtf8BleibtBytes) {
     const std::vector<std::pair<std::string, std::string>> faelle = {
         {"\xC1\x81", "\xC1\x81"},                  // "A" in two bytes
         {"\xC0\x80", "\xC0\x80"},                  // NUL in two bytes

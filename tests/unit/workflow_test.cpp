@@ -279,7 +279,7 @@ TEST_F(Arbeitsablauf, LandOhneBekannteFarbe) {
 // on as if there were none, and the next marking replaces it.
 TEST_F(Arbeitsablauf, BeschaedigteFerientagedateiWirdErsetzt) {
     Host_anlegen(daten);
-    p.Datei_anlegen(ferientage, testhost::Verwuerfelt({"[Ferientage]"}));
+    p.Datei_anlegen(ferientage, Verwuerfelt({"[Ferientage]"}));
     Datenordner_gewaehlt();
     ASSERT_EQ(Schritte(), (Liste{"OK+-", "Pfeil++", "Inaktiv--", "Inaktiv--"}));
     Land_waehlen("Hessen");
