@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test of the project on a Debian machine, installing what it needs first:
 # the native unit and contract tests (with g++, with AddressSanitizer and UBSan, and with
-# clang), a short fuzzing run of every reader, static analysis, the Windows build with its tests under Wine, headless, its
-# release package, and a second build of the program in another folder that must give the
-# same bytes. Each build uses its CMake preset (CMakePresets.json) in a folder of its own.
+# clang), a short fuzzing run of every reader, static analysis, the Windows build with its
+# tests under Wine, headless, its release package, and a second build of the program in
+# another folder that must give the same bytes. Each build uses its CMake preset (CMakePresets.json) in a folder of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
