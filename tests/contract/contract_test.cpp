@@ -313,7 +313,9 @@ TEST_F(Dateidienste, SchreibenScheitertBeimOeffnen) {
         };
         for (const auto& [pfad, nummer] : faelle) {
             SCOPED_TRACE(pfad);
-            EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_oeffnen(pfad, art); }), nummer);
+            EXPECT_EQ(
+                Fehlernummer_bei([&, &pfad = pfad, art = art] { p.Datei_oeffnen(pfad, art); }),
+                nummer);
         }
         u->Freigeben(In("Offen" + endung));
         EXPECT_EQ(u->Inhalt(In("Geschützt" + endung)), "alt");
