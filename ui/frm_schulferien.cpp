@@ -40,24 +40,12 @@ bool Daten_erreichbar(const std::string& ordner) {
 class Ereignisse : public Fensterereignisse {
   public:
     void Geklickt(Steuerelement schaltflaeche) override {
-        std::int16_t index = 0;
-        switch (schaltflaeche) {
-            case Element::cmdAuswahl1:
-                index = 1;
-                break;
-            case Element::cmdAuswahl3:
-                index = 3;
-                break;
-            case Element::cmdAuswahl4:
-                index = 4;
-                break;
-            case Element::cmdAuswahl5:
-                index = 5;
-                break;
-            default:
-                return;
+        for (const std::int16_t index : {1, 3, 4, 5}) {
+            if (cmdAuswahl(index) != schaltflaeche) continue;
+            Geschuetzt(std::string(frmName) + " - cmdAuswahl_Click",
+                       [&] { cmdAuswahl_Click(index); });
+            return;
         }
-        Geschuetzt(std::string(frmName) + " - cmdAuswahl_Click", [&] { cmdAuswahl_Click(index); });
     }
     void Ausgewaehlt(Steuerelement liste) override {
         if (liste != Element::cmbLaenderliste) return;

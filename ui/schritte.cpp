@@ -1,10 +1,19 @@
 #include "ui/schritte.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "services/programmzustand.h"
 
 namespace {
+
+// Element `index` (counted from 1) of a control array.
+Element Feldelement(std::initializer_list<Element> feld, int index) {
+    if (index < 1 || index > static_cast<int>(feld.size()) ||
+        feld.begin()[index - 1] == Element::Keins)
+        throw Fehler(Fehlernummer::IndexAusserhalb);
+    return feld.begin()[index - 1];
+}
 
 // The control of step n: the button of steps 1, 3 and 4, the state list of step 2.
 Element Steuerelement_von(int schritt) {
@@ -24,48 +33,20 @@ std::string Statustext(int schritt, Steuerelement quelle) {
 }  // namespace
 
 Element fraRahmen(int n) {
-    switch (n) {
-        case 1:
-            return Element::fraRahmen1;
-        case 2:
-            return Element::fraRahmen2;
-        case 3:
-            return Element::fraRahmen3;
-        case 4:
-            return Element::fraRahmen4;
-        default:
-            throw Fehler(Fehlernummer::IndexAusserhalb);
-    }
+    return Feldelement(
+        {Element::fraRahmen1, Element::fraRahmen2, Element::fraRahmen3, Element::fraRahmen4}, n);
 }
 
 Element cmdAuswahl(int index) {
-    switch (index) {
-        case 1:
-            return Element::cmdAuswahl1;
-        case 3:
-            return Element::cmdAuswahl3;
-        case 4:
-            return Element::cmdAuswahl4;
-        case 5:
-            return Element::cmdAuswahl5;
-        default:
-            throw Fehler(Fehlernummer::IndexAusserhalb);
-    }
+    // There is no button 2: step 2 has the list.
+    return Feldelement({Element::cmdAuswahl1, Element::Keins, Element::cmdAuswahl3,
+                        Element::cmdAuswahl4, Element::cmdAuswahl5},
+                       index);
 }
 
 Element imgIcon(int index) {
-    switch (index) {
-        case 1:
-            return Element::imgIcon1;
-        case 2:
-            return Element::imgIcon2;
-        case 3:
-            return Element::imgIcon3;
-        case 4:
-            return Element::imgIcon4;
-        default:
-            throw Fehler(Fehlernummer::IndexAusserhalb);
-    }
+    return Feldelement({Element::imgIcon1, Element::imgIcon2, Element::imgIcon3, Element::imgIcon4},
+                       index);
 }
 
 void Statusbild_zeigen(Fenster& f, int schritt, Element quelle) {
