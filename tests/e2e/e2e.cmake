@@ -28,6 +28,8 @@ if(CMAKE_CROSSCOMPILING)
     "kein_administrator|2025-03-14 10:00:00"
     "ueberholt_2027|2027-01-15 09:00:00"
     "schreibgeschuetzt|2025-03-14 10:00:00"
+    "reste|2025-03-14 10:00:00"
+    "kurz_gesperrt|2025-03-14 10:00:00"
     "dpi|2025-03-14 10:00:00|praefix"
     "komponente_fehlt|2025-03-14 10:00:00|praefix")
   foreach(eintrag IN LISTS E2E_SZENARIEN)

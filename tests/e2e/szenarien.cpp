@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 
 #include "tests/e2e/demohost.h"
@@ -49,6 +50,55 @@ void Wegwerfpraefix_verlangen() {
             "ändert das Wine-Präfix: nur in einem eigenen Präfix "
             "(mit_datum.sh --eigenes-praefix)");
     }
+}
+
+// The names of the files in `ordner` (ends in "\"), sorted; folders left out.
+std::vector<std::wstring> Dateinamen(const std::wstring& ordner) {
+    std::vector<std::wstring> n;
+    WIN32_FIND_DATAW daten;
+    HANDLE suche = FindFirstFileW((ordner + L"*").c_str(), &daten);
+    if (suche == INVALID_HANDLE_VALUE) return n;
+    do {
+        if (!(daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) n.push_back(daten.cFileName);
+    } while (FindNextFileW(suche, &daten));
+    FindClose(suche);
+    std::sort(n.begin(), n.end());
+    return n;
+}
+
+// Hessen marked by "verwalter" on 14 March 2025 in light green: the whole file and the one
+// entry in the log book.
+void Hessen_gekennzeichnet(const Demohost& host) {
+    std::vector<std::string> datei = {"[Ferientage]", host.kennung, "&H80FF80", "Hessen", "void"};
+    datei.insert(datei.end(), orakel::Hessen_Monate.begin(), orakel::Hessen_Monate.end());
+    Zeilen_pruefen(Zeilen_von(host.daten + L"Ferientage.dat"), datei, "Ferientage.dat");
+    Logbuch_pruefen(host.logs + L"2503 Zedrano.log", "14.03.25 ",
+                    "verwalter|ZedraAdmin|Daten der Schulferien für Land Hessen aktualisiert, "
+                    "Stand der Daten: 15.06.24");
+}
+
+// Step 4 clicked (by `klicken`, a plain click when empty) with Hessen and light green chosen:
+// the confirmation, what was written, and Beenden ends the program normally.
+void Hessen_schritt4(Programm& p, const Teile& t, const Demohost& host,
+                     const std::function<void(HWND)>& klicken = {}) {
+    if (klicken) {
+        klicken(t.schritt4);
+    } else {
+        Klicken(t.schritt4);
+    }
+    Gleich(U(Meldung_bestaetigen(p).text), orakel::Bestaetigung("Hessen", orakel::Hessen),
+           "Bestätigung");
+    Hessen_gekennzeichnet(host);
+    Klicken(t.beenden);
+    Gleich(p.Ende_abwarten(), DWORD{0}, "Exit-Code");
+}
+
+// An earlier Ferientage.dat of Hessen in light green: the window opens on step 4, which
+// writes the file anew.
+void Hessen_aktualisieren(const Demohost& host, const std::function<void(HWND)>& klicken = {}) {
+    Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
+    const Teile t = Teile_finden(p.Hauptfenster(), Rahmen4_Aktualisieren, Schritt4_Aktualisieren);
+    Hessen_schritt4(p, t, host, klicken);
 }
 
 // 14 March 2025: the user walks through all four steps, choosing the data folder in the
@@ -109,12 +159,7 @@ void Erste_Kennzeichnung(Lauf& lauf) {
         lauf.Foto(f, "fertig"), t,
         {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Erledigt_gesperrt});
 
-    std::vector<std::string> datei = {"[Ferientage]", host.kennung, "&H80FF80", "Hessen", "void"};
-    datei.insert(datei.end(), orakel::Hessen_Monate.begin(), orakel::Hessen_Monate.end());
-    Zeilen_pruefen(Zeilen_von(host.daten + L"Ferientage.dat"), datei, "Ferientage.dat");
-    Logbuch_pruefen(host.logs + L"2503 Zedrano.log", "14.03.25 ",
-                    "verwalter|ZedraAdmin|Daten der Schulferien für Land Hessen aktualisiert, "
-                    "Stand der Daten: 15.06.24");
+    Hessen_gekennzeichnet(host);
 
     // Alt+B ends the program.
     Alt_Taste(p.Fokus() ? p.Fokus() : f, L'b');
@@ -257,19 +302,7 @@ void Schreibgeschuetzt(Lauf& lauf) {
     const std::wstring ferientage = host.daten + L"Ferientage.dat";
     const std::string vorher = Datei_lesen(ferientage);
     SetFileAttributesW(ferientage.c_str(), FILE_ATTRIBUTE_READONLY);
-    const auto namen = [&] {
-        std::vector<std::wstring> n;
-        WIN32_FIND_DATAW daten;
-        HANDLE suche = FindFirstFileW((host.daten + L"*").c_str(), &daten);
-        if (suche == INVALID_HANDLE_VALUE) return n;
-        do {
-            if (!(daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) n.push_back(daten.cFileName);
-        } while (FindNextFileW(suche, &daten));
-        FindClose(suche);
-        std::sort(n.begin(), n.end());
-        return n;
-    };
-    const std::vector<std::wstring> dateien = namen();
+    const std::vector<std::wstring> dateien = Dateinamen(host.daten);
 
     Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
     HWND f = p.Hauptfenster();
@@ -287,8 +320,49 @@ void Schreibgeschuetzt(Lauf& lauf) {
         "Meldung");
     Gleich(p.Ende_abwarten(), DWORD{2}, "Exit-Code nach der Abbruchmeldung");
     Pruefen(Datei_lesen(ferientage) == vorher, "Ferientage.dat verändert");
-    Pruefen(namen() == dateien, "Dateien im Datenordner verändert");
+    Pruefen(Dateinamen(host.daten) == dateien, "Dateien im Datenordner verändert");
     Kein_Logbuch(host.logs);
+}
+
+// Temporary files that writers left beside Ferientage.dat: marking removes those of processes
+// that no longer run (odd process ids: no process has one) unless someone holds them open.
+void Reste(Lauf& lauf) {
+    Demohost_Wunsch w;
+    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
+    w.ferientage = {{"Hessen", "&H80FF80"}};
+    const Demohost host = Demohost_anlegen(w);
+    Datei_schreiben(host.daten + L"Ferientage.dat.~1f-3.tmp", "[Ferientage]");
+    const std::wstring offen = host.daten + L"Ferientage.dat.~21-1.tmp";
+    Datei_schreiben(offen, "[Ferientage]");
+    HANDLE h = CreateFileW(offen.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Rest nicht geöffnet");
+    Hessen_aktualisieren(host);
+    CloseHandle(h);
+    std::wstring namen;
+    for (const std::wstring& name : Dateinamen(host.daten)) namen += name + L" ";
+    Gleich(namen,
+           std::wstring(L"Ferientage.dat Ferientage.dat.~21-1.tmp Konfigdaten.dat "
+                        L"MitarbeiterData.dat "),
+           "Dateien im Datenordner");
+}
+
+// Another process holds Ferientage.dat for a moment, sharing nothing, while step 4 is
+// clicked: the program waits for it instead of calling the file write-protected.
+void Kurz_gesperrt(Lauf& lauf) {
+    Demohost_Wunsch w;
+    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
+    w.ferientage = {{"Hessen", "&H80FF80"}};
+    const Demohost host = Demohost_anlegen(w);
+    const std::wstring ferientage = host.daten + L"Ferientage.dat";
+    Hessen_aktualisieren(host, [&](HWND schritt4) {
+        HANDLE h = CreateFileW(ferientage.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Ferientage.dat nicht gesperrt");
+        Klicken(schritt4);
+        Sleep(300);
+        CloseHandle(h);
+    });
 }
 
 // The window at higher DPI: the same layout scaled, crisp and unclipped. The DPI setting of
@@ -350,6 +424,8 @@ const std::map<std::string, void (*)(Lauf&)> Szenarien = {
     {"kein_administrator", Kein_Administrator},
     {"ueberholt_2027", Ueberholt_2027},
     {"schreibgeschuetzt", Schreibgeschuetzt},
+    {"reste", Reste},
+    {"kurz_gesperrt", Kurz_gesperrt},
     {"dpi", Dpi},
     {"komponente_fehlt", Komponente_fehlt},
 };
