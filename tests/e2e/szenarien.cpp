@@ -12,6 +12,7 @@
 #include "tests/e2e/pruefungen.h"
 #include "tests/e2e/steuerung.h"
 #include "tests/support/ferien.h"
+#include "tests/support/verwuerfelt.h"
 
 namespace e2e {
 
@@ -91,6 +92,20 @@ void Hessen_schritt4(Programm& p, const Teile& t, const Demohost& host,
     Hessen_gekennzeichnet(host);
     Klicken(t.beenden);
     Gleich(p.Ende_abwarten(), DWORD{0}, "Exit-Code");
+}
+
+// A window that has its data folder but no earlier marking: steps 2 to 4 with Hessen and the
+// colour dialog's starting colour.
+void Hessen_ab_schritt2(Lauf& lauf, Programm& p, HWND f, const Teile& t, const Demohost& host) {
+    Gleich(SendMessageW(t.liste, CB_GETCURSEL, 0, 0), LRESULT{CB_ERR}, "Auswahl der Länderliste");
+    Schritte_pruefen(lauf.Foto(f, "schritt2"), t,
+                     {std::nullopt, Erledigt_gesperrt, Aktuell, Grau, Grau});
+    Auswaehlen(t.liste, 6);
+    Warten("Schritt 3 verfügbar", [&] { return Aktiv(t.schritt3); });
+    Klicken(t.schritt3);
+    Farbe_bestaetigen(p);
+    Warten("Schritt 4 verfügbar", [&] { return Aktiv(t.schritt4); });
+    Hessen_schritt4(p, t, host);
 }
 
 // An earlier Ferientage.dat of Hessen in light green: the window opens on step 4, which
@@ -258,12 +273,17 @@ void Entfernen(Lauf& lauf) {
     Gleich(p.Ende_abwarten(), DWORD{0}, "Exit-Code");
 }
 
-// A step-4 click that the program refuses: the message, and nothing written or changed.
-void Abgelehnt(Lauf& lauf, const std::wstring& benutzer, const std::string& soll_anfang) {
+// A step-4 click that the program refuses: the message, and nothing written or changed. With
+// a non-zero `exitcode` the message ends the program with that code; otherwise the window
+// stays on step 4 and Beenden ends it normally. `vorbereiten` changes the host before the
+// start.
+void Abgelehnt(Lauf& lauf, const std::wstring& benutzer, const std::string& soll_anfang,
+               DWORD exitcode = 0, const std::function<void(const Demohost&)>& vorbereiten = {}) {
     Demohost_Wunsch w;
     w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
     w.ferientage = {{"Hessen", "&H80FF80"}};
     const Demohost host = Demohost_anlegen(w);
+    if (vorbereiten) vorbereiten(host);
     const std::string vorher = Datei_lesen(host.daten + L"Ferientage.dat");
     Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, benutzer));
     HWND f = p.Hauptfenster();
@@ -274,10 +294,13 @@ void Abgelehnt(Lauf& lauf, const std::wstring& benutzer, const std::string& soll
     Gleich(Datei_lesen(host.daten + L"Ferientage.dat") == vorher, true,
            "Ferientage.dat unverändert");
     Kein_Logbuch(host.logs);
-    Schritte_pruefen(lauf.Foto(f, "abgelehnt"), t,
-                     {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Aktuell});
-    Klicken(t.beenden);
-    Gleich(p.Ende_abwarten(), DWORD{0}, "Exit-Code");
+    if (exitcode == 0) {
+        Schritte_pruefen(
+            lauf.Foto(f, "abgelehnt"), t,
+            {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Aktuell});
+        Klicken(t.beenden);
+    }
+    Gleich(p.Ende_abwarten(), exitcode, "Exit-Code");
 }
 
 void Kein_Administrator(Lauf& lauf) {
@@ -290,6 +313,17 @@ void Ueberholt_2027(Lauf& lauf) {
     Abgelehnt(lauf, L"verwalter",
               "Diese Programmversion ist überholt. Die neueste Version des Programms finden "
               "Sie im Internet unter ");
+}
+
+// A Konfigdaten.dat that ends after its header: the rights can't be read, an error report
+// ends the program, and its exit code says so.
+void Fehlerbericht(Lauf& lauf) {
+    Abgelehnt(lauf, L"verwalter",
+              "Es ist folgender Fehler aufgetreten in Modul 'modSchulferien - LineIn':", 1,
+              [](const Demohost& host) {
+                  Datei_schreiben(host.daten + L"Konfigdaten.dat",
+                                  orakel::Verwuerfelt({"[Zedrano]"}));
+              });
 }
 
 // A read-only Ferientage.dat can't be replaced: the user is told why, the program ends, and
@@ -322,6 +356,41 @@ void Schreibgeschuetzt(Lauf& lauf) {
     Pruefen(Datei_lesen(ferientage) == vorher, "Ferientage.dat verändert");
     Pruefen(Dateinamen(host.daten) == dateien, "Dateien im Datenordner verändert");
     Kein_Logbuch(host.logs);
+}
+
+// An earlier Ferientage.dat whose colour no colour dialog gives (beyond white): the file does
+// not count, the window opens on step 2 with no state and no colour, and the new file holds
+// the colour chosen now.
+void Farbe_ausserhalb(Lauf& lauf) {
+    Demohost_Wunsch w;
+    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
+    w.ferientage = {{"Bayern", "&H1000000"}};
+    const Demohost host = Demohost_anlegen(w);
+    Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
+    HWND f = p.Hauptfenster();
+    Hessen_ab_schritt2(lauf, p, f, Teile_finden(f, Rahmen4_Kennzeichnen, Schritt4_Kennzeichnen),
+                       host);
+}
+
+// Damaged files of the program's own: a Zedrano.dat that starts with an empty line leaves
+// the window on step 1, and a Ferientage.dat that ends after its header does not keep the
+// chosen data folder from being taken or a new file from being written.
+void Beschaedigte_Dateien(Lauf& lauf) {
+    Demohost_Wunsch w;
+    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
+    w.pfadeinstellungen = false;
+    const Demohost host = Demohost_anlegen(w);
+    Datei_schreiben(host.installation + L"Zedrano.dat",
+                    "\r\n[Zedrano]\r\ndata_pfad=" + U(host.daten) + "\r\n");
+    Datei_schreiben(host.daten + L"Ferientage.dat", orakel::Verwuerfelt({"[Ferientage]"}));
+    Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
+    HWND f = p.Hauptfenster();
+    const Teile t = Teile_finden(f, Rahmen4_Kennzeichnen, Schritt4_Kennzeichnen);
+    Schritte_pruefen(lauf.Foto(f, "start"), t, {std::nullopt, Aktuell, Grau, Grau, Grau});
+    Klicken(t.schritt1);
+    Ordner_eingeben(p, Ohne_Backslash(host.daten));
+    Warten("Schritt 1 erledigt", [&] { return !IsWindowEnabled(t.schritt1); });
+    Hessen_ab_schritt2(lauf, p, f, t, host);
 }
 
 // Temporary files that writers left beside Ferientage.dat: marking removes those of processes
@@ -424,6 +493,9 @@ const std::map<std::string, void (*)(Lauf&)> Szenarien = {
     {"kein_administrator", Kein_Administrator},
     {"ueberholt_2027", Ueberholt_2027},
     {"schreibgeschuetzt", Schreibgeschuetzt},
+    {"fehlerbericht", Fehlerbericht},
+    {"farbe_ausserhalb", Farbe_ausserhalb},
+    {"beschaedigte_dateien", Beschaedigte_Dateien},
     {"reste", Reste},
     {"kurz_gesperrt", Kurz_gesperrt},
     {"dpi", Dpi},
