@@ -67,6 +67,15 @@ std::vector<std::wstring> Dateinamen(const std::wstring& ordner) {
     return n;
 }
 
+// A host of the run's own with an earlier Ferientage.dat of `land` in `farbe`.
+Demohost Frueher_gekennzeichnet(const Lauf& lauf, const std::string& land = "Hessen",
+                                const std::string& farbe = "&H80FF80") {
+    Demohost_Wunsch w;
+    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
+    w.ferientage = {{land, farbe}};
+    return Demohost_anlegen(w);
+}
+
 // Hessen marked by "verwalter" on 14 March 2025 in light green: the whole file and the one
 // entry in the log book.
 void Hessen_gekennzeichnet(const Demohost& host) {
@@ -279,10 +288,7 @@ void Entfernen(Lauf& lauf) {
 // start.
 void Abgelehnt(Lauf& lauf, const std::wstring& benutzer, const std::string& soll_anfang,
                DWORD exitcode = 0, const std::function<void(const Demohost&)>& vorbereiten = {}) {
-    Demohost_Wunsch w;
-    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
-    w.ferientage = {{"Hessen", "&H80FF80"}};
-    const Demohost host = Demohost_anlegen(w);
+    const Demohost host = Frueher_gekennzeichnet(lauf);
     if (vorbereiten) vorbereiten(host);
     const std::string vorher = Datei_lesen(host.daten + L"Ferientage.dat");
     Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, benutzer));
@@ -329,10 +335,7 @@ void Fehlerbericht(Lauf& lauf) {
 // A read-only Ferientage.dat can't be replaced: the user is told why, the program ends, and
 // the old file stays exactly as it was, with nothing left beside it and nothing logged.
 void Schreibgeschuetzt(Lauf& lauf) {
-    Demohost_Wunsch w;
-    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
-    w.ferientage = {{"Hessen", "&H80FF80"}};
-    const Demohost host = Demohost_anlegen(w);
+    const Demohost host = Frueher_gekennzeichnet(lauf);
     const std::wstring ferientage = host.daten + L"Ferientage.dat";
     const std::string vorher = Datei_lesen(ferientage);
     SetFileAttributesW(ferientage.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -362,10 +365,7 @@ void Schreibgeschuetzt(Lauf& lauf) {
 // not count, the window opens on step 2 with no state and no colour, and the new file holds
 // the colour chosen now.
 void Farbe_ausserhalb(Lauf& lauf) {
-    Demohost_Wunsch w;
-    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
-    w.ferientage = {{"Bayern", "&H1000000"}};
-    const Demohost host = Demohost_anlegen(w);
+    const Demohost host = Frueher_gekennzeichnet(lauf, "Bayern", "&H1000000");
     Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, L"verwalter"));
     HWND f = p.Hauptfenster();
     Hessen_ab_schritt2(lauf, p, f, Teile_finden(f, Rahmen4_Kennzeichnen, Schritt4_Kennzeichnen),
@@ -396,10 +396,7 @@ void Beschaedigte_Dateien(Lauf& lauf) {
 // Temporary files that writers left beside Ferientage.dat: marking removes those of processes
 // that no longer run (odd process ids: no process has one) unless someone holds them open.
 void Reste(Lauf& lauf) {
-    Demohost_Wunsch w;
-    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
-    w.ferientage = {{"Hessen", "&H80FF80"}};
-    const Demohost host = Demohost_anlegen(w);
+    const Demohost host = Frueher_gekennzeichnet(lauf);
     Datei_schreiben(host.daten + L"Ferientage.dat.~1f-3.tmp", "[Ferientage]");
     const std::wstring offen = host.daten + L"Ferientage.dat.~21-1.tmp";
     Datei_schreiben(offen, "[Ferientage]");
@@ -419,10 +416,7 @@ void Reste(Lauf& lauf) {
 // Another process holds Ferientage.dat for a moment, sharing nothing, while step 4 is
 // clicked: the program waits for it instead of calling the file write-protected.
 void Kurz_gesperrt(Lauf& lauf) {
-    Demohost_Wunsch w;
-    w.wurzel = Temp() + L"sfk-e2e-" + W(lauf.name);
-    w.ferientage = {{"Hessen", "&H80FF80"}};
-    const Demohost host = Demohost_anlegen(w);
+    const Demohost host = Frueher_gekennzeichnet(lauf);
     const std::wstring ferientage = host.daten + L"Ferientage.dat";
     Hessen_aktualisieren(host, [&](HWND schritt4) {
         HANDLE h = CreateFileW(ferientage.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
