@@ -40,7 +40,8 @@ bool Daten_erreichbar(const std::string& ordner) {
 class Ereignisse : public Fensterereignisse {
   public:
     void Geklickt(Steuerelement schaltflaeche) override {
-        for (const std::int16_t index : {1, 3, 4, 5}) {
+        static constexpr std::int16_t indizes[] = {1, 3, 4, 5};  // the array cmdAuswahl
+        for (const std::int16_t index : indizes) {
             if (cmdAuswahl(index) != schaltflaeche) continue;
             Geschuetzt(std::string(frmName) + " - cmdAuswahl_Click",
                        [&] { cmdAuswahl_Click(index); });
