@@ -115,19 +115,19 @@ struct Steuerelement_Beschreibung {
     const char* text;                // nullptr: none
     int links, oben, breite, hoehe;  // twips; inside a frame relative to its top-left corner
     int tabindex;                    // -1: never takes the focus
-    // Bildquelle: the picture, drawn for several sizes (the smallest, for 96 DPI, first).
+    // Bildquelle: the picture, drawn for several sizes; the first is its size at 96 DPI, and at
+    // other DPI it is shown at that size scaled like the twips.
     std::span<const Bildfassung> fassungen;
 };
 
-// What the window is made of: its client size, its one font, the size of its status pictures
-// and its controls, containers before their contents.
+// What the window is made of: its client size, its one font, its icon and its controls,
+// containers before their contents (the status pictures' sizes are their renderings').
 struct Fensterbeschreibung {
     int client_breite, client_hoehe;  // twips
     const char* schriftart;
     std::span<const char* const> ersatzschriften;  // in this order, when the system lacks it
     int schriftgroesse_hundertstel_punkt;
-    int bild_pixel;  // status pictures at 96 DPI
-    int symbol;      // the window icon's resource number
+    int symbol;  // the window icon's resource number
     std::span<const Steuerelement_Beschreibung> steuerelemente;
 };
 

@@ -21,10 +21,7 @@ inline constexpr const char* Schriftart = "Microsoft Sans Serif";
 inline constexpr const char* Ersatzschriften[] = {"Tahoma", "MS Shell Dlg 2", "MS Shell Dlg"};
 inline constexpr int Schriftgroesse_Hundertstel_Punkt = 975;  // 9.75 pt
 
-// The status pictures: 17 x 17 pixels at 96 DPI.
-inline constexpr int Bild_Pixel = 17;
-
-// The status pictures, as drawn for 96, 120, 144, 192 and 240 DPI.
+// The status pictures, as drawn for 96, 120, 144, 192 and 240 DPI (17 x 17 pixels at 96 DPI).
 inline constexpr Bildfassung Pfeil[] = {{17, IDR_PFEIL},
                                         {21, IDR_PFEIL_21},
                                         {26, IDR_PFEIL_26},
@@ -180,14 +177,9 @@ inline constexpr Steuerelement_Beschreibung Steuerelemente[] = {
 
 inline constexpr std::size_t Anzahl = sizeof(Steuerelemente) / sizeof(Steuerelemente[0]);
 
-inline constexpr Fensterbeschreibung Hauptfenster{Client_Breite,
-                                                  Client_Hoehe,
-                                                  Schriftart,
-                                                  Ersatzschriften,
-                                                  Schriftgroesse_Hundertstel_Punkt,
-                                                  Bild_Pixel,
-                                                  IDI_SCHULFERIEN,
-                                                  Steuerelemente};
+inline constexpr Fensterbeschreibung Hauptfenster{
+    Client_Breite,   Client_Hoehe,  Schriftart, Ersatzschriften, Schriftgroesse_Hundertstel_Punkt,
+    IDI_SCHULFERIEN, Steuerelemente};
 
 // Removal mode: step 4 takes the place of step 2, the quit button moves up below it and the
 // window's outer height shrinks to fit.

@@ -1,9 +1,12 @@
 #include "platform/win32/bilder_win32.h"
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
+#include <vector>
 
+#include "platform/bild_skalieren.h"
 #include "platform/gif_bild.h"
 
 namespace bilder_win32 {
@@ -20,7 +23,7 @@ std::optional<Gif_Bild> Ressourcenbild(int id) {
     return Gif_dekodieren(std::string_view(static_cast<const char*>(p), SizeofResource(modul, r)));
 }
 
-Bitmap Skalierte_Bitmap(const Gif_Bild& bild, int groesse) {
+Bitmap Dib(const std::vector<std::uint32_t>& pixel, int groesse) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = groesse;
@@ -30,26 +33,26 @@ Bitmap Skalierte_Bitmap(const Gif_Bild& bild, int groesse) {
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     Bitmap bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bmp) return bmp;
-    auto* ziel = static_cast<std::uint32_t*>(bits);
-    for (int y = 0; y < groesse; ++y) {
-        const int sy = y * bild.hoehe / groesse;
-        for (int x = 0; x < groesse; ++x) {
-            const int sx = x * bild.breite / groesse;
-            // Alpha is 0 or 255, so the colour is already premultiplied where it is opaque.
-            const std::uint32_t p = bild.pixel[static_cast<std::size_t>(sy) * bild.breite + sx];
-            ziel[static_cast<std::size_t>(y) * groesse + x] = (p >> 24) ? p : 0u;
-        }
-    }
+    if (bmp) std::memcpy(bits, pixel.data(), pixel.size() * sizeof(std::uint32_t));
     return bmp;
 }
 
 }  // namespace
 
-Bitmap Statusbild(int ressource, int groesse) {
-    const std::optional<Gif_Bild> bild = Ressourcenbild(ressource);
+Bitmap Statusbild(std::span<const Bildfassung> fassungen, int groesse) {
+    const Bildfassung* fassung = Bildfassung_waehlen(fassungen, groesse);
+    if (!fassung || groesse <= 0) return Bitmap();
+    std::optional<Gif_Bild> bild = Ressourcenbild(fassung->ressource);
     if (!bild) return Bitmap();
-    return Skalierte_Bitmap(*bild, groesse);
+    // GIF alpha is 0 or 255: premultiplied, a transparent pixel is all zero and an opaque one
+    // keeps its colour.
+    for (std::uint32_t& p : bild->pixel) {
+        if (!(p >> 24)) p = 0;
+    }
+    const std::vector<std::uint32_t> pixel =
+        Bild_skalieren(bild->pixel, bild->breite, bild->hoehe, groesse, groesse);
+    if (pixel.empty()) return Bitmap();
+    return Dib(pixel, groesse);
 }
 
 }  // namespace bilder_win32

@@ -49,6 +49,7 @@ Win32Fenster::Win32Fenster(const Fensterbeschreibung& beschreibung_, Fenstererei
         z.knopf = s.art == Steuerelementart::Schaltflaeche ||
                   s.art == Steuerelementart::Farbschaltflaeche;
         z.quelle_art = s.art == Steuerelementart::Bildquelle;
+        z.fassungen = s.fassungen;
     }
     Erstellen();  // on failure the members give back what was made so far
 }
@@ -81,7 +82,7 @@ void Win32Fenster::Erstellen() {
     dpi = static_cast<int>(GetDpiForSystem());
     if (dpi <= 0) dpi = 96;
     Schrift_anlegen();
-    Bilder_vorbereiten();
+    Kontrast_lesen();
     const SIZE aussen = Aussengroesse();
     MONITORINFO mi{};
     mi.cbSize = sizeof(mi);
@@ -220,21 +221,21 @@ void Win32Fenster::Schrift_anlegen() {
     schrift = std::move(neu);
 }
 
-void Win32Fenster::Bilder_vorbereiten() {
-    const int groesse = Pixel(beschreibung.bild_pixel * 15, dpi);
-    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
-        if (s.art != Steuerelementart::Bildquelle) continue;
-        Bildpuffer& b = Z(s.nr).quelle;
-        if (b.bitmap && b.groesse == groesse) continue;
-        Bitmap bmp = bilder_win32::Statusbild(s.fassungen.front().ressource, groesse);
+const Win32Fenster::Bildpuffer& Win32Fenster::Bild_bei_dpi(Steuerelement quelle) {
+    Zustand& z = Z(quelle);
+    if (z.fassungen.empty()) throw Fehler(Fehlernummer::KomponenteFehlt);
+    // The first rendering is the one for 96 DPI, so there it is shown exactly as drawn.
+    const int groesse = Pixel(z.fassungen.front().pixel * (Twips_je_Zoll / 96), dpi);
+    if (!z.quelle.bitmap || z.quelle.groesse != groesse) {
+        Bitmap bmp = bilder_win32::Statusbild(z.fassungen, groesse);
         if (!bmp) throw Fehler(Fehlernummer::KomponenteFehlt);
-        b = {std::move(bmp), groesse};
+        z.quelle = {std::move(bmp), groesse};
     }
+    return z.quelle;
 }
 
 void Win32Fenster::Anordnen() {
     Schrift_anlegen();
-    Bilder_vorbereiten();
     for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
         HWND h = Z(s.nr).hwnd;
         if (!h) continue;

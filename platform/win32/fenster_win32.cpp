@@ -173,6 +173,19 @@ void Win32Fenster::Hoehe_setzen(int twips) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Win32Fenster::Hoher_Kontrast_setzen(bool an) {
+    if (an == hoher_kontrast) return;
+    hoher_kontrast = an;
+    if (hwnd) RedrawWindow(hwnd.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void Win32Fenster::Kontrast_lesen() {
+    HIGHCONTRASTW hc{};
+    hc.cbSize = sizeof(hc);
+    Hoher_Kontrast_setzen(SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(hc), &hc, 0) &&
+                          (hc.dwFlags & HCF_HIGHCONTRASTON));
+}
+
 bool Win32Fenster::Ist_sichtbar() {
     return hwnd && IsWindowVisible(hwnd.get());
 }
@@ -237,6 +250,11 @@ LRESULT Win32Fenster::Nachricht(UINT msg, WPARAM w, LPARAM l) {
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+        case WM_SETTINGCHANGE:
+            Kontrast_lesen();
+            return DefWindowProcW(hwnd.get(), msg, w, l);
         case WM_CLOSE:
             Entladen();
             return 0;
@@ -284,9 +302,10 @@ void Win32Fenster::Zeichnen(const DRAWITEMSTRUCT& d) {
     if (nr < 0 || static_cast<std::size_t>(nr) >= zustand.size()) return;
     const Zustand& z = zustand[static_cast<std::size_t>(nr)];
     if (d.CtlType == ODT_BUTTON) {
-        zeichnen_win32::Farbschaltflaeche_zeichnen(d, schrift.get(), z.pinsel.get(), z.farbe);
+        zeichnen_win32::Farbschaltflaeche_zeichnen(d, schrift.get(), z.pinsel.get(), z.farbe,
+                                                   hoher_kontrast);
     } else if (d.CtlType == ODT_STATIC) {
-        const Bildpuffer* b = Ist_Quelle(z.bild) ? &Z(z.bild).quelle : nullptr;
+        const Bildpuffer* b = Ist_Quelle(z.bild) ? &Bild_bei_dpi(z.bild) : nullptr;
         zeichnen_win32::Bild_zeichnen(d, b ? b->bitmap.get() : nullptr, b ? b->groesse : 0);
     }
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,11 @@ class Win32Fenster : public Fenster {
     void Zeigen();
     HWND Handle() const { return hwnd.get(); }  // nullptr once the window is gone
     HWND Handle_von(Steuerelement e) const;
+    // Whether a high-contrast theme is on, as the window paints: read from Windows at the start
+    // and whenever the system's colours or settings change; tests set it, since the theme can't
+    // be switched under them.
+    bool Hoher_Kontrast() const { return hoher_kontrast; }
+    void Hoher_Kontrast_setzen(bool an);
 
   private:
     struct Bildpuffer {  // a status picture at the current DPI, premultiplied 32-bit
@@ -67,10 +73,11 @@ class Win32Fenster : public Fenster {
         int links = 0, oben = 0;                  // twips, relative to its container
         bool knopf = false;                       // a push button
         bool quelle_art = false;                  // a source picture: no window, only `quelle`
+        std::span<const Bildfassung> fassungen;   // source pictures: their renderings
         Steuerelement bild = Kein_Steuerelement;  // the picture shown (pictures only)
         std::optional<COLORREF> farbe;            // back colour (buttons)
         Pinsel pinsel;                            // made when the colour changes
-        Bildpuffer quelle;                        // source pictures
+        Bildpuffer quelle;                        // source pictures, made when first shown
     };
 
     static LRESULT CALLBACK Fensterprozedur(HWND h, UINT msg, WPARAM w, LPARAM l);
@@ -82,7 +89,9 @@ class Win32Fenster : public Fenster {
     SIZE Aussengroesse() const;
     // Puts a control at its place for the current DPI; `neu`: made there already.
     void Platzieren(const Steuerelement_Beschreibung& s, bool neu);
-    void Bilder_vorbereiten();
+    // The source picture `quelle` at the current DPI, decoded when first needed.
+    const Bildpuffer& Bild_bei_dpi(Steuerelement quelle);
+    void Kontrast_lesen();
     void Befehl(int id, int code, HWND steuerelement);
     void Zeichnen(const DRAWITEMSTRUCT& d);
     Zustand& Z(Steuerelement e);
@@ -92,6 +101,7 @@ class Win32Fenster : public Fenster {
     const Fensterbeschreibung& beschreibung;
     Fensterereignisse* ereignisse;
     int dpi = 96;
+    bool hoher_kontrast = false;
     Schrift schrift;
     std::wstring schriftname;
     std::optional<int> hoehe;  // outer height in twips, once set

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/plattform.h"
 #include "platform/win32/besitzer_win32.h"
 
@@ -95,7 +97,7 @@ bool Rahmen_einrichten(HWND rahmen) {
 }
 
 void Farbschaltflaeche_zeichnen(const DRAWITEMSTRUCT& d, HFONT schrift, HBRUSH pinsel,
-                                std::optional<COLORREF> farbe) {
+                                std::optional<COLORREF> farbe, bool hoher_kontrast) {
     HDC dc = d.hDC;
     RECT r = d.rcItem;
     const bool gedrueckt = d.itemState & ODS_SELECTED;
@@ -110,7 +112,21 @@ void Farbschaltflaeche_zeichnen(const DRAWITEMSTRUCT& d, HFONT schrift, HBRUSH p
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (gedrueckt ? DFCS_PUSHED : 0));
     RECT innen = r;
     InflateRect(&innen, -2, -2);
-    if (pinsel) FillRect(dc, &innen, pinsel);
+    RECT textfeld = innen;
+    if (pinsel && hoher_kontrast) {
+        // A square swatch, as high as the face allows with a margin, framed in the text colour.
+        const int rand = std::max(3, static_cast<int>(innen.bottom - innen.top) / 6);
+        const int seite = static_cast<int>(innen.bottom - innen.top) - 2 * rand;
+        RECT muster{innen.left + 2 * rand, innen.top + rand, innen.left + 2 * rand + seite,
+                    innen.bottom - rand};
+        if (gedrueckt) OffsetRect(&muster, 1, 1);
+        FillRect(dc, &muster, GetSysColorBrush(aus ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+        InflateRect(&muster, -1, -1);
+        FillRect(dc, &muster, pinsel);
+        textfeld.left = muster.right + 1 + rand;
+    } else if (pinsel) {
+        FillRect(dc, &innen, pinsel);
+    }
 
     wchar_t puffer[256];
     const int n = GetWindowTextW(d.hwndItem, puffer, 256);
@@ -118,12 +134,11 @@ void Farbschaltflaeche_zeichnen(const DRAWITEMSTRUCT& d, HFONT schrift, HBRUSH p
         const Gewaehlt gewaehlt(dc, schrift);
         SetBkMode(dc, TRANSPARENT);
         COLORREF text = GetSysColor(COLOR_BTNTEXT);
-        if (farbe) {  // dark back colours get a light text
+        if (farbe && !hoher_kontrast) {  // dark back colours get a light text
             const COLORREF c = *farbe;
             const int hell = (GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000;
             if (hell < 110) text = RGB(255, 255, 255);
         }
-        RECT textfeld = innen;
         if (gedrueckt) OffsetRect(&textfeld, 1, 1);
         const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE |
                             ((d.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);

@@ -14,9 +14,11 @@ namespace zeichnen_win32 {
 bool Rahmen_einrichten(HWND rahmen);
 
 // The colour button, owner-drawn in `schrift`: its face filled with `pinsel` (none: plain),
-// its text light on dark colours.
+// its text light on dark colours. In a high-contrast theme the face and text keep the theme's
+// button colours and the colour (`pinsel`, `farbe`) shows as a swatch left of the text, framed
+// in the theme's text colour.
 void Farbschaltflaeche_zeichnen(const DRAWITEMSTRUCT& d, HFONT schrift, HBRUSH pinsel,
-                                std::optional<COLORREF> farbe);
+                                std::optional<COLORREF> farbe, bool hoher_kontrast);
 
 // A status picture: the control's face, and `bild` (a premultiplied DIB of `groesse` pixels
 // square; nullptr: none) at its top-left corner.

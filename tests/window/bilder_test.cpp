@@ -10,16 +10,10 @@
 #include "platform/win32/hilfen_win32.h"
 #include "ressourcen.h"
 #include "tests/support/argb.h"
+#include "tests/support/ressource_win32.h"
 #include "version.h"
 
 namespace {
-
-std::string_view Ressource(int id) {
-    HRSRC r = FindResourceW(nullptr, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));
-    if (!r) return {};
-    return {static_cast<const char*>(LockResource(LoadResource(nullptr, r))),
-            SizeofResource(nullptr, r)};
-}
 
 struct Statusbild {
     const char* name;
