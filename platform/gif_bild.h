@@ -2,9 +2,10 @@
 // file, with its transparent colour. Portable code of the core library, so that it is tested
 // natively (also under the sanitizers); no Windows headers.
 //
-// The Win32 window decodes its GIF resources with this at start-up instead of the Windows Imaging
-// Component: starting COM and WIC for three 17 x 17 pictures costs about a quarter of an empty
-// window's whole start-up under Wine (scripts/benchmark.sh measures that variant as well).
+// The Win32 window decodes its GIF resources with this when it first paints them, instead of the
+// Windows Imaging Component: starting COM and WIC for three 17 x 17 pictures costs about a quarter
+// of an empty window's whole start-up under Wine (scripts/benchmark.sh measures that variant as
+// well).
 #pragma once
 
 #include <cstdint>
