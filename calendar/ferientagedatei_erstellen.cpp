@@ -4,15 +4,14 @@
 #include <string>
 
 #include "calendar/schulferien.h"
+#include "form/schritte.h"
 #include "holidayfile/ferientage.h"
-#include "hostdata/konfigdaten.h"
 #include "platform/plattform.h"
 #include "services/logbuch.h"
 #include "services/meldungen.h"
 #include "services/programmzustand.h"
 #include "services/text.h"
 #include "services/texte.h"
-#include "ui/schritte.h"
 
 namespace {
 
@@ -37,20 +36,14 @@ std::string Feld(const std::string& zeitraum, std::size_t position) {
 
 void Ferientagedatei_erstellen() {
     Geschuetzt(std::string(frmName) + " - Ferientagedatei_erstellen", [&] {
-        Konfigdaten_lesen();
-        if (Rechte != 2) {
-            Meldung_anzeigen(Keine_Rechte);
-            return;
-        }
-
         Fenster& f = fenster();
         const int auswahl = f.Auswahl(Element::cmbLaenderliste);
         const int land_nr = auswahl + 1;
-        if (land_nr < 1 || land_nr >= static_cast<int>(Schulferienarray.size())) {
+        if (land_nr < 1 || land_nr >= static_cast<int>(Programm.Schulferienarray.size())) {
             throw Fehler(Fehlernummer::IndexAusserhalb);
         }
-        Land = f.Eintrag(Element::cmbLaenderliste, auswahl);
-        const Bundesland& bundesland = Schulferienarray[static_cast<std::size_t>(land_nr)];
+        Programm.Land = f.Eintrag(Element::cmbLaenderliste, auswahl);
+        const Bundesland& bundesland = Programm.Schulferienarray[static_cast<std::size_t>(land_nr)];
 
         // The built-in data must still hold a period that starts in the current year.
         const std::string jahr = Rechts(std::to_string(plattform().Jetzt().Jahr), 2);
@@ -76,8 +69,8 @@ void Ferientagedatei_erstellen() {
         }
 
         Feiertage_schreiben();
-        Logbuch_ergaenzen(2, "Daten der Schulferien für Land " + Land +
-                                 " aktualisiert, Stand der Daten: " + Datenstand);
+        Logbuch_ergaenzen(Administratorrechte, "Daten der Schulferien für Land " + Programm.Land +
+                                                   " aktualisiert, Stand der Daten: " + Datenstand);
 
         std::size_t anzahl = 0;
         for (std::size_t j = Erster_Slot; j <= Letzter_Slot; ++j) {
@@ -87,15 +80,16 @@ void Ferientagedatei_erstellen() {
         for (std::size_t j = Erster_Slot; j <= Letzter_Slot; ++j) {
             const std::string& zeitraum = bundesland.Ferien[j];
             if (zeitraum.empty()) continue;
-            if (anzahl < Volle_Liste_bis || Wert(Links(Heute, 2)) <= Wert(Feld(zeitraum, 18))) {
+            if (anzahl < Volle_Liste_bis ||
+                Wert(Links(Programm.Heute, 2)) <= Wert(Feld(zeitraum, 18))) {
                 liste += CR + zeitraum;
             }
         }
 
         const std::string cr = CR;
         Meldung_anzeigen("Folgende Ferienzeiten werden gekennzeichnet:" + cr + cr +
-                         "Land: " + Land + cr + liste + cr + cr + "Stand der Daten " + Datenstand +
-                         ". Quelle: Kultusminister-" + cr + "konferenz (" + KMK_Seite +
+                         "Land: " + Programm.Land + cr + liste + cr + cr + "Stand der Daten " +
+                         Datenstand + ". Quelle: Kultusminister-" + cr + "konferenz (" + KMK_Seite +
                          "). Keine Gewähr für die" + cr + "Richtigkeit.");
 
         Schritt_erledigt(f, 4);

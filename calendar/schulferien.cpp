@@ -5,13 +5,13 @@
 #include "services/meldungen.h"
 #include "services/programmzustand.h"
 #include "services/text.h"
-#include "ui/schritte.h"
+#include "services/texte.h"
 
 void Schulferienarray_definieren() {
     Geschuetzt("modSchulferien - Schulferienarray_definieren", [] {
         for (std::size_t land = 1; land <= Schulferiendaten.size(); ++land) {
             const Landesdaten& daten = Schulferiendaten[land - 1];
-            Bundesland& eintrag = Schulferienarray.at(land);
+            Bundesland& eintrag = Programm.Schulferienarray.at(land);
             eintrag = Bundesland{};
             eintrag.Name = daten.Name;
             for (std::size_t slot = 1; slot <= daten.Ferien.size(); ++slot)
@@ -21,12 +21,12 @@ void Schulferienarray_definieren() {
 }
 
 void Monatsarray_aufbauen() {
-    const int jahre = static_cast<int>(Monatsarray.size() - 1) / 12;
+    const int jahre = static_cast<int>(Programm.Monatsarray.size() - 1) / 12;
     const int basis = (plattform().Jetzt().Jahr - 1) % 100;
     int i = 0;
     for (int g = 1; g <= jahre; ++g)
         for (int m = 1; m <= 12; ++m)
-            Monatsarray.at(++i) =
+            Programm.Monatsarray.at(++i) =
                 std::to_string(basis + g - 1) + Zweistellig(m) + ":" + std::string(31, '0');
 }
 
@@ -56,9 +56,9 @@ std::string Einsen(int anzahl) {
 void Ferienzeiten_uebernehmen(std::string VonTag, std::string VonMonat, std::string VonJahr,
                               std::string BisTag, std::string BisMonat, std::string BisJahr) {
     Geschuetzt(std::string(frmName) + " - Ferienzeiten_übernehmen", [&] {
-        const int letzter = static_cast<int>(Monatsarray.size() - 1);
-        const int erstes_jahr = Wert(Links(Monatsarray.at(1), 2));
-        const int letztes_jahr = Wert(Links(Monatsarray.at(letzter), 2));
+        const int letzter = static_cast<int>(Programm.Monatsarray.size() - 1);
+        const int erstes_jahr = Wert(Links(Programm.Monatsarray.at(1), 2));
+        const int letztes_jahr = Wert(Links(Programm.Monatsarray.at(letzter), 2));
 
         if (Wert(VonJahr) < erstes_jahr) {
             if (Wert(BisJahr) < erstes_jahr) return;
@@ -77,7 +77,7 @@ void Ferienzeiten_uebernehmen(std::string VonTag, std::string VonMonat, std::str
         const int von_tag = Wert(VonTag);
 
         for (int i = 1; i <= letzter; ++i) {
-            std::string& eintrag = Monatsarray.at(i);
+            std::string& eintrag = Programm.Monatsarray.at(i);
             if (Links(eintrag, 4) != VonJahr + VonMonat) continue;
 
             const int letzter_tag = VonMonat == BisMonat ? Wert(BisTag) : tage_startmonat;
@@ -88,7 +88,7 @@ void Ferienzeiten_uebernehmen(std::string VonTag, std::string VonMonat, std::str
                 for (int k = 1;; ++k) {
                     // A period that ends before it starts never meets its end month.
                     if (i + k > letzter) throw Fehler(Fehlernummer::IndexAusserhalb);
-                    std::string& folgend = Monatsarray.at(i + k);
+                    std::string& folgend = Programm.Monatsarray.at(i + k);
                     if (Links(folgend, 4) != BisJahr + BisMonat) {
                         folgend = Links(folgend, 5) + std::string(31, '1');
                         continue;

@@ -1,9 +1,8 @@
 # The Windows program and the Windows test programs (cross-built with mingw-w64, or built
 # with MinGW-w64 on Windows).
 
-# The Win32 implementation of the platform (all of platform/win32 but the entry point).
+# The Win32 implementation of the platform.
 file(GLOB SCHULFERIEN_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
-list(FILTER SCHULFERIEN_WIN32_SOURCES EXCLUDE REGEX "winmain\\.cpp$")
 add_library(schulferien_win32 STATIC ${SCHULFERIEN_WIN32_SOURCES})
 target_compile_definitions(schulferien_win32 PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 target_link_libraries(schulferien_win32 PUBLIC schulferien_core)

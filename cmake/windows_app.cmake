@@ -14,7 +14,7 @@ set_source_files_properties(${SCHULFERIEN_RC} PROPERTIES
   OBJECT_DEPENDS "${SCHULFERIEN_RC_DEPENDS}")
 
 # Schulferien.exe, and the same binary as Schulferien_deaktivieren.exe: the name sets the mode.
-add_executable(Schulferien WIN32 platform/win32/winmain.cpp ${SCHULFERIEN_RC})
+add_executable(Schulferien WIN32 app/winmain.cpp ${SCHULFERIEN_RC})
 target_include_directories(Schulferien PRIVATE ${SCHULFERIEN_RESOURCE_INCLUDES})
 target_link_libraries(Schulferien PRIVATE schulferien_win32)
 target_link_options(Schulferien PRIVATE -municode -s)

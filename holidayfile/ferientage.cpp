@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/hex.h"
 #include "platform/plattform.h"
 #include "services/dateikanal.h"
 #include "services/host.h"
@@ -26,16 +27,8 @@ std::int32_t Farbwert(const std::string& text) {
         if (t.size() > 10) throw Fehler(Fehlernummer::Ueberlauf);
         std::uint32_t wert = 0;
         for (std::size_t k = 2; k < t.size(); ++k) {
-            const char c = t[k];
-            int ziffer;
-            if (c >= '0' && c <= '9')
-                ziffer = c - '0';
-            else if (c >= 'A' && c <= 'F')
-                ziffer = c - 'A' + 10;
-            else if (c >= 'a' && c <= 'f')
-                ziffer = c - 'a' + 10;
-            else
-                throw Fehler(Fehlernummer::Typenkonflikt);
+            const int ziffer = Hexziffer(t[k]);
+            if (ziffer < 0) throw Fehler(Fehlernummer::Typenkonflikt);
             wert = wert * 16 + static_cast<std::uint32_t>(ziffer);
         }
         return static_cast<std::int32_t>(wert);
@@ -55,40 +48,35 @@ std::int32_t Farbwert(const std::string& text) {
     return static_cast<std::int32_t>(wert);
 }
 
-std::string Hex2(int wert) {
-    static constexpr char ziffern[] = "0123456789ABCDEF";
-    return {ziffern[(wert >> 4) & 15], ziffern[wert & 15]};
-}
-
 }  // namespace
 
 std::string HexFarbe(std::int32_t farbe) {
     return Geschuetzt("modSchulferien - HexFarbe", [&] {
-        const int rot = farbe & 255;
-        const int gruen = (farbe / 256) & 255;
-        const int blau = (farbe / 65536) & 255;
-        return "&H" + Hex2(blau) + Hex2(gruen) + Hex2(rot);
+        const auto rot = static_cast<std::uint32_t>(farbe & 255);
+        const auto gruen = static_cast<std::uint32_t>((farbe / 256) & 255);
+        const auto blau = static_cast<std::uint32_t>((farbe / 65536) & 255);
+        return "&H" + Hex(blau, 2, true) + Hex(gruen, 2, true) + Hex(rot, 2, true);
     });
 }
 
 void Feiertage_schreiben() {
     Geschuetzt("modSchulferien - Feiertage_schreiben", [] {
-        Datei_oeffnen(Datenordner + Host::Ferientagedatei, "Output", "");
+        Datei_oeffnen(Programm.Datenordner + Host::Ferientagedatei, "Output", "");
         LineOut(Kopf);
-        LineOut(Kennung);
-        LineOut(HexFarbe(Farbe));
-        LineOut(Land);
+        LineOut(Programm.Kennung);
+        LineOut(HexFarbe(Programm.Farbe));
+        LineOut(Programm.Land);
         LineOut("void");
         const std::string leer(31, '0');
-        for (std::size_t i = 1; i < Monatsarray.size(); ++i)
-            if (Mitte(Monatsarray[i], 6) != leer) LineOut(Monatsarray[i]);
+        for (std::size_t i = 1; i < Programm.Monatsarray.size(); ++i)
+            if (Mitte(Programm.Monatsarray[i], 6) != leer) LineOut(Programm.Monatsarray[i]);
         Datei_schliessen();
     });
 }
 
 void Feiertage_lesen() {
     try {
-        const std::string pfad = Datenordner + Host::Ferientagedatei;
+        const std::string pfad = Programm.Datenordner + Host::Ferientagedatei;
         if (!plattform().Datei_vorhanden(pfad)) return;
         if (!Datei_oeffnen(pfad, "Input", "IgnoreErrors")) return;
         // The program owns this file and replaces it on the next marking: a file that ends
@@ -108,9 +96,9 @@ void Feiertage_lesen() {
             Datei_schliessen();
             return;
         }
-        Farbe = farbe;
-        Land = *zeilen[3];
-        FerientageGelesen = true;
+        Programm.Farbe = farbe;
+        Programm.Land = *zeilen[3];
+        Programm.FerientageGelesen = true;
         Datei_schliessen();
     } catch (const std::exception&) {
         // An unreadable file only means that nothing is offered again.

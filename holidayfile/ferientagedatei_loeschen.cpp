@@ -2,25 +2,17 @@
 
 #include <string>
 
-#include "hostdata/konfigdaten.h"
+#include "form/schritte.h"
 #include "platform/plattform.h"
 #include "services/host.h"
 #include "services/logbuch.h"
 #include "services/meldungen.h"
 #include "services/programmzustand.h"
 #include "services/texte.h"
-#include "ui/schritte.h"
 
 void Ferientagedatei_loeschen() {
     Geschuetzt(std::string(frmName) + " - Ferientagedatei_löschen", [&] {
-        // The rights are read anew on every click.
-        Konfigdaten_lesen();
-        if (Rechte != 2) {
-            Meldung_anzeigen(Keine_Rechte);
-            return;
-        }
-
-        const std::string pfad = Datenordner + Host::Ferientagedatei;
+        const std::string pfad = Programm.Datenordner + Host::Ferientagedatei;
         Datei_loeschen(pfad);
         // Datei_loeschen reports nothing; only the file's absence counts. A missing file
         // counts as removed; a hidden or system file that survived does not.
@@ -29,7 +21,7 @@ void Ferientagedatei_loeschen() {
             return;
         }
 
-        Logbuch_ergaenzen(2, "Kennzeichnen der Schulferien aufgehoben");
+        Logbuch_ergaenzen(Administratorrechte, "Kennzeichnen der Schulferien aufgehoben");
         Meldung_anzeigen(
             "Funktion ausgeführt. Schulferien werden künftig nicht mehr gekennzeichnet.");
         Fenster& f = fenster();

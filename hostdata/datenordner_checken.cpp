@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "form/schritte.h"
 #include "holidayfile/ferientage.h"
+#include "hostdata/ordner.h"
 #include "platform/plattform.h"
 #include "services/host.h"
 #include "services/meldungen.h"
 #include "services/programmzustand.h"
-#include "ui/schritte.h"
+#include "services/texte.h"
 
 namespace {
 
@@ -34,23 +36,24 @@ void Land_vorwaehlen(Fenster& f, const std::string& land) {
 
 void Datenordner_checken() {
     Geschuetzt(std::string(frmName) + " - Datenordner_checken", [&] {
-        if (!plattform().Muster_vorhanden(Datenordner + Host::Datenmuster)) {
-            Meldung_anzeigen("Im Ordner " + Pfad_kuerzen(Datenordner) +
+        if (!Enthaelt_Daten(Programm.Datenordner)) {
+            Meldung_anzeigen("Im Ordner " + Pfad_kuerzen(Programm.Datenordner) +
                              " wurden keine An-/Abwesenheitsdaten gefunden.");
             return;
         }
 
         // Log folder: the one from the host's path settings, else Logs below the data; only
         // a folder that exists is kept.
-        if (Logordner.empty()) Logordner = Datenordner + Host::Logunterordner;
-        if (!Ordner_vorhanden(Logordner)) Logordner.clear();
+        if (Programm.Logordner.empty())
+            Programm.Logordner = Programm.Datenordner + Host::Logunterordner;
+        if (!Ordner_vorhanden(Programm.Logordner)) Programm.Logordner.clear();
 
         Fenster& f = fenster();
         // Step 1 is done for good: the data folder can't be chosen again in this run.
         Schritt_erledigt(f, 1);
         f.Aktivieren(cmdAuswahl(1), false);
 
-        if (!Aktivieren) {
+        if (!Programm.Aktivieren) {
             Schritt_aktuell(f, 4);
             return;
         }
@@ -59,11 +62,11 @@ void Datenordner_checken() {
 
         // An earlier marking offers its state and colour again.
         Feiertage_lesen();
-        if (!Land.empty()) Land_vorwaehlen(f, Land);
-        if (Gewaehltes_Land(f).empty() || Farbe == 0) return;
+        if (!Programm.Land.empty()) Land_vorwaehlen(f, Programm.Land);
+        if (Gewaehltes_Land(f).empty() || Programm.Farbe == 0) return;
 
         Schritt_erledigt(f, 3);
-        f.Hintergrundfarbe_setzen(cmdAuswahl(3), static_cast<std::uint32_t>(Farbe));
+        f.Hintergrundfarbe_setzen(cmdAuswahl(3), static_cast<std::uint32_t>(Programm.Farbe));
         Schritt_aktuell(f, 4);
     });
 }

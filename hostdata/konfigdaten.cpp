@@ -9,6 +9,7 @@
 #include "services/meldungen.h"
 #include "services/programmzustand.h"
 #include "services/text.h"
+#include "services/texte.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void Kopf_pruefen(const std::string& zeile, const std::string& kopf) {
 bool Nennt_Benutzer(const std::string& eintrag) {
     const Codetabelle& codepage = plattform().Ansi_codetabelle();
     std::string ende(1, ':');
-    ende += Kleinbuchstaben(Von_Ansi(Nach_Ansi(Benutzername, codepage), codepage));
+    ende += Kleinbuchstaben(Von_Ansi(Nach_Ansi(Programm.Benutzername, codepage), codepage));
     const std::string klein = Kleinbuchstaben(eintrag);
     return klein.size() >= ende.size() &&
            klein.compare(klein.size() - ende.size(), ende.size(), ende) == 0;
@@ -37,20 +38,20 @@ bool Nennt_Benutzer(const std::string& eintrag) {
 
 void Konfigdaten_lesen() {
     Geschuetzt("modSchulferien - Konfigdaten_lesen", [] {
-        const std::string pfad = Datenordner + Host::Konfigdatei;
+        const std::string pfad = Programm.Datenordner + Host::Konfigdatei;
         if (!plattform().Datei_vorhanden(pfad))
             Programm_abbrechen("Die Datei '" + pfad + "' wurde nicht gefunden");
 
         Datei_oeffnen(pfad, "Input", "");
-        Kopf_pruefen(LineIn(), "[Zedrano]");
-        Kennung = LineIn();
-        Editionszeile = LineIn();
+        Kopf_pruefen(LineIn(), Host::Zedrano_Kopf);
+        Programm.Kennung = LineIn();
+        Programm.Editionszeile = LineIn();
         Kopf_pruefen(LineIn(), "[Firma]");
         LineIn();
         LineIn();
-        const bool epv = Rechts(Editionszeile, 3) == "EPV";
+        const bool epv = Rechts(Programm.Editionszeile, 3) == "EPV";
         Kopf_pruefen(LineIn(), "[Settings]");
-        Einstellungen = LineIn();
+        Programm.Einstellungen = LineIn();
         LineIn();
 
         const std::string admin_kopf = "[Administratoren]";
@@ -58,19 +59,27 @@ void Konfigdaten_lesen() {
             if (LineIn() == admin_kopf) break;
         if (Dateiende()) Kopf_fehlt(admin_kopf);
 
-        Rechte = 0;
+        Programm.Rechte = 0;
         std::int16_t administratoren = 0;
         while (!Dateiende()) {
             const std::string eintrag = LineIn();
             if (eintrag == "NoAdmins") continue;
             if (Links(eintrag, 1) != "A") continue;
-            if (Nennt_Benutzer(eintrag)) Rechte = 2;
+            if (Nennt_Benutzer(eintrag)) Programm.Rechte = Administratorrechte;
             if (administratoren == std::numeric_limits<std::int16_t>::max())
                 throw Fehler(Fehlernummer::Ueberlauf);
             ++administratoren;
         }
         Datei_schliessen();
 
-        if (administratoren == 0 || Mitte(Einstellungen, 16, 1) == "1" || epv) Rechte = 2;
+        if (administratoren == 0 || Mitte(Programm.Einstellungen, 16, 1) == "1" || epv)
+            Programm.Rechte = Administratorrechte;
     });
+}
+
+bool Administrator_pruefen() {
+    Konfigdaten_lesen();
+    if (Programm.Rechte == Administratorrechte) return true;
+    Meldung_anzeigen(Keine_Rechte);
+    return false;
 }

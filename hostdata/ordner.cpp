@@ -23,11 +23,11 @@ bool Endet_mit(const std::string& pfad_klein, const std::string& ende) {
     return Rechts(pfad_klein, Laenge(ende)) == ende;
 }
 
-bool Enthaelt_Daten(const std::string& ordner) {
-    return plattform().Muster_vorhanden(ordner + Host::Datenmuster);
-}
-
 }  // namespace
+
+bool Enthaelt_Daten(const std::string& ordner) {
+    return plattform().Datei_vorhanden(ordner + Host::Datenmuster);
+}
 
 std::string BrowseForFolder() {
     return Geschuetzt("modOrdner - BrowseForFolder",
@@ -37,36 +37,37 @@ std::string BrowseForFolder() {
 bool Datenordner_auswaehlen() {
     return Geschuetzt("modOrdner - Datenordner_auswählen", [&]() -> bool {
         // The earlier choice is forgotten at once, also when the user cancels.
-        Datenordner = BrowseForFolder();
-        if (Datenordner.empty()) return false;
-        if (Rechts(Datenordner, 1) != "\\") Datenordner += "\\";
+        Programm.Datenordner = BrowseForFolder();
+        if (Programm.Datenordner.empty()) return false;
+        Programm.Datenordner = Mit_Backslash(Programm.Datenordner);
 
         for (const char* ende : Unterordner_von_data) {
-            if (Endet_mit(Kleinbuchstaben(Datenordner), ende)) {
-                Datenordner = ParentDir(Datenordner);
+            if (Endet_mit(Kleinbuchstaben(Programm.Datenordner), ende)) {
+                Programm.Datenordner = ParentDir(Programm.Datenordner);
                 break;
             }
         }
 
         try {
-            if (!Enthaelt_Daten(Datenordner) &&
-                !Endet_mit(Kleinbuchstaben(Datenordner), "\\data\\")) {
+            if (!Enthaelt_Daten(Programm.Datenordner) &&
+                !Endet_mit(Kleinbuchstaben(Programm.Datenordner), "\\data\\")) {
                 const std::string data = std::string(Host::Datenunterordner);
-                if (Ordner_vorhanden(Datenordner + data)) {
-                    Datenordner += data + "\\";
-                } else if (Ordner_vorhanden(Datenordner + Host::Abwesenheitsordner)) {
-                    Datenordner += std::string(Host::Abwesenheitsordner) + "\\";
-                    if (!Enthaelt_Daten(Datenordner) && Ordner_vorhanden(Datenordner + data)) {
-                        Datenordner += data + "\\";
+                if (Ordner_vorhanden(Programm.Datenordner + data)) {
+                    Programm.Datenordner += data + "\\";
+                } else if (Ordner_vorhanden(Programm.Datenordner + Host::Abwesenheitsordner)) {
+                    Programm.Datenordner += std::string(Host::Abwesenheitsordner) + "\\";
+                    if (!Enthaelt_Daten(Programm.Datenordner) &&
+                        Ordner_vorhanden(Programm.Datenordner + data)) {
+                        Programm.Datenordner += data + "\\";
                     }
                 }
             }
         } catch (const Laufzeitfehler& fehler) {
             if (fehler.Nummer != Fehlernummer::DateinameFalsch) throw;
-            Meldung_anzeigen("Auf " + Pfad_kuerzen(Datenordner) +
+            Meldung_anzeigen("Auf " + Pfad_kuerzen(Programm.Datenordner) +
                              " kann nicht zugegriffen werden. Bitte wählen Sie einen anderen "
                              "Ordner.");
-            Datenordner.clear();
+            Programm.Datenordner.clear();
             return false;
         }
         return true;

@@ -3,10 +3,10 @@
 two modules (a .cpp with its header) include each other, directly or round a longer loop.
 
 The order is the indented block after the line "<!-- include-order -->" in README.md: one
-floor a line, its folders (or modules, without extension) before the first run of two spaces.
-Folders on one line may use one another. A file belongs to the longest entry that holds it.
-An entry in brackets is an implementation of the floor below it: only the first floor (the
-entry point) and the implementation itself include it.
+folder a line, its name before the first run of two spaces, so no two folders use each other.
+A file belongs to the longest entry that holds it; every folder with sources (tests/ and
+tools/ aside) must be listed. An entry in brackets is an implementation of the floor below it:
+only the first floor (the entry point) and the implementation itself include it.
 Exits 1 and names every breach; prints one line and exits 0 when the rule holds."""
 import pathlib
 import re
@@ -14,7 +14,7 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 SOURCES = ('.cpp', '.h')
-SKIP = ('tests/', 'build', 'scripts/', 'cmake/', '.git/')
+SKIP = ('tests/', 'tools/', 'build', 'scripts/', 'cmake/', '.git/')
 
 
 def floors():
@@ -29,6 +29,8 @@ def floors():
         if not line.startswith('    '):
             break
         entries = re.split(r'\s{2,}', line.strip())[0].split()
+        if len(entries) != 1:
+            sys.exit(f'include_order: one folder a line, not {" ".join(entries)}')
         result.append([e.rstrip('/') for e in entries])
     if not result:
         sys.exit('include_order: no order found in README.md')

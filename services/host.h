@@ -8,7 +8,8 @@ inline constexpr const char* Produkt = "Velmorant";
 inline constexpr const char* Installationsordner[] = {"Brindavel", "Orsalind", "Velmorant"};
 inline constexpr const char* VirtualStore = "AppData\\Local\\VirtualStore\\Program Files\\";
 inline constexpr const char* Pfadeinstellungen = "Zedrano.dat";
-inline constexpr const char* Pfadeinstellungen_Kopf = "[Zedrano]";
+inline constexpr const char* Zedrano_Kopf =
+    "[Zedrano]";  // line 1 of Zedrano.dat and Konfigdaten.dat
 inline constexpr const char* Konfigdatei = "Konfigdaten.dat";
 inline constexpr const char* Ferientagedatei = "Ferientage.dat";
 inline constexpr const char* Datenmuster = "*Data.dat";  // host data files in the data folder

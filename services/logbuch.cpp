@@ -8,16 +8,16 @@
 
 void Logbuch_ergaenzen(std::uint8_t stufe, const std::string& text) {
     Geschuetzt("modSchulferien - Logbuch_ergänzen", [&] {
-        if (Logordner.empty()) return;
+        if (Programm.Logordner.empty()) return;
         const Zeitpunkt t = plattform().Jetzt();
         std::string eintrag = Zweistellig(t.Tag) + "." + Zweistellig(t.Monat) + "." +
                               Zweistellig(t.Jahr % 100) + " " + Zweistellig(t.Stunde) + ":" +
                               Zweistellig(t.Minute) + ":" + Zweistellig(t.Sekunde) + "|" +
-                              Benutzername + "|";
-        if (stufe == 2) eintrag += Host::Adminmarke;
+                              Programm.Benutzername + "|";
+        if (stufe == Administratorrechte) eintrag += Host::Adminmarke;
         eintrag += text;
-        if (!Datei_oeffnen(Logordner + Links(Heute, 4) + Host::Logdatei_Endung, "Append",
-                           "IgnoreErrors"))
+        if (!Datei_oeffnen(Programm.Logordner + Links(Programm.Heute, 4) + Host::Logdatei_Endung,
+                           "Append", "IgnoreErrors"))
             return;
         LineOut(eintrag);
         Datei_schliessen();

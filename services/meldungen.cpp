@@ -52,6 +52,10 @@ std::string ParentDir(const std::string& pfad) {
     });
 }
 
+std::string Mit_Backslash(const std::string& ordner) {
+    return !ordner.empty() && ordner.back() == '\\' ? ordner : ordner + "\\";
+}
+
 bool Ordner_vorhanden(const std::string& pfad) {
     try {
         return (plattform().Attribute_lesen(pfad) & Attribut::Verzeichnis) != 0;

@@ -12,6 +12,8 @@ void Meldung_anzeigen(const std::string& text);
 [[noreturn]] void Programm_abbrechen(const std::string& text);
 std::string Pfad_kuerzen(const std::string& pfad);
 std::string ParentDir(const std::string& pfad);
+// The folder path with a backslash at its end.
+std::string Mit_Backslash(const std::string& ordner);
 bool Ordner_vorhanden(const std::string& pfad);
 void Datei_loeschen(const std::string& pfad);
 // True when a file of that path is there, whatever its attributes (hidden and system files

@@ -1,7 +1,8 @@
 // The program's process-wide state, in one place: what the procedures share, the one
 // text-file channel and the generator of its key characters. Each value is written only by
-// the procedures named beside it and read by the others. `Programm = {}` puts everything
-// back as it is at program start (tests run many "programs" in one process).
+// the procedures named beside it and read by the others, always as `Programm.Name`, so that
+// every use shows that the value is process-wide. `Programm = {}` puts everything back as it
+// is at program start (tests run many "programs" in one process).
 #pragma once
 
 #include <array>
@@ -24,6 +25,10 @@ struct Dateikanal {
     int nummer = 0;  // Schreiben: the platform's file number
 };
 
+// The rights of an administrator of the host (Rechte), and the level of the log entries only
+// an administrator's action writes.
+inline constexpr std::int16_t Administratorrechte = 2;
+
 struct Programmzustand {
     bool Aktivieren = false;     // Main: true in marking mode, false in removal mode
     std::string Heute;           // Main: the start-up date as YYMMDD
@@ -39,7 +44,7 @@ struct Programmzustand {
     std::string Kennung;             // Konfigdaten_lesen: lines 2, 3 and 8
     std::string Editionszeile;
     std::string Einstellungen;
-    std::int16_t Rechte = 0;  // Konfigdaten_lesen: 0 no rights, 2 administrator
+    std::int16_t Rechte = 0;  // Konfigdaten_lesen: 0 no rights, or Administratorrechte
 
     Dateikanal Kanal;
     // The key generator: a 24-bit linear congruential generator with a fixed start, so that
@@ -48,20 +53,3 @@ struct Programmzustand {
 };
 
 inline Programmzustand Programm;
-
-// The shared values under their own names.
-inline bool& Aktivieren = Programm.Aktivieren;
-inline std::string& Heute = Programm.Heute;
-inline std::string& Benutzername = Programm.Benutzername;
-inline std::string& Programmordner = Programm.Programmordner;
-inline std::string& Datenordner = Programm.Datenordner;
-inline std::string& Logordner = Programm.Logordner;
-inline std::array<Bundesland, 17>& Schulferienarray = Programm.Schulferienarray;
-inline std::array<std::string, 121>& Monatsarray = Programm.Monatsarray;
-inline std::string& Land = Programm.Land;
-inline std::int32_t& Farbe = Programm.Farbe;
-inline bool& FerientageGelesen = Programm.FerientageGelesen;
-inline std::string& Kennung = Programm.Kennung;
-inline std::string& Editionszeile = Programm.Editionszeile;
-inline std::string& Einstellungen = Programm.Einstellungen;
-inline std::int16_t& Rechte = Programm.Rechte;

@@ -16,20 +16,43 @@
 
 namespace {
 
-std::string Mit_Backslash(const std::string& ordner) {
-    return !ordner.empty() && ordner.back() == '\\' ? ordner : ordner + "\\";
+// The first three lines of Zedrano.dat: the header, the data folder and the log folder.
+using Pfadzeilen = std::array<std::string, 3>;
+
+// The lines of the path settings at `pfad`, read scrambled or plain, or nothing when they
+// don't fit: a wrong header, or a file that is empty, starts with an empty line or ends
+// early, which leaves the folders to the user like any other file that does not fit.
+std::optional<Pfadzeilen> Pfadzeilen_lesen(const std::string& pfad, bool verwuerfelt) {
+    std::optional<Pfadzeilen> ergebnis;
+    try {
+        Datei_oeffnen(pfad, "Input", "");
+        Pfadzeilen zeilen;
+        bool passt = true;
+        for (std::string& zeile : zeilen) {
+            const std::optional<std::string> gelesen =
+                verwuerfelt ? LineIn_falls_vorhanden() : std::optional(LineInRaw());
+            passt = gelesen && (&zeile != &zeilen[0] || *gelesen == Host::Zedrano_Kopf);
+            if (!passt) break;
+            zeile = *gelesen;
+        }
+        if (passt) ergebnis = zeilen;
+    } catch (const std::exception&) {
+        // A settings file that can't be read leaves the folders to the user.
+    }
+    Datei_schliessen();
+    return ergebnis;
 }
 
 void Starten() {
     Plattform& p = plattform();
 
     if (Kleinbuchstaben(p.Programmname()).find("deaktivieren") == std::string::npos)
-        Aktivieren = true;
+        Programm.Aktivieren = true;
 
-    Heute = FormatDatumDS(p.Jetzt());
+    Programm.Heute = FormatDatumDS(p.Jetzt());
 
-    Benutzername = p.Umgebungsvariable("USERNAME");
-    if (Benutzername.empty()) Benutzername = "NoName";
+    Programm.Benutzername = p.Umgebungsvariable("USERNAME");
+    if (Programm.Benutzername.empty()) Programm.Benutzername = "NoName";
 
     const std::string oeffentlich = p.Umgebungsvariable("PUBLIC");
     const std::string basis = oeffentlich.empty()
@@ -37,10 +60,10 @@ void Starten() {
                                   : Mit_Backslash(oeffentlich) + Host::VirtualStore;
 
     const auto& ordner = Host::Installationsordner;
-    Programmordner = basis + ordner[2] + "\\";
+    Programm.Programmordner = basis + ordner[2] + "\\";
     for (const char* edition : {ordner[0], ordner[1]}) {
         if (Ordner_vorhanden(basis + edition)) {
-            Programmordner = basis + edition + "\\";
+            Programm.Programmordner = basis + edition + "\\";
             break;
         }
     }
@@ -73,48 +96,23 @@ void Main() {
 }
 
 void Programmpfade_lesen() {
-    const std::string kopf = Host::Pfadeinstellungen_Kopf;
     try {
-        std::string pfad = Programmordner + Host::Pfadeinstellungen;
+        std::string pfad = Programm.Programmordner + Host::Pfadeinstellungen;
         if (!plattform().Datei_vorhanden(pfad)) {
             pfad = Mit_Backslash(plattform().Programmverzeichnis()) + Host::Pfadeinstellungen;
             if (!plattform().Datei_vorhanden(pfad)) return;
         }
+        // Scrambled like the host's other files, or plain text.
+        std::optional<Pfadzeilen> zeilen = Pfadzeilen_lesen(pfad, true);
+        if (!zeilen) zeilen = Pfadzeilen_lesen(pfad, false);
+        if (!zeilen) return;
 
-        // Scrambled like the host's other files, or plain text: line 1 decides. A file
-        // that is empty, starts with an empty line or ends early does not fit, and leaves
-        // the folders to the user like any other file that does not fit.
-        std::array<std::string, 3> zeilen;
-        Datei_oeffnen(pfad, "Input", "");
-        const std::optional<std::string> erste = LineIn_falls_vorhanden();
-        if (erste == kopf) {
-            for (std::size_t i = 1; i < zeilen.size(); ++i) {
-                const std::optional<std::string> zeile = LineIn_falls_vorhanden();
-                if (!zeile) {
-                    Datei_schliessen();
-                    return;
-                }
-                zeilen[i] = *zeile;
-            }
-        } else {
-            Datei_schliessen();
-            Datei_oeffnen(pfad, "Input", "");
-            zeilen[0] = LineInRaw();
-            if (zeilen[0] != kopf) {
-                Datei_schliessen();
-                return;
-            }
-            zeilen[1] = LineInRaw();
-            zeilen[2] = LineInRaw();
-        }
-        Datei_schliessen();
-
-        if (Links(zeilen[1], 10) == "data_pfad=") {
-            Datenordner = Mitte(zeilen[1], 11);
-            if (Links(zeilen[2], 9) == "log_pfad=") Logordner = Mitte(zeilen[2], 10);
+        const auto& [kopf, daten, log] = *zeilen;
+        if (Links(daten, 10) == "data_pfad=") {
+            Programm.Datenordner = Mitte(daten, 11);
+            if (Links(log, 9) == "log_pfad=") Programm.Logordner = Mitte(log, 10);
         }
     } catch (const std::exception&) {
-        // A settings file that can't be read leaves the folders to the user.
+        // A settings folder that can't be searched leaves the folders to the user.
     }
-    Datei_schliessen();
 }

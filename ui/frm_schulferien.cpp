@@ -7,8 +7,10 @@
 #include <string>
 
 #include "calendar/ferientagedatei_erstellen.h"
+#include "form/schritte.h"
 #include "holidayfile/ferientagedatei_loeschen.h"
 #include "hostdata/datenordner_checken.h"
+#include "hostdata/konfigdaten.h"
 #include "hostdata/ordner.h"
 #include "platform/plattform.h"
 #include "services/host.h"
@@ -16,7 +18,6 @@
 #include "services/programmzustand.h"
 #include "services/texte.h"
 #include "ui/layout.h"
-#include "ui/schritte.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ constexpr std::int32_t Vorgabefarbe = 8454016;
 // chooses the folder in step 1 instead of meeting an error report at every start.
 bool Daten_erreichbar(const std::string& ordner) {
     try {
-        return plattform().Muster_vorhanden(ordner + Host::Datenmuster);
+        return Enthaelt_Daten(ordner);
     } catch (const Laufzeitfehler&) {
         return false;
     }
@@ -73,9 +74,9 @@ void Form_Load() {
         Statusbild_zeigen(f, 1, Element::imgPfeil);
         Schritt_nicht_verfuegbar(f, 4);
 
-        if (Aktivieren) {
-            for (std::size_t s = 1; s < Schulferienarray.size(); ++s) {
-                f.Eintrag_hinzufuegen(Element::cmbLaenderliste, Schulferienarray[s].Name);
+        if (Programm.Aktivieren) {
+            for (std::size_t s = 1; s < Programm.Schulferienarray.size(); ++s) {
+                f.Eintrag_hinzufuegen(Element::cmbLaenderliste, Programm.Schulferienarray[s].Name);
             }
             Schritt_nicht_verfuegbar(f, 2);
             Schritt_nicht_verfuegbar(f, 3);
@@ -92,9 +93,10 @@ void Form_Load() {
         }
 
         // A data folder from the host's path settings is checked at once when it holds data.
-        if (!Datenordner.empty() && Daten_erreichbar(Datenordner)) Datenordner_checken();
+        if (!Programm.Datenordner.empty() && Daten_erreichbar(Programm.Datenordner))
+            Datenordner_checken();
 
-        if (Aktivieren && FerientageGelesen) {
+        if (Programm.Aktivieren && Programm.FerientageGelesen) {
             f.Beschriftung_setzen(fraRahmen(4), "Schritt 4: Schulferiendaten aktualisieren");
             f.Beschriftung_setzen(cmdAuswahl(4), "Schulferiendaten aktualisieren");
         }
@@ -110,7 +112,8 @@ void cmdAuswahl_Click(std::int16_t Index) {
             Farbe_auswaehlen();
             break;
         case 4:
-            if (Aktivieren) {
+            if (!Administrator_pruefen()) break;
+            if (Programm.Aktivieren) {
                 Ferientagedatei_erstellen();
             } else {
                 Ferientagedatei_loeschen();
@@ -129,18 +132,17 @@ void Farbe_auswaehlen() {
     // before stays.
     try {
         // The default is kept even when the user cancels.
-        if (Farbe == 0) Farbe = Vorgabefarbe;
+        if (Programm.Farbe == 0) Programm.Farbe = Vorgabefarbe;
         const std::optional<std::uint32_t> gewaehlt =
-            plattform().Farbe_auswaehlen(static_cast<std::uint32_t>(Farbe), true);
+            plattform().Farbe_auswaehlen(static_cast<std::uint32_t>(Programm.Farbe), true);
         if (!gewaehlt) return;
-        Farbe = static_cast<std::int32_t>(*gewaehlt);
+        Programm.Farbe = static_cast<std::int32_t>(*gewaehlt);
 
         Fenster& f = fenster();
-        f.Hintergrundfarbe_setzen(cmdAuswahl(3), static_cast<std::uint32_t>(Farbe));
+        f.Hintergrundfarbe_setzen(cmdAuswahl(3), static_cast<std::uint32_t>(Programm.Farbe));
         Schritt_erledigt(f, 3);
         Schritt_aktuell(f, 4);
         f.Fokus_setzen(cmdAuswahl(4));
-    } catch (const Laufzeitfehler&) {
     } catch (const std::exception&) {
     }
 }

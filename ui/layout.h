@@ -6,10 +6,12 @@
 #include <array>
 #include <cstddef>
 #include <iterator>
+#include <tuple>
 
-#include "platform/plattform.h"
+#include "calendar/schulferien_daten.h"
+#include "form/steuerelemente.h"
+#include "platform/fenster.h"
 #include "ui/resources/ressourcen.h"
-#include "ui/schritte.h"
 
 namespace Layout {
 
@@ -79,9 +81,12 @@ inline constexpr Steuerelement_Beschreibung Steuerelemente[] = {
 
 inline constexpr std::size_t Anzahl = sizeof(Steuerelemente) / sizeof(Steuerelemente[0]);
 
+// The open state list shows all the states at once.
+inline constexpr int Listenzeilen = static_cast<int>(std::tuple_size_v<decltype(Schulferiendaten)>);
+
 inline constexpr Fensterbeschreibung Hauptfenster{
-    Client_Breite,   Client_Hoehe,  Schriftart, Ersatzschriften, Schriftgroesse_Hundertstel_Punkt,
-    IDI_SCHULFERIEN, Steuerelemente};
+    Client_Breite,   Client_Hoehe,   Schriftart,  Ersatzschriften, Schriftgroesse_Hundertstel_Punkt,
+    IDI_SCHULFERIEN, Steuerelemente, Listenzeilen};
 
 // Removal mode: step 4 takes the place of step 2, the quit button moves up below it and the
 // window's outer height shrinks to fit.

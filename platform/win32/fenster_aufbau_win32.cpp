@@ -1,21 +1,15 @@
-// Win32Fenster made and laid out: the window class, the window at its final size and place, its
-// controls in tab order, the font and the status pictures for the window's DPI, and all of it
-// again when the DPI changes.
-#include <algorithm>
-#include <vector>
+#include "platform/win32/fenster_aufbau_win32.h"
 
-#include "platform/win32/bilder_win32.h"
-#include "platform/win32/fenster_win32.h"
+#include <algorithm>
+
 #include "platform/win32/hilfen_win32.h"
 #include "platform/win32/zeichnen_win32.h"
 
-using fenster_win32::Steuerelement_Id;
-
+namespace fenster_aufbau {
 namespace {
 
-constexpr DWORD Fensterstil =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD Fensterstil_ex = WS_EX_CONTROLPARENT;
+// A row of the open list: 240 twips (16 pixels at 96 DPI).
+constexpr int Listenzeile = 240;
 
 bool Schrift_vorhanden(const std::wstring& name) {
     LOGFONTW lf{};
@@ -33,99 +27,16 @@ bool Schrift_vorhanden(const std::wstring& name) {
     return gefunden;
 }
 
-}  // namespace
-
-// --- Creation ------------------------------------------------------------------------------
-
-Win32Fenster::Win32Fenster(const Fensterbeschreibung& beschreibung_, Fensterereignisse& ereignisse_)
-    : beschreibung(beschreibung_), ereignisse(&ereignisse_) {
-    std::size_t anzahl = 0;
-    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente)
-        anzahl = std::max(anzahl, static_cast<std::size_t>(s.nr) + 1);
-    zustand.resize(anzahl);
-    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
-        Zustand& z = zustand[static_cast<std::size_t>(s.nr)];
-        z.links = s.links;
-        z.knopf = s.art == Steuerelementart::Schaltflaeche ||
-                  s.art == Steuerelementart::Farbschaltflaeche;
-        z.quelle_art = s.art == Steuerelementart::Bildquelle;
-        z.fassungen = s.fassungen;
-    }
-    Erstellen();  // on failure the members give back what was made so far
+// The height a list is made with: closed, and the rows of its open part below.
+int Listenhoehe(const Fensterbeschreibung& beschreibung, const Steuerelement_Beschreibung& s,
+                int dpi) {
+    return Pixel(s.hoehe, dpi) + beschreibung.listenzeilen * Pixel(Listenzeile, dpi);
 }
 
-Win32Fenster::~Win32Fenster() = default;
-
-void Win32Fenster::Erstellen() {
-    HINSTANCE instanz = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (!GetClassInfoExW(instanz, fenster_win32::Fensterklasse, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = Fensterprozedur;
-        wc.hInstance = instanz;
-        wc.hIcon = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(beschreibung.symbol),
-                                                 IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                                 GetSystemMetrics(SM_CYICON), 0));
-        wc.hIconSm = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(beschreibung.symbol),
-                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0));
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = fenster_win32::Fensterklasse;
-        if (!RegisterClassExW(&wc)) throw Fehler(Fehlernummer::KomponenteFehlt);
-    }
-
-    // Everything is made at its final size and place for the DPI of the primary monitor,
-    // where the window opens, so nothing is laid out twice during the start.
-    dpi = static_cast<int>(GetDpiForSystem());
-    if (dpi <= 0) dpi = 96;
-    Schrift_anlegen();
-    Kontrast_lesen();
-    const SIZE aussen = Aussengroesse();
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi);
-    const RECT& a = mi.rcWork;
-    // WM_NCCREATE hands the window to `hwnd.get()`.
-    HWND h = CreateWindowExW(Fensterstil_ex, fenster_win32::Fensterklasse, L"", Fensterstil,
-                             a.left + std::max(0L, (a.right - a.left - aussen.cx) / 2),
-                             a.top + std::max(0L, (a.bottom - a.top - aussen.cy) / 2), aussen.cx,
-                             aussen.cy, nullptr, nullptr, instanz, this);
-    if (!h) throw Fehler(Fehlernummer::KomponenteFehlt);
-    Steuerelemente_anlegen();
-    // A window that Windows put on a monitor of another DPI is laid out for that one.
-    const int tatsaechlich = static_cast<int>(GetDpiForWindow(hwnd.get()));
-    if (tatsaechlich > 0 && tatsaechlich != dpi) {
-        dpi = tatsaechlich;
-        Anordnen();
-    }
-}
-
-SIZE Win32Fenster::Aussengroesse() const {
-    RECT r{0, 0, Pixel(beschreibung.client_breite, dpi), Pixel(beschreibung.client_hoehe, dpi)};
-    AdjustWindowRectExForDpi(&r, Fensterstil, FALSE, Fensterstil_ex, static_cast<UINT>(dpi));
-    return SIZE{r.right - r.left, hoehe ? Pixel(*hoehe, dpi) : r.bottom - r.top};
-}
-
-void Win32Fenster::Platzieren(const Steuerelement_Beschreibung& s, bool neu) {
-    HWND h = Z(s.nr).hwnd;
-    const int x = Pixel(s.links, dpi), y = Pixel(Z(s.nr).oben, dpi);
-    const int b = Pixel(s.breite, dpi);
-    const int hoch = Pixel(s.hoehe, dpi);
-    if (s.art != Steuerelementart::Liste) {
-        if (!neu) SetWindowPos(h, nullptr, x, y, b, hoch, SWP_NOZORDER | SWP_NOACTIVATE);
-        return;
-    }
-    // The open list shows all 16 states.
-    if (!neu) {
-        SetWindowPos(h, nullptr, x, y, b, hoch + 16 * Pixel(240, dpi),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    // The closed height follows the selection field's item height, plus borders the control
-    // adds (and some versions of the control add to the height they are given): adjust
-    // until the outer height is right.
+// The closed height of a list follows its selection field's item height, plus borders the
+// control adds (and some versions of the control add to the height they are given): adjusted
+// until the outer height is right.
+void Geschlossene_Hoehe_anpassen(HWND h, int hoch) {
     LRESULT wunsch = SendMessageW(h, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     for (int versuch = 0; versuch < 4 && wunsch != CB_ERR; ++versuch) {
         RECT r;
@@ -137,11 +48,67 @@ void Win32Fenster::Platzieren(const Steuerelement_Beschreibung& s, bool neu) {
     }
 }
 
-void Win32Fenster::Steuerelemente_anlegen() {
+}  // namespace
+
+void Fensterklasse_registrieren(const wchar_t* klasse, WNDPROC prozedur,
+                                const Fensterbeschreibung& beschreibung) {
     HINSTANCE instanz = GetModuleHandleW(nullptr);
-    // Tab order follows the order of creation: the first in the tab order first (the quit
-    // button), then the others in the order of the description (the frames with their
-    // contents from top to bottom).
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (GetClassInfoExW(instanz, klasse, &wc)) return;
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = prozedur;
+    wc.hInstance = instanz;
+    wc.hIcon =
+        static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(beschreibung.symbol), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instanz, MAKEINTRESOURCEW(beschreibung.symbol),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = klasse;
+    if (!RegisterClassExW(&wc)) throw Fehler(Fehlernummer::KomponenteFehlt);
+}
+
+std::wstring Schriftname(const Fensterbeschreibung& beschreibung) {
+    const std::wstring name = Breit(beschreibung.schriftart);
+    if (Schrift_vorhanden(name)) return name;
+    for (const char* ersatz : beschreibung.ersatzschriften) {
+        if (Schrift_vorhanden(Breit(ersatz))) return Breit(ersatz);
+    }
+    return name;
+}
+
+Schrift Schrift_erstellen(const Fensterbeschreibung& beschreibung, const std::wstring& name,
+                          int dpi) {
+    Schrift neu(CreateFontW(-MulDiv(beschreibung.schriftgroesse_hundertstel_punkt, dpi, 7200), 0, 0,
+                            0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                            name.c_str()));
+    if (!neu) throw Fehler(Fehlernummer::KomponenteFehlt);
+    return neu;
+}
+
+SIZE Aussengroesse(const Fensterbeschreibung& beschreibung, std::optional<int> hoehe_twips,
+                   int dpi) {
+    RECT r{0, 0, Pixel(beschreibung.client_breite, dpi), Pixel(beschreibung.client_hoehe, dpi)};
+    AdjustWindowRectExForDpi(&r, Fensterstil, FALSE, Fensterstil_ex, static_cast<UINT>(dpi));
+    return SIZE{r.right - r.left, hoehe_twips ? Pixel(*hoehe_twips, dpi) : r.bottom - r.top};
+}
+
+POINT Mitte_des_Bildschirms(SIZE groesse) {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi);
+    const RECT& a = mi.rcWork;
+    return POINT{a.left + std::max(0L, (a.right - a.left - groesse.cx) / 2),
+                 a.top + std::max(0L, (a.bottom - a.top - groesse.cy) / 2)};
+}
+
+std::vector<const Steuerelement_Beschreibung*> Erstellungsreihenfolge(
+    const Fensterbeschreibung& beschreibung) {
     std::vector<const Steuerelement_Beschreibung*> reihe;
     for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
         if (s.tabindex < 0) continue;
@@ -150,100 +117,59 @@ void Win32Fenster::Steuerelemente_anlegen() {
     for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
         if (reihe.empty() || &s != reihe.front()) reihe.push_back(&s);
     }
-
-    for (const Steuerelement_Beschreibung* s : reihe) {
-        HWND eltern = s->behaelter == Kein_Steuerelement ? hwnd.get() : Z(s->behaelter).hwnd;
-        const wchar_t* klasse = L"BUTTON";
-        DWORD stil = WS_CHILD | WS_VISIBLE;
-        DWORD ex = 0;
-        switch (s->art) {
-            case Steuerelementart::Rahmen:
-                stil |= BS_GROUPBOX | WS_CLIPCHILDREN;
-                ex = WS_EX_CONTROLPARENT;
-                break;
-            case Steuerelementart::Schaltflaeche:
-                stil |= WS_TABSTOP | BS_PUSHBUTTON;
-                break;
-            case Steuerelementart::Farbschaltflaeche:
-                stil |= WS_TABSTOP | BS_OWNERDRAW;
-                break;
-            case Steuerelementart::Liste:
-                klasse = L"COMBOBOX";
-                stil |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-                break;
-            case Steuerelementart::Bild:
-                klasse = L"STATIC";
-                stil |= SS_OWNERDRAW;
-                break;
-            case Steuerelementart::Bildquelle:
-                break;
-        }
-        Zustand& z = Z(s->nr);
-        z.oben = s->oben;
-        if (s->art == Steuerelementart::Bildquelle) {  // sources of the pictures only, never shown
-            z.bild = s->nr;
-            continue;
-        }
-        const std::wstring text = s->text ? Breit(s->text) : std::wstring();
-        const int hoehe =
-            Pixel(s->hoehe, dpi) + (s->art == Steuerelementart::Liste ? 16 * Pixel(240, dpi) : 0);
-        HWND h =
-            CreateWindowExW(ex, klasse, text.c_str(), stil, Pixel(s->links, dpi),
-                            Pixel(s->oben, dpi), Pixel(s->breite, dpi), hoehe, eltern,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(Steuerelement_Id(s->nr))),
-                            instanz, nullptr);
-        if (!h) throw Fehler(Fehlernummer::KomponenteFehlt);
-        z.hwnd = h;
-        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift.get()), FALSE);
-        if (s->art == Steuerelementart::Liste) Platzieren(*s, true);
-        if (s->art == Steuerelementart::Rahmen && !zeichnen_win32::Rahmen_einrichten(h))
-            throw Fehler(Fehlernummer::KomponenteFehlt);
-    }
+    return reihe;
 }
 
-void Win32Fenster::Schrift_anlegen() {
-    if (schriftname.empty()) {
-        schriftname = Breit(beschreibung.schriftart);
-        if (!Schrift_vorhanden(schriftname)) {
-            for (const char* ersatz : beschreibung.ersatzschriften) {
-                if (Schrift_vorhanden(Breit(ersatz))) {
-                    schriftname = Breit(ersatz);
-                    break;
-                }
-            }
-        }
+HWND Steuerelement_erstellen(const Fensterbeschreibung& beschreibung,
+                             const Steuerelement_Beschreibung& s, HWND eltern, HFONT schrift,
+                             int dpi) {
+    const wchar_t* klasse = L"BUTTON";
+    DWORD stil = WS_CHILD | WS_VISIBLE;
+    DWORD ex = 0;
+    int hoehe = Pixel(s.hoehe, dpi);
+    switch (s.art) {
+        case Steuerelementart::Rahmen:
+            stil |= BS_GROUPBOX | WS_CLIPCHILDREN;
+            ex = WS_EX_CONTROLPARENT;
+            break;
+        case Steuerelementart::Schaltflaeche:
+            stil |= WS_TABSTOP | BS_PUSHBUTTON;
+            break;
+        case Steuerelementart::Farbschaltflaeche:
+            stil |= WS_TABSTOP | BS_OWNERDRAW;
+            break;
+        case Steuerelementart::Liste:
+            klasse = L"COMBOBOX";
+            stil |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+            hoehe = Listenhoehe(beschreibung, s, dpi);
+            break;
+        case Steuerelementart::Bild:
+            klasse = L"STATIC";
+            stil |= SS_OWNERDRAW;
+            break;
+        case Steuerelementart::Bildquelle:
+            throw Fehler(Fehlernummer::UngueltigerAufruf);
     }
-    Schrift neu(CreateFontW(-MulDiv(beschreibung.schriftgroesse_hundertstel_punkt, dpi, 7200), 0, 0,
-                            0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                            schriftname.c_str()));
-    if (!neu) throw Fehler(Fehlernummer::KomponenteFehlt);
-    schrift = std::move(neu);
+    const std::wstring text = s.text ? Breit(s.text) : std::wstring();
+    HWND h = CreateWindowExW(ex, klasse, text.c_str(), stil, Pixel(s.links, dpi),
+                             Pixel(s.oben, dpi), Pixel(s.breite, dpi), hoehe, eltern,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(Steuerelement_Id(s.nr))),
+                             GetModuleHandleW(nullptr), nullptr);
+    if (!h) throw Fehler(Fehlernummer::KomponenteFehlt);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
+    if (s.art == Steuerelementart::Liste) Geschlossene_Hoehe_anpassen(h, Pixel(s.hoehe, dpi));
+    if (s.art == Steuerelementart::Rahmen && !zeichnen_win32::Rahmen_einrichten(h))
+        throw Fehler(Fehlernummer::KomponenteFehlt);
+    return h;
 }
 
-const Win32Fenster::Bildpuffer& Win32Fenster::Bild_bei_dpi(Steuerelement quelle) {
-    Zustand& z = Z(quelle);
-    if (z.fassungen.empty()) throw Fehler(Fehlernummer::KomponenteFehlt);
-    // The first rendering is the one for 96 DPI, so there it is shown exactly as drawn.
-    const int groesse = Pixel(z.fassungen.front().pixel * (Twips_je_Zoll / 96), dpi);
-    if (!z.quelle.bitmap || z.quelle.groesse != groesse) {
-        Bitmap bmp = bilder_win32::Statusbild(z.fassungen, groesse);
-        if (!bmp) throw Fehler(Fehlernummer::KomponenteFehlt);
-        z.quelle = {std::move(bmp), groesse};
-    }
-    return z.quelle;
+void Platzieren(const Fensterbeschreibung& beschreibung, const Steuerelement_Beschreibung& s,
+                HWND h, int oben, int dpi) {
+    const bool liste = s.art == Steuerelementart::Liste;
+    SetWindowPos(h, nullptr, Pixel(s.links, dpi), Pixel(oben, dpi), Pixel(s.breite, dpi),
+                 liste ? Listenhoehe(beschreibung, s, dpi) : Pixel(s.hoehe, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (liste) Geschlossene_Hoehe_anpassen(h, Pixel(s.hoehe, dpi));
 }
 
-void Win32Fenster::Anordnen() {
-    Schrift_anlegen();
-    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
-        HWND h = Z(s.nr).hwnd;
-        if (!h) continue;
-        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift.get()), FALSE);
-        Platzieren(s, false);
-    }
-    const SIZE aussen = Aussengroesse();
-    SetWindowPos(hwnd.get(), nullptr, 0, 0, aussen.cx, aussen.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd.get(), nullptr, TRUE);
-}
+}  // namespace fenster_aufbau

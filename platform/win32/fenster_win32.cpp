@@ -1,12 +1,17 @@
-// Win32Fenster at work: the controls as the window logic changes them, and the message map
-// that turns what the user does into the window's events. Making and laying out the window is
-// in fenster_aufbau_win32.cpp, how its own controls look in zeichnen_win32.cpp.
+// Win32Fenster: made and laid out from the description (with fenster_aufbau_win32.h), the
+// controls as the window logic changes them, and the message map that turns what the user does
+// into the window's events. How its own controls look is in zeichnen_win32.cpp.
 #include "platform/win32/fenster_win32.h"
 
+#include <algorithm>
 #include <exception>
 
+#include "platform/win32/bilder_win32.h"
+#include "platform/win32/fenster_aufbau_win32.h"
 #include "platform/win32/hilfen_win32.h"
 #include "platform/win32/zeichnen_win32.h"
+
+using fenster_aufbau::Steuerelement_von_Id;
 
 namespace {
 
@@ -30,15 +35,105 @@ void Ereignis(Fensterereignisse& ereignisse, F&& f) {
         Melden(ereignisse, Laufzeitfehler(Fehlernummer::UngueltigerAufruf, fehler.what()));
     } catch (...) {
     }
-    ExitProcess(1);
+    ExitProcess(Exitcode::Fehlerbericht);
 }
 
 }  // namespace
 
+// --- Creation ------------------------------------------------------------------------------
+
+Win32Fenster::Win32Fenster(const Fensterbeschreibung& beschreibung_, Fensterereignisse& ereignisse_)
+    : beschreibung(beschreibung_), ereignisse(&ereignisse_) {
+    std::size_t anzahl = 0;
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente)
+        anzahl = std::max(anzahl, static_cast<std::size_t>(s.nr) + 1);
+    zustand.resize(anzahl);
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
+        Zustand& z = zustand[static_cast<std::size_t>(s.nr)];
+        z.links = s.links;
+        z.oben = s.oben;
+        z.knopf = s.art == Steuerelementart::Schaltflaeche ||
+                  s.art == Steuerelementart::Farbschaltflaeche;
+        z.quelle_art = s.art == Steuerelementart::Bildquelle;
+        z.fassungen = s.fassungen;
+        if (z.quelle_art) z.bild = s.nr;  // a source shows its own picture
+    }
+    Erstellen();  // on failure the members give back what was made so far
+}
+
+Win32Fenster::~Win32Fenster() = default;
+
+void Win32Fenster::Erstellen() {
+    fenster_aufbau::Fensterklasse_registrieren(fenster_win32::Fensterklasse, Fensterprozedur,
+                                               beschreibung);
+    // Everything is made at its final size and place for the DPI of the primary monitor,
+    // where the window opens, so nothing is laid out twice during the start.
+    dpi = static_cast<int>(GetDpiForSystem());
+    if (dpi <= 0) dpi = 96;
+    schriftname = fenster_aufbau::Schriftname(beschreibung);
+    schrift = fenster_aufbau::Schrift_erstellen(beschreibung, schriftname, dpi);
+    Kontrast_lesen();
+    const SIZE aussen = fenster_aufbau::Aussengroesse(beschreibung, hoehe, dpi);
+    const POINT ort = fenster_aufbau::Mitte_des_Bildschirms(aussen);
+    // WM_NCCREATE hands the window to `hwnd.get()`.
+    HWND h = CreateWindowExW(fenster_aufbau::Fensterstil_ex, fenster_win32::Fensterklasse, L"",
+                             fenster_aufbau::Fensterstil, ort.x, ort.y, aussen.cx, aussen.cy,
+                             nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!h) throw Fehler(Fehlernummer::KomponenteFehlt);
+    for (const Steuerelement_Beschreibung* s :
+         fenster_aufbau::Erstellungsreihenfolge(beschreibung)) {
+        if (s->art == Steuerelementart::Bildquelle) continue;  // never shown itself
+        HWND eltern = s->behaelter == Kein_Steuerelement ? hwnd.get() : Z(s->behaelter).hwnd;
+        Z(s->nr).hwnd =
+            fenster_aufbau::Steuerelement_erstellen(beschreibung, *s, eltern, schrift.get(), dpi);
+    }
+    // A window that Windows put on a monitor of another DPI is laid out for that one.
+    const int tatsaechlich = static_cast<int>(GetDpiForWindow(hwnd.get()));
+    if (tatsaechlich > 0 && tatsaechlich != dpi) {
+        dpi = tatsaechlich;
+        Anordnen();
+    }
+}
+
+void Win32Fenster::Anordnen() {
+    schrift = fenster_aufbau::Schrift_erstellen(beschreibung, schriftname, dpi);
+    for (const Steuerelement_Beschreibung& s : beschreibung.steuerelemente) {
+        const Zustand& z = Z(s.nr);
+        if (!z.hwnd) continue;
+        SendMessageW(z.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(schrift.get()), FALSE);
+        fenster_aufbau::Platzieren(beschreibung, s, z.hwnd, z.oben, dpi);
+    }
+    const SIZE aussen = fenster_aufbau::Aussengroesse(beschreibung, hoehe, dpi);
+    SetWindowPos(hwnd.get(), nullptr, 0, 0, aussen.cx, aussen.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd.get(), nullptr, TRUE);
+}
+
+const Win32Fenster::Bildpuffer& Win32Fenster::Bild_bei_dpi(Steuerelement quelle) {
+    Zustand& z = Z(quelle);
+    if (z.fassungen.empty()) throw Fehler(Fehlernummer::KomponenteFehlt);
+    // The first rendering is the one for 96 DPI, so there it is shown exactly as drawn.
+    const int groesse = Pixel(z.fassungen.front().pixel * (Twips_je_Zoll / 96), dpi);
+    if (!z.quelle.bitmap || z.quelle.groesse != groesse) {
+        Bitmap bmp = bilder_win32::Statusbild(z.fassungen, groesse);
+        if (!bmp) throw Fehler(Fehlernummer::KomponenteFehlt);
+        z.quelle = {std::move(bmp), groesse};
+    }
+    return z.quelle;
+}
+
+// --- Controls ------------------------------------------------------------------------------
+
+Win32Fenster::Zustand* Win32Fenster::Z_falls(Steuerelement e) {
+    return e < 0 || static_cast<std::size_t>(e) >= zustand.size()
+               ? nullptr
+               : &zustand[static_cast<std::size_t>(e)];
+}
+
 Win32Fenster::Zustand& Win32Fenster::Z(Steuerelement e) {
-    if (e < 0 || static_cast<std::size_t>(e) >= zustand.size())
-        throw Fehler(Fehlernummer::IndexAusserhalb);
-    return zustand[static_cast<std::size_t>(e)];
+    Zustand* z = Z_falls(e);
+    if (!z) throw Fehler(Fehlernummer::IndexAusserhalb);
+    return *z;
 }
 
 bool Win32Fenster::Ist_Quelle(Steuerelement e) const {
@@ -286,9 +381,10 @@ void Win32Fenster::Befehl(int id, int code, HWND steuerelement) {
         }
         return;
     }
-    const int nr = id - 1000;
-    if (nr < 0 || static_cast<std::size_t>(nr) >= zustand.size()) return;
-    if (code == BN_CLICKED && zustand[static_cast<std::size_t>(nr)].knopf) {
+    const Steuerelement nr = Steuerelement_von_Id(id);
+    const Zustand* z = Z_falls(nr);
+    if (!z) return;
+    if (code == BN_CLICKED && z->knopf) {
         ereignisse->Geklickt(nr);
     } else if (code == CBN_SELCHANGE) {
         ereignisse->Ausgewaehlt(nr);
@@ -298,9 +394,9 @@ void Win32Fenster::Befehl(int id, int code, HWND steuerelement) {
 // --- Painting ------------------------------------------------------------------------------
 
 void Win32Fenster::Zeichnen(const DRAWITEMSTRUCT& d) {
-    const int nr = static_cast<int>(d.CtlID) - 1000;
-    if (nr < 0 || static_cast<std::size_t>(nr) >= zustand.size()) return;
-    const Zustand& z = zustand[static_cast<std::size_t>(nr)];
+    const Zustand* z_falls = Z_falls(Steuerelement_von_Id(static_cast<int>(d.CtlID)));
+    if (!z_falls) return;
+    const Zustand& z = *z_falls;
     if (d.CtlType == ODT_BUTTON) {
         zeichnen_win32::Farbschaltflaeche_zeichnen(d, schrift.get(), z.pinsel.get(), z.farbe,
                                                    hoher_kontrast);

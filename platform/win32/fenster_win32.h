@@ -1,6 +1,7 @@
 // The main window as a native Win32 window: real controls laid out from the window's
-// description at the window's DPI, the status pictures from the program's GIF resources, the step-3
-// button painted in its back colour, and dialog keyboard navigation.
+// description at the window's DPI (fenster_aufbau_win32.h), the status pictures from the
+// program's GIF resources, the step-3 button painted in its back colour, and dialog keyboard
+// navigation.
 #pragma once
 
 #include <windows.h>
@@ -18,11 +19,6 @@ namespace fenster_win32 {
 
 // The window class of the main window (for finding it from outside, too).
 inline constexpr const wchar_t* Fensterklasse = L"Schulferien.frmSchulferien";
-
-// The control ID of a control: 1000 + its number (never IDOK or IDCANCEL).
-constexpr int Steuerelement_Id(Steuerelement e) {
-    return 1000 + e;
-}
 
 }  // namespace fenster_win32
 
@@ -60,7 +56,6 @@ class Win32Fenster : public Fenster {
     // Whether a high-contrast theme is on, as the window paints: read from Windows at the start
     // and whenever the system's colours or settings change; tests set it, since the theme can't
     // be switched under them.
-    bool Hoher_Kontrast() const { return hoher_kontrast; }
     void Hoher_Kontrast_setzen(bool an);
 
   private:
@@ -83,18 +78,14 @@ class Win32Fenster : public Fenster {
     static LRESULT CALLBACK Fensterprozedur(HWND h, UINT msg, WPARAM w, LPARAM l);
     LRESULT Nachricht(UINT msg, WPARAM w, LPARAM l);
     void Erstellen();
-    void Steuerelemente_anlegen();
-    void Schrift_anlegen();
     void Anordnen();  // positions, sizes, font and pictures for a new DPI
-    SIZE Aussengroesse() const;
-    // Puts a control at its place for the current DPI; `neu`: made there already.
-    void Platzieren(const Steuerelement_Beschreibung& s, bool neu);
     // The source picture `quelle` at the current DPI, decoded when first needed.
     const Bildpuffer& Bild_bei_dpi(Steuerelement quelle);
     void Kontrast_lesen();
     void Befehl(int id, int code, HWND steuerelement);
     void Zeichnen(const DRAWITEMSTRUCT& d);
     Zustand& Z(Steuerelement e);
+    Zustand* Z_falls(Steuerelement e);  // nullptr for a number of no control
     bool Ist_Quelle(Steuerelement e) const;
     HWND Pflicht(Steuerelement e);
 

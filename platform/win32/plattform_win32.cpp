@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/codetabellen.h"
+#include "platform/ersatzname.h"
 #include "platform/win32/dialoge_win32.h"
 #include "platform/win32/fenster_win32.h"
 
@@ -107,7 +108,7 @@ const Codetabelle& Win32Plattform::Ansi_codetabelle() {
 
 // Only ordinary files count. FindFirstFileExW matches * and ? in the last part without
 // regard to case; a hidden or system match or a folder is passed over for the next one.
-bool Win32Plattform::Suchen(const std::string& muster) {
+bool Win32Plattform::Datei_vorhanden(const std::string& muster) {
     if (muster.empty() || muster.back() == '\\' || muster.back() == '/') return false;
     const std::wstring pfad = Breit(muster);
     WIN32_FIND_DATAW daten;
@@ -134,14 +135,6 @@ bool Win32Plattform::Suchen(const std::string& muster) {
         default:  // no access, a drive that is not ready
             throw Fehler(Fehlernummer::DateinameFalsch);
     }
-}
-
-bool Win32Plattform::Datei_vorhanden(const std::string& pfad) {
-    return Suchen(pfad);
-}
-
-bool Win32Plattform::Muster_vorhanden(const std::string& muster) {
-    return Suchen(muster);
 }
 
 std::uint32_t Win32Plattform::Attribute_lesen(const std::string& pfad) {

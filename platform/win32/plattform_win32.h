@@ -31,8 +31,7 @@ class Win32Plattform : public Plattform {
     // converts them.
     const Codetabelle& Ansi_codetabelle() override;
 
-    bool Datei_vorhanden(const std::string& pfad) override;
-    bool Muster_vorhanden(const std::string& muster) override;
+    bool Datei_vorhanden(const std::string& muster) override;
     std::uint32_t Attribute_lesen(const std::string& pfad) override;
     void Attribute_normal(const std::string& pfad) override;
     void Datei_entfernen(const std::string& pfad) override;
@@ -54,10 +53,10 @@ class Win32Plattform : public Plattform {
     std::string Ordner_auswaehlen(const std::string& titel) override;
     std::optional<std::uint32_t> Farbe_auswaehlen(std::uint32_t farbe, bool voll) override;
 
-    // How a file held open for a moment by another program is waited for (tests shorten it).
-    Wiederholung wiederholung;
-
   private:
+    // How a file held open for a moment by another program is waited for.
+    const Wiederholung wiederholung;
+
     // A file open for writing. For Ersetzen the bytes go to `temp` in the target's folder;
     // until it has taken the target's place, the destructor removes it. Both paths are in
     // the form the file functions take (Api_pfad).
@@ -73,7 +72,6 @@ class Win32Plattform : public Plattform {
         Offene_Datei(const Offene_Datei&) = delete;
         Offene_Datei& operator=(const Offene_Datei&) = delete;
     };
-    bool Suchen(const std::string& muster);
     std::wstring Modulpfad();
     std::wstring Neuer_Ersatzname(const std::string& ziel);
     // Removes what writers of `ziel` left behind (Ersatzname_prozess) that no one holds open

@@ -127,7 +127,7 @@ TEST_F(Dateidienste, MusterPasstAufLangeNamenOhneRuecksichtAufGrossschreibung) {
                                  e.attribute ? e.attribute : Attribut::Archiv);
             }
         }
-        EXPECT_EQ(p.Muster_vorhanden(ordner + "\\" + fall.muster), fall.gefunden);
+        EXPECT_EQ(p.Datei_vorhanden(ordner + "\\" + fall.muster), fall.gefunden);
     }
 }
 
@@ -136,7 +136,7 @@ TEST_F(Dateidienste, InFehlendemOrdnerFindetSichNichts) {
     for (const std::string& muster :
          {In("Fehlt\\*Data.dat"), In("Fehlt\\Tiefer\\Ferientage.dat"), In("Datei.dat\\*")}) {
         SCOPED_TRACE(muster);
-        EXPECT_EQ(Fehlernummer_bei([&] { EXPECT_FALSE(p.Muster_vorhanden(muster)); }), 0);
+        EXPECT_EQ(Fehlernummer_bei([&] { EXPECT_FALSE(p.Datei_vorhanden(muster)); }), 0);
         EXPECT_EQ(Fehlernummer_bei([&] { EXPECT_FALSE(p.Datei_vorhanden(muster)); }), 0);
     }
 }
@@ -146,7 +146,7 @@ TEST_F(Dateidienste, UngueltigerOrdnernameWirftDateinameFalsch) {
         SCOPED_TRACE(pfad);
         EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_vorhanden(pfad); }),
                   Fehlernummer::DateinameFalsch);
-        EXPECT_EQ(Fehlernummer_bei([&] { p.Muster_vorhanden(pfad); }),
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_vorhanden(pfad); }),
                   Fehlernummer::DateinameFalsch);
     }
 }
@@ -408,7 +408,7 @@ TEST_F(Dateidienste, LangePfade) {
         u->Datei_anlegen(pfad, "alt");
 
         EXPECT_TRUE(p.Datei_vorhanden(pfad));
-        EXPECT_TRUE(p.Muster_vorhanden(ordner + "\\*.dat"));
+        EXPECT_TRUE(p.Datei_vorhanden(ordner + "\\*.dat"));
         EXPECT_NE(p.Attribute_lesen(ordner) & Ordner, 0u);
         EXPECT_EQ(p.Attribute_lesen(pfad) & (Ordner | Schreibgeschuetzt), 0u);
         EXPECT_EQ(p.Datei_lesen(pfad), "alt");
@@ -478,7 +478,7 @@ TEST_F(Dateidienste, NamenMitUmlautenInUtf8) {
     u->Datei_anlegen(ordner + "\\Prüfung ä.dat", "x");
 
     EXPECT_TRUE(p.Datei_vorhanden(In("äRGER ü\\PRÜFUNG Ä.dat")));
-    EXPECT_TRUE(p.Muster_vorhanden(In("ärger ü\\*ä.DAT")));
+    EXPECT_TRUE(p.Datei_vorhanden(In("ärger ü\\*ä.DAT")));
     EXPECT_EQ(p.Datei_lesen(In("ÄRGER Ü\\prüfung Ä.dat")), "x");
     EXPECT_NE(p.Attribute_lesen(ordner) & Ordner, 0u);
 

@@ -1,7 +1,7 @@
 // The window contract tests on the fake's window: its fields, its twips at the DPI it
 // would have.
-#include "platform/fake/fake_plattform.h"
 #include "tests/contract/fensterumgebung.h"
+#include "tests/fake/fake_plattform.h"
 
 namespace {
 

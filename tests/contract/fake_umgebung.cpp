@@ -1,6 +1,6 @@
 // The contract tests on the in-memory fake.
-#include "platform/fake/fake_plattform.h"
 #include "tests/contract/umgebung.h"
+#include "tests/fake/fake_plattform.h"
 
 namespace {
 

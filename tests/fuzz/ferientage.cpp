@@ -24,23 +24,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const std::string pfad = "C:\\Daten\\Ferientage.dat";
     lauf.fake.Datei_anlegen(pfad, alt);
 
-    Farbe = 4711;
-    Land = "vorher";
+    Programm.Farbe = 4711;
+    Programm.Land = "vorher";
     PRUEFEN(!lauf.Endet([] { Feiertage_lesen(); }));
     PRUEFEN(lauf.fake.meldungen.empty());
-    PRUEFEN(Farbe >= 0 && Farbe <= 0xFFFFFF);
-    if (!FerientageGelesen) PRUEFEN(Farbe == 4711 && Land == "vorher");
+    PRUEFEN(Programm.Farbe >= 0 && Programm.Farbe <= 0xFFFFFF);
+    if (!Programm.FerientageGelesen) PRUEFEN(Programm.Farbe == 4711 && Programm.Land == "vorher");
 
     // The marking: a month table with some marked days, written with a disk that is full
     // after `grenze` bytes.
-    Kennung = "Kennung";
+    Programm.Kennung = "Kennung";
     Monatsarray_aufbauen();
-    for (std::size_t i = 1; i < Monatsarray.size(); ++i)
-        if (monate & (1u << (i % 16))) Monatsarray[i][5 + i % 31] = '1';
+    for (std::size_t i = 1; i < Programm.Monatsarray.size(); ++i)
+        if (monate & (1u << (i % 16))) Programm.Monatsarray[i][5 + i % 31] = '1';
     const std::vector<std::string> dateien = lauf.fake.Dateien("C:\\Daten");
     lauf.fake.Schreibfehler_nach(grenze);
-    const std::int32_t farbe = Farbe;
-    const std::string land = Land;
+    const std::int32_t farbe = Programm.Farbe;
+    const std::string land = Programm.Land;
     if (lauf.Endet([] { Feiertage_schreiben(); })) {
         PRUEFEN(lauf.fake.exitcode == Exitcode::Fehlerbericht);
         PRUEFEN(lauf.fake.Inhalt(pfad) == alt);
@@ -48,10 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         return 0;
     }
     lauf.fake.Schreibfehler_aufheben();
-    Farbe = 4711;
-    Land = "vorher";
-    FerientageGelesen = false;
+    Programm.Farbe = 4711;
+    Programm.Land = "vorher";
+    Programm.FerientageGelesen = false;
     PRUEFEN(!lauf.Endet([] { Feiertage_lesen(); }));
-    PRUEFEN(FerientageGelesen && Farbe == farbe && Land == land);
+    PRUEFEN(Programm.FerientageGelesen && Programm.Farbe == farbe && Programm.Land == land);
     return 0;
 }

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/fake/fake_plattform.h"
 #include "services/kanal.h"
 #include "services/programmzustand.h"
+#include "tests/fake/fake_plattform.h"
 
 // A property that failed: libFuzzer keeps the input as a crash.
 #define PRUEFEN(bedingung)                                                                        \
@@ -27,7 +27,7 @@ struct Lauf {
         Programm = {};
         Plattform_setzen(&fake);
         fake.Ordner_anlegen("C:\\Daten");
-        Datenordner = "C:\\Daten\\";
+        Programm.Datenordner = "C:\\Daten\\";
     }
     ~Lauf() {
         Kanal_verwerfen();

@@ -16,14 +16,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     FuzzedDataProvider fdp(daten, groesse);
     Lauf lauf;
-    Benutzername = Von_Ansi(fdp.ConsumeRandomLengthString(40));
-    if (Benutzername.empty()) Benutzername = "NoName";
+    Programm.Benutzername = Von_Ansi(fdp.ConsumeRandomLengthString(40));
+    if (Programm.Benutzername.empty()) Programm.Benutzername = "NoName";
     const std::string datei = fdp.ConsumeRemainingBytesAsString();
     lauf.fake.Datei_anlegen("C:\\Daten\\Konfigdaten.dat", datei);
 
-    Rechte = -1;
+    Programm.Rechte = -1;
     if (lauf.Endet([] { Konfigdaten_lesen(); })) return 0;
-    PRUEFEN(Rechte == 0 || Rechte == 2);
+    PRUEFEN(Programm.Rechte == 0 || Programm.Rechte == 2);
     PRUEFEN(lauf.fake.meldungen.empty());
 
     // The rights as the file's lines decide them: a user named by an administrator entry
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     PRUEFEN(zeilen.size() > 10);
     std::size_t i = 9;
     while (zeilen[i] != "[Administratoren]") ++i;
-    const std::string ende = ":" + Kleinbuchstaben(Benutzername);
+    const std::string ende = ":" + Kleinbuchstaben(Programm.Benutzername);
     bool genannt = false;
     int administratoren = 0;
     for (++i; i < zeilen.size(); ++i) {
@@ -53,6 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     }
     const bool soll = genannt || administratoren == 0 || Mitte(zeilen[7], 16, 1) == "1" ||
                       Rechts(zeilen[2], 3) == "EPV";
-    PRUEFEN(Rechte == (soll ? 2 : 0));
+    PRUEFEN(Programm.Rechte == (soll ? 2 : 0));
     return 0;
 }

@@ -9,14 +9,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     Lauf lauf;
     const std::string vorher = "(ungesetzt)";
-    Datenordner = Logordner = vorher;
-    Programmordner = "C:\\Prog\\Brindavel\\";
-    lauf.fake.Datei_anlegen(Programmordner + "Zedrano.dat",
+    Programm.Datenordner = Programm.Logordner = vorher;
+    Programm.Programmordner = "C:\\Prog\\Brindavel\\";
+    lauf.fake.Datei_anlegen(Programm.Programmordner + "Zedrano.dat",
                             std::string(reinterpret_cast<const char*>(daten), groesse));
     // A file that can be opened never ends the program and shows nothing.
     PRUEFEN(!lauf.Endet([] { Programmpfade_lesen(); }));
     PRUEFEN(lauf.fake.meldungen.empty());
     // The log folder is taken only together with the data folder.
-    PRUEFEN(Datenordner != vorher || Logordner == vorher);
+    PRUEFEN(Programm.Datenordner != vorher || Programm.Logordner == vorher);
     return 0;
 }

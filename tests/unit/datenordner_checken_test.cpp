@@ -32,11 +32,11 @@ TEST_P(Datenordner_check_Logordner, Logordner) {
     Host_anlegen(Daten, {"A:meier"}, false);
     for (const std::string& o : l.ordner) p.Ordner_anlegen(o);
     Fenster_laden();
-    Datenordner = Daten;
-    Logordner = l.logordner_vorher;
+    Programm.Datenordner = Daten;
+    Programm.Logordner = l.logordner_vorher;
 
     Datenordner_checken();
-    EXPECT_EQ(Logordner, l.logordner);
+    EXPECT_EQ(Programm.Logordner, l.logordner);
     EXPECT_TRUE(p.meldungen.empty());
 }
 
@@ -55,10 +55,10 @@ TEST_F(Datenordner_check, LogsAlsDateiZaehltNicht) {
     Host_anlegen(Daten, {"A:meier"}, false);
     p.Datei_anlegen(Daten + "Logs", "keine Ordner");
     Fenster_laden();
-    Datenordner = Daten;
+    Programm.Datenordner = Daten;
 
     Datenordner_checken();
-    EXPECT_EQ(Logordner, "");
+    EXPECT_EQ(Programm.Logordner, "");
 }
 
 // A folder without host data: the message shows it shortened, and nothing else changes,
@@ -78,14 +78,14 @@ TEST_P(Datenordner_check_ohne_Daten, Meldung) {
     p.Datei_anlegen(o.ordner + "PlanData.dat", "x", Attribut::Versteckt);
     Fenster_laden();
     const Liste vorher = Schritte();
-    Datenordner = o.ordner;
-    Logordner = "E:\\Fehlt\\";
+    Programm.Datenordner = o.ordner;
+    Programm.Logordner = "E:\\Fehlt\\";
 
     Datenordner_checken();
     EXPECT_EQ(Meldungen(), Liste{o.meldung});
     EXPECT_EQ(Schritte(), vorher);
-    EXPECT_EQ(Datenordner, o.ordner);
-    EXPECT_EQ(Logordner, "E:\\Fehlt\\");
+    EXPECT_EQ(Programm.Datenordner, o.ordner);
+    EXPECT_EQ(Programm.Logordner, "E:\\Fehlt\\");
 }
 
 const std::string Lang =
@@ -109,14 +109,14 @@ TEST_F(Datenordner_check, EntfernenLiestKeineFerientage) {
     Host_anlegen(Daten);
     Ferientage_anlegen(Daten, "&H0080FF", "Bayern");
     Fenster_laden(false);
-    Datenordner = Daten;
+    Programm.Datenordner = Daten;
 
     Datenordner_checken();
     EXPECT_EQ(Schritt(1), "OK+-");
     EXPECT_EQ(Schritt(4), "Pfeil++");
-    EXPECT_EQ(Land, "");
-    EXPECT_EQ(Farbe, 0);
-    EXPECT_FALSE(FerientageGelesen);
+    EXPECT_EQ(Programm.Land, "");
+    EXPECT_EQ(Programm.Farbe, 0);
+    EXPECT_FALSE(Programm.FerientageGelesen);
     EXPECT_TRUE(p.meldungen.empty());
 }
 
@@ -127,7 +127,7 @@ TEST_F(Datenordner_check, NachDemKlickFokusAufFarbe) {
     Host_anlegen(Daten);
     Ferientage_anlegen(Daten, "&H000000", "Saarland");
     Fenster_laden();
-    Datenordner = Daten;
+    Programm.Datenordner = Daten;
 
     Datenordner_checken();
     EXPECT_EQ(Gewaehlt(), "Saarland");

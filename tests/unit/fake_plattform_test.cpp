@@ -1,6 +1,6 @@
 // What only the fake can show: folders without access, a full disk, and the recorded
 // window, messages and dialogs that stand in for the user.
-#include "platform/fake/fake_plattform.h"
+#include "tests/fake/fake_plattform.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ TEST(FakePlattform, OrdnerOhneZugriff) {
         std::function<void()> ausfuehren;
         long nummer;
     } faelle[] = {
-        {"Muster", [&] { p.Muster_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"); },
+        {"Muster", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"); },
          Fehlernummer::DateinameFalsch},
         {"Datei tiefer", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat"); },
          Fehlernummer::DateinameFalsch},
@@ -53,7 +53,7 @@ TEST(FakePlattform, OrdnerOhneZugriff) {
     EXPECT_EQ(p.Dateien("C:\\Daten\\Gesperrt"), (Namen{"PlanData.dat", "Tiefer"}));
 
     p.Zugriff_sperren("C:\\Daten\\Gesperrt", false);
-    EXPECT_TRUE(p.Muster_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"));
+    EXPECT_TRUE(p.Datei_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"));
 }
 
 TEST(FakePlattform, VollerDatentraegerBeimErsetzenLaesstDieAlteDatei) {
@@ -97,7 +97,7 @@ TEST(FakePlattform, ErsetzenZeigtDieNeueDateiNebenDerAltenBisZumSchliessen) {
     const int nr = p.Datei_oeffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen);
     EXPECT_EQ(p.Offene_Dateien(), 1);
     EXPECT_EQ(p.Dateien("C:\\Daten"), (Namen{"Ferientage.dat", "Ferientage.dat.~2a4-1.tmp"}));
-    EXPECT_FALSE(p.Muster_vorhanden("C:\\Daten\\*Data.dat"));
+    EXPECT_FALSE(p.Datei_vorhanden("C:\\Daten\\*Data.dat"));
     p.Datei_schliessen(nr, true);
     EXPECT_EQ(p.Offene_Dateien(), 0);
     EXPECT_EQ(p.Dateien("C:\\Daten"), Namen{"Ferientage.dat"});

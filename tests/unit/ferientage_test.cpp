@@ -12,21 +12,21 @@ class Ferientagedatei : public Kern {
   protected:
     void SetUp() override {
         Kern::SetUp();
-        Datenordner = "C:\\Daten\\";
+        Programm.Datenordner = "C:\\Daten\\";
         fake.Ordner_anlegen("C:\\Daten");
-        Kennung = "Schule am See, Lizenz 4711";
+        Programm.Kennung = "Schule am See, Lizenz 4711";
     }
     // The file as marking the state builds it, with the table built during `jahr`.
     std::vector<std::string> Schreiben(int land, int jahr, std::int32_t farbe) {
         fake.jetzt = Zeitpunkt{jahr, 3, 14, 9, 30, 0};
         Schulferienarray_definieren();
         Monatsarray_aufbauen();
-        for (const auto& p : Schulferienarray[land].Ferien)
+        for (const auto& p : Programm.Schulferienarray[land].Ferien)
             if (!p.empty())
                 Ferienzeiten_uebernehmen(p.substr(0, 2), p.substr(3, 2), p.substr(6, 2),
                                          p.substr(11, 2), p.substr(14, 2), p.substr(17, 2));
-        Land = Schulferienarray[land].Name;
-        Farbe = farbe;
+        Programm.Land = Programm.Schulferienarray[land].Name;
+        Programm.Farbe = farbe;
         Feiertage_schreiben();
         return Zeilen(Pfad);
     }
@@ -60,9 +60,9 @@ TEST_F(Ferientagedatei, VonHandGerechneteLaender2025) {
 TEST_F(Ferientagedatei, JedesLandGibtEineWohlgeformteDatei) {
     for (int land = 1; land <= 16; ++land) {
         const auto zeilen = Schreiben(land, 2025, 8454016);
-        SCOPED_TRACE(Land);
+        SCOPED_TRACE(Programm.Land);
         ASSERT_GT(zeilen.size(), 5u);
-        EXPECT_EQ(zeilen[3], Land);
+        EXPECT_EQ(zeilen[3], Programm.Land);
         std::string vorher;
         for (std::size_t i = 5; i < zeilen.size(); ++i) {
             const std::string& z = zeilen[i];
@@ -80,24 +80,24 @@ TEST_F(Ferientagedatei, JedesLandGibtEineWohlgeformteDatei) {
 TEST_F(Ferientagedatei, OhneMarkiertenMonatFuenfZeilen) {
     fake.jetzt.Jahr = 2025;
     Monatsarray_aufbauen();
-    Land = "Bayern";
-    Farbe = 0;
+    Programm.Land = "Bayern";
+    Programm.Farbe = 0;
     Feiertage_schreiben();
-    EXPECT_EQ(Zeilen(Pfad),
-              (std::vector<std::string>{"[Ferientage]", Kennung, "&H000000", "Bayern", "void"}));
+    EXPECT_EQ(Zeilen(Pfad), (std::vector<std::string>{"[Ferientage]", Programm.Kennung, "&H000000",
+                                                      "Bayern", "void"}));
 }
 
 TEST_F(Ferientagedatei, FarbeKommtWieGeschriebenZurueck) {
     for (std::int32_t farbe : {0, 255, 8454016, 16777215}) {
         Programm = {};
-        Datenordner = "C:\\Daten\\";
+        Programm.Datenordner = "C:\\Daten\\";
         Schreiben(3, 2025, farbe);
-        Farbe = 12345;
-        Land.clear();
+        Programm.Farbe = 12345;
+        Programm.Land.clear();
         Feiertage_lesen();
-        EXPECT_EQ(Farbe, farbe);
-        EXPECT_EQ(Land, "Berlin");
-        EXPECT_TRUE(FerientageGelesen);
+        EXPECT_EQ(Programm.Farbe, farbe);
+        EXPECT_EQ(Programm.Land, "Berlin");
+        EXPECT_TRUE(Programm.FerientageGelesen);
     }
 }
 
@@ -155,14 +155,14 @@ TEST_F(Ferientagedatei, LeserNimmtFarbeUndLandOderNichts) {
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
-        Farbe = -1;
-        Land = "vorher";
-        FerientageGelesen = false;
+        Programm.Farbe = -1;
+        Programm.Land = "vorher";
+        Programm.FerientageGelesen = false;
         fake.Datei_anlegen(Pfad, f.bytes, f.attribute);
         Feiertage_lesen();
-        EXPECT_EQ(FerientageGelesen, f.gelesen);
-        EXPECT_EQ(Farbe, f.farbe);
-        EXPECT_EQ(Land, f.land);
+        EXPECT_EQ(Programm.FerientageGelesen, f.gelesen);
+        EXPECT_EQ(Programm.Farbe, f.farbe);
+        EXPECT_EQ(Programm.Land, f.land);
         EXPECT_TRUE(fake.meldungen.empty());
         EXPECT_FALSE(Kanal_offen());
         fake.Attribute_setzen(Pfad, Attribut::Archiv);
@@ -174,8 +174,8 @@ TEST_F(Ferientagedatei, FehlendeOderGesperrteDateiWirdStillUebergangen) {
     fake.Datei_anlegen(Pfad, Verwuerfelt({"[Ferientage]", "K", "&H80FF80", "Bayern"}));
     fake.Sperren(Pfad);
     Feiertage_lesen();
-    EXPECT_FALSE(FerientageGelesen);
-    EXPECT_EQ(Farbe, 0);
+    EXPECT_FALSE(Programm.FerientageGelesen);
+    EXPECT_EQ(Programm.Farbe, 0);
     EXPECT_TRUE(fake.meldungen.empty());
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_plattform.h"
+#include "tests/fake/fake_plattform.h"
 #include "tests/unit/kern.h"
 
 namespace {
@@ -19,7 +19,7 @@ class Kennzeichnen_Schritt4 : public Testhost {
   protected:
     // The window at step 4 for the given state, colour chosen.
     void Bis_Schritt_4(const std::string& land) {
-        Datenordner = Daten;
+        Programm.Datenordner = Daten;
         Fenster_laden();
         Land_waehlen(land);
         p.farb_antworten = {255u};
@@ -75,7 +75,7 @@ TEST_F(Kennzeichnen_Schritt4, UeberholtNimmtDasLandSchon) {
     Bis_Schritt_4("Hessen");
 
     cmdAuswahl_Click(4);
-    EXPECT_EQ(Land, "Hessen");
+    EXPECT_EQ(Programm.Land, "Hessen");
     EXPECT_FALSE(p.Vorhanden(Daten + "Ferientage.dat"));
     EXPECT_EQ(Schritt(4), "Pfeil++");
 }
@@ -95,7 +95,7 @@ TEST_F(Kennzeichnen_Schritt4, KeineRechteLaesstDieAlteDateiStehen) {
 
 TEST_F(Kennzeichnen_Schritt4, OhneGewaehltesLandEndetDasProgramm) {
     Host_anlegen(Daten);
-    Datenordner = Daten;
+    Programm.Datenordner = Daten;
     Fenster_laden();
     ASSERT_EQ(Gewaehlt(), "");
 
@@ -138,9 +138,9 @@ class Kennzeichnen_Zeitraumliste : public Kennzeichnen_Schritt4,
 TEST_P(Kennzeichnen_Zeitraumliste, Bestaetigung) {
     const Viele& v = GetParam();
     Host_anlegen(Daten);
-    Datenordner = Daten;
+    Programm.Datenordner = Daten;
     Fenster_laden();
-    Bundesland& land = Schulferienarray[1];
+    Bundesland& land = Programm.Schulferienarray[1];
     land.Ferien = {};
     const Liste alle = Verbunden(
         {Eintage(v.je_jahr[0], "24"), Eintage(v.je_jahr[1], "25"), Eintage(v.je_jahr[2], "26")});

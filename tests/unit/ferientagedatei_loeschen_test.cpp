@@ -13,7 +13,7 @@ const std::string Daten = "D:\\Planer\\Daten\\";
 class Ferientage_entfernen : public Testhost {
   protected:
     void Bis_Schritt_2() {
-        Datenordner = Daten;
+        Programm.Datenordner = Daten;
         Fenster_laden(false);
     }
 };
@@ -60,7 +60,7 @@ TEST_F(Ferientage_entfernen, FehlschlagMitLangemPfad) {
     Host_anlegen(lang);
     Ferientage_anlegen(lang, "&H0080FF", "Bayern");
     p.Sperren(lang + "Ferientage.dat");
-    Datenordner = lang;
+    Programm.Datenordner = lang;
     Fenster_laden(false);
 
     cmdAuswahl_Click(4);

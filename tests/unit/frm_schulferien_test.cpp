@@ -29,7 +29,7 @@ TEST_P(Hauptfenster_laden, Startzustand) {
     const Laden& l = GetParam();
     Host_anlegen(Daten);
     // A data folder from the host's settings counts only when it holds data files.
-    Datenordner = l.datenordner_mit_daten ? Daten : "D:\\Planer\\";
+    Programm.Datenordner = l.datenordner_mit_daten ? Daten : "D:\\Planer\\";
     Fenster_laden(l.markieren);
 
     EXPECT_EQ(fen.titel, "Velmorant - Schulferien kennzeichnen");
@@ -91,7 +91,7 @@ TEST_F(Hauptfenster, UnbekannteKnoepfeTunNichts) {
 TEST_F(Hauptfenster, UnerreichbarerDatenordnerBleibtSchritt1) {
     Host_anlegen(Daten);
     p.Zugriff_sperren(Daten);
-    Datenordner = Daten;
+    Programm.Datenordner = Daten;
     Fenster_laden();
     EXPECT_EQ(Schritte(), (Liste{"Pfeil++", "Inaktiv--", "Inaktiv--", "Inaktiv--"}));
     EXPECT_TRUE(p.meldungen.empty());
@@ -122,7 +122,7 @@ class Hauptfenster_Landwahl : public Testhost, public ::testing::WithParamInterf
 TEST_P(Hauptfenster_Landwahl, Schritte) {
     const Wahl& w = GetParam();
     Host_anlegen(Daten);
-    Datenordner = Daten;
+    Programm.Datenordner = Daten;
     Fenster_laden();
     if (w.farbe_gewaehlt) {
         Land_waehlen("Bremen");
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Hauptfenster, ZweiteWahlVorDerFarbeHoltNurDenFokus) {
     Host_anlegen(Daten);
-    Datenordner = Daten;
+    Programm.Datenordner = Daten;
     Fenster_laden();
     Land_waehlen("Bremen");
     fen.fokus = Element::cmdAuswahl5;
@@ -190,17 +190,17 @@ class Hauptfenster_Farbe : public Testhost, public ::testing::WithParamInterface
 TEST_P(Hauptfenster_Farbe, Dialog) {
     const Farbwahl& f = GetParam();
     Host_anlegen(Daten);
-    Datenordner = Daten;
+    Programm.Datenordner = Daten;
     Fenster_laden();
     Land_waehlen("Bayern");
-    Farbe = f.farbe_vorher;
+    Programm.Farbe = f.farbe_vorher;
     if (f.antwort) p.farb_antworten = {f.antwort};
 
     cmdAuswahl_Click(3);
     ASSERT_EQ(p.farbdialoge.size(), 1u);
     EXPECT_EQ(p.farbdialoge[0].start, f.dialogstart);
     EXPECT_TRUE(p.farbdialoge[0].voll);
-    EXPECT_EQ(Farbe, f.farbe_nachher);
+    EXPECT_EQ(Programm.Farbe, f.farbe_nachher);
     EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, f.knopffarbe);
     EXPECT_EQ((Liste{Schritt(3), Schritt(4)}), f.schritte);
     EXPECT_EQ(fen.fokus, f.fokus);

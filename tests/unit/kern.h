@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "calendar/schulferien.h"
-#include "platform/fake/fake_plattform.h"
+#include "form/schritte.h"
 #include "services/fehler.h"
 #include "services/kanal.h"
 #include "services/programmzustand.h"
 #include "services/text.h"
+#include "tests/fake/fake_plattform.h"
 #include "tests/unit/testhost.h"
 #include "ui/frm_schulferien.h"
-#include "ui/schritte.h"
 
 using orakel::Entwuerfelt;
 using orakel::Verwuerfelt;
@@ -71,7 +71,7 @@ class Testhost : public Kern {
     void SetUp() override {
         Kern::SetUp();
         Uhr_stellen(2025, 3, 14);
-        Benutzername = testhost::Benutzer;
+        Programm.Benutzername = testhost::Benutzer;
     }
 
     // The clock and the start-up date (Heute) that Main would take from it.
@@ -81,7 +81,7 @@ class Testhost : public Kern {
         auto zwei = [](int zahl) {
             return std::string(zahl < 10 ? "0" : "") + std::to_string(zahl);
         };
-        Heute = zwei(jahr % 100) + zwei(monat) + zwei(tag);
+        Programm.Heute = zwei(jahr % 100) + zwei(monat) + zwei(tag);
     }
 
     // A host data folder: a data file, Konfigdaten.dat with the given administrator list
@@ -116,7 +116,7 @@ class Testhost : public Kern {
     // What Main does for the window: create it, load it, show it. The holiday table is
     // built first, as at start-up.
     void Fenster_laden(bool markieren = true) {
-        Aktivieren = markieren;
+        Programm.Aktivieren = markieren;
         Schulferienarray_definieren();
         frmSchulferien_erstellen();
         Form_Load();
@@ -150,7 +150,7 @@ class Testhost : public Kern {
             {Element::imgOK, "erledigt"},
             {Element::imgInaktiv, "noch nicht verfügbar"},
             {Element::Keins, ""}};
-        const int angezeigt = n == 4 && !Aktivieren ? 2 : n;
+        const int angezeigt = n == 4 && !Programm.Aktivieren ? 2 : n;
         EXPECT_EQ(bild.beschriftung,
                   bild.bild == Element::Keins
                       ? ""

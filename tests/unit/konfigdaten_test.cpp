@@ -22,8 +22,8 @@ class Konfigdaten : public Kern {
   protected:
     void SetUp() override {
         Kern::SetUp();
-        Datenordner = "C:\\Daten\\";
-        Benutzername = "Meier";
+        Programm.Datenordner = "C:\\Daten\\";
+        Programm.Benutzername = "Meier";
     }
     void Lesen(const std::vector<std::string>& zeilen) {
         fake.Datei_anlegen(Pfad, Verwuerfelt(zeilen));
@@ -58,28 +58,28 @@ TEST_F(Konfigdaten, RechteAusDerAdministratorenliste) {
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(::testing::PrintToString(f.liste) + " " + f.edition + " " + f.einstellungen);
-        Rechte = -1;
+        Programm.Rechte = -1;
         auto zeilen = Konfig({"[Administratoren]"}, f.edition, f.einstellungen);
         zeilen.insert(zeilen.end(), f.liste.begin(), f.liste.end());
         Lesen(zeilen);
-        EXPECT_EQ(Rechte, f.rechte);
-        EXPECT_EQ(Kennung, "Kennung 42");
-        EXPECT_EQ(Editionszeile, f.edition);
-        EXPECT_EQ(Einstellungen, f.einstellungen);
+        EXPECT_EQ(Programm.Rechte, f.rechte);
+        EXPECT_EQ(Programm.Kennung, "Kennung 42");
+        EXPECT_EQ(Programm.Editionszeile, f.edition);
+        EXPECT_EQ(Programm.Einstellungen, f.einstellungen);
         EXPECT_FALSE(Kanal_offen());
     }
 }
 
 TEST_F(Konfigdaten, StandardnameUndZeilenVorDerListe) {
-    Benutzername = "NoName";
+    Programm.Benutzername = "NoName";
     Lesen(Konfig({"irgendwas", "[Administratoren]x", "[Administratoren]", "A:noname"}));
-    EXPECT_EQ(Rechte, 2);
+    EXPECT_EQ(Programm.Rechte, 2);
     // "[Administratoren]" on line 9 is a settings line; the search starts at line 10.
     auto zeilen = Konfig({"A:schulz", "[Administratoren]", "A:schulz"});
     zeilen[8] = "[Administratoren]";
-    Benutzername = "Meier";
+    Programm.Benutzername = "Meier";
     Lesen(zeilen);
-    EXPECT_EQ(Rechte, 0);
+    EXPECT_EQ(Programm.Rechte, 0);
 }
 
 // The host stores names in the system's ANSI code page: a letter the code page lacks is "?"
@@ -100,20 +100,20 @@ TEST_F(Konfigdaten, BenutzernameVerglichenWieDieCodeseiteDesSystemsIhnHaelt) {
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::to_string(f.codepage) + " " + f.benutzer + " " + f.eintrag);
         fake.codepage = f.codepage;
-        Benutzername = f.benutzer;
-        Rechte = -1;
+        Programm.Benutzername = f.benutzer;
+        Programm.Rechte = -1;
         fake.Datei_anlegen(Pfad, Verwuerfelt(Konfig({"[Administratoren]", f.eintrag, "A:schulz"}),
                                              fake.Ansi_codetabelle()));
         Konfigdaten_lesen();
-        EXPECT_EQ(Rechte, f.rechte);
+        EXPECT_EQ(Programm.Rechte, f.rechte);
     }
 }
 
 TEST_F(Konfigdaten, BeiJedemAufrufNeuGelesen) {
     Lesen(Konfig({"[Administratoren]", "A:schulz"}));
-    EXPECT_EQ(Rechte, 0);
+    EXPECT_EQ(Programm.Rechte, 0);
     Lesen(Konfig({"[Administratoren]", "A:meier"}));
-    EXPECT_EQ(Rechte, 2);
+    EXPECT_EQ(Programm.Rechte, 2);
 }
 
 TEST_F(Konfigdaten, BeschaedigteDateienBeendenDasProgrammMitIhremText) {

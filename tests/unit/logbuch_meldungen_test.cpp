@@ -10,10 +10,10 @@ class Logbuch : public Kern {
   protected:
     void SetUp() override {
         Kern::SetUp();
-        Logordner = "C:\\Daten\\Logs\\";
+        Programm.Logordner = "C:\\Daten\\Logs\\";
         fake.Ordner_anlegen("C:\\Daten\\Logs");
-        Benutzername = "benutzer1";
-        Heute = "261207";
+        Programm.Benutzername = "benutzer1";
+        Programm.Heute = "261207";
         fake.jetzt = Zeitpunkt{2026, 12, 7, 14, 5, 9};
     }
 };
@@ -30,12 +30,12 @@ TEST_F(Logbuch, EintraegeInDieDateiDesStartmonats) {
 }
 
 TEST_F(Logbuch, OhneOderVerschwundenenLogordnerKeinEintrag) {
-    Logordner.clear();
+    Programm.Logordner.clear();
     Logbuch_ergaenzen(2, "x");
     EXPECT_TRUE(fake.Dateien("C:\\Daten\\Logs").empty());
-    Logordner = "C:\\Weg\\";
+    Programm.Logordner = "C:\\Weg\\";
     Logbuch_ergaenzen(2, "x");
-    Logordner = "C:\\Daten\\Logs\\";
+    Programm.Logordner = "C:\\Daten\\Logs\\";
     fake.Datei_anlegen("C:\\Daten\\Logs\\2612 Zedrano.log", "", Attribut::Schreibgeschuetzt);
     Logbuch_ergaenzen(2, "x");
     EXPECT_EQ(fake.Inhalt("C:\\Daten\\Logs\\2612 Zedrano.log"), "");

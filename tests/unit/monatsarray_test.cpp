@@ -19,26 +19,28 @@ class Monatstabelle : public Kern {
     }
     // The entry of month yymm.
     std::string Eintrag(const std::string& yymm) {
-        for (std::size_t i = 1; i < Monatsarray.size(); ++i)
-            if (Monatsarray[i].substr(0, 4) == yymm) return Monatsarray[i];
+        for (std::size_t i = 1; i < Programm.Monatsarray.size(); ++i)
+            if (Programm.Monatsarray[i].substr(0, 4) == yymm) return Programm.Monatsarray[i];
         ADD_FAILURE() << "no entry " << yymm;
         return {};
     }
     // Every entry whose flags are not all "0".
     std::vector<std::string> Markiert() {
         std::vector<std::string> m;
-        for (std::size_t i = 1; i < Monatsarray.size(); ++i)
-            if (Monatsarray[i].find('1', 5) != std::string::npos) m.push_back(Monatsarray[i]);
+        for (std::size_t i = 1; i < Programm.Monatsarray.size(); ++i)
+            if (Programm.Monatsarray[i].find('1', 5) != std::string::npos)
+                m.push_back(Programm.Monatsarray[i]);
         return m;
     }
 };
 
 TEST_F(Monatstabelle, ZehnJahreAbJanuarDesVorjahres) {
     Aufbauen(2025);
-    EXPECT_EQ(Monatsarray[1], "2401:" + std::string(31, '0'));
-    EXPECT_EQ(Monatsarray[13], "2501:" + std::string(31, '0'));
-    EXPECT_EQ(Monatsarray[120], "3312:" + std::string(31, '0'));
-    for (std::size_t i = 1; i < Monatsarray.size(); ++i) ASSERT_EQ(Monatsarray[i].size(), 36u);
+    EXPECT_EQ(Programm.Monatsarray[1], "2401:" + std::string(31, '0'));
+    EXPECT_EQ(Programm.Monatsarray[13], "2501:" + std::string(31, '0'));
+    EXPECT_EQ(Programm.Monatsarray[120], "3312:" + std::string(31, '0'));
+    for (std::size_t i = 1; i < Programm.Monatsarray.size(); ++i)
+        ASSERT_EQ(Programm.Monatsarray[i].size(), 36u);
 }
 
 TEST_F(Monatstabelle, ZeitraeumeWerdenTageweiseMarkiert) {

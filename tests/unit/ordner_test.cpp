@@ -27,11 +27,11 @@ TEST_P(Ordnerwahl, Datenordner) {
     for (const std::string& o : a.ordner) p.Ordner_anlegen(o);
     for (const std::string& d : a.dateien) p.Datei_anlegen(d, "x");
     for (const std::string& d : a.versteckt) p.Datei_anlegen(d, "x", Attribut::Versteckt);
-    Datenordner = "E:\\Vorher\\";
+    Programm.Datenordner = "E:\\Vorher\\";
     p.ordner_antworten = {a.antwort};
 
     EXPECT_EQ(Datenordner_auswaehlen(), a.ergebnis);
-    EXPECT_EQ(Datenordner, a.datenordner);
+    EXPECT_EQ(Programm.Datenordner, a.datenordner);
     EXPECT_EQ(p.ordnerdialoge, Liste{"Ordner mit An-/Abwesenheitsdaten auswählen:"});
     EXPECT_TRUE(p.meldungen.empty());
 }
@@ -174,7 +174,7 @@ TEST_P(Ordnerwahl_ohne_Zugriff, Meldung) {
     p.ordner_antworten = {g.antwort};
 
     EXPECT_FALSE(Datenordner_auswaehlen());
-    EXPECT_EQ(Datenordner, "");
+    EXPECT_EQ(Programm.Datenordner, "");
     ASSERT_EQ(p.meldungen.size(), 1u);
     EXPECT_EQ(p.meldungen[0].text, g.meldung);
     EXPECT_EQ(p.meldungen[0].titel, "Velmorant - Schulferien kennzeichnen");

@@ -16,8 +16,8 @@ class Schulferientabelle : public Kern {
     std::vector<std::string> Perioden(int land) {
         std::vector<std::string> p;
         for (int slot = 1; slot <= 33; ++slot)
-            if (!Schulferienarray[land].Ferien[slot].empty())
-                p.push_back(Schulferienarray[land].Ferien[slot]);
+            if (!Programm.Schulferienarray[land].Ferien[slot].empty())
+                p.push_back(Programm.Schulferienarray[land].Ferien[slot]);
         return p;
     }
 };
@@ -39,7 +39,8 @@ TEST_F(Schulferientabelle, SechzehnLaenderInIhrerReihenfolge) {
                                             "Sachsen-Anhalt",
                                             "Schleswig-Holstein",
                                             "Thüringen"};
-    for (int land = 1; land <= 16; ++land) EXPECT_EQ(Schulferienarray[land].Name, namen[land - 1]);
+    for (int land = 1; land <= 16; ++land)
+        EXPECT_EQ(Programm.Schulferienarray[land].Name, namen[land - 1]);
 }
 
 TEST_F(Schulferientabelle, AusgewaehlteLaenderHabenGenauIhreZeitraeume) {
@@ -63,7 +64,7 @@ TEST_F(Schulferientabelle, AusgewaehlteLaenderHabenGenauIhreZeitraeume) {
 
 TEST_F(Schulferientabelle, PlaetzeFolgenLueckenlosAufeinander) {
     for (int land = 1; land <= 16; ++land) {
-        const auto& ferien = Schulferienarray[land].Ferien;
+        const auto& ferien = Programm.Schulferienarray[land].Ferien;
         EXPECT_TRUE(ferien[0].empty());
         const std::size_t n = Perioden(land).size();
         for (std::size_t slot = 1; slot <= 33; ++slot)
@@ -93,7 +94,8 @@ TEST_F(Schulferientabelle, JederZeitraumHatDasFesteFormat) {
             EXPECT_LE(von, bis);
             startjahre.insert(Wert(p.substr(6, 2)));
         }
-        EXPECT_EQ(startjahre, (std::set<int>{23, 24, 25, 26})) << Schulferienarray[land].Name;
+        EXPECT_EQ(startjahre, (std::set<int>{23, 24, 25, 26}))
+            << Programm.Schulferienarray[land].Name;
     }
 }
 

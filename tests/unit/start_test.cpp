@@ -22,7 +22,7 @@ TEST_F(Start, ModusAusDemEigenenProgrammnamen) {
         fake.programmname = name;
         fake.fenster = FakeFenster{};
         Main();
-        EXPECT_EQ(Aktivieren, aktivieren) << name;
+        EXPECT_EQ(Programm.Aktivieren, aktivieren) << name;
         EXPECT_TRUE(fake.fenster.sichtbar);
     }
 }
@@ -31,15 +31,15 @@ TEST_F(Start, DatumUndBenutzer) {
     fake.jetzt = Zeitpunkt{2026, 12, 7, 23, 59, 59};
     fake.umgebung["USERNAME"] = "benutzer1";
     Main();
-    EXPECT_EQ(Heute, "261207");
-    EXPECT_EQ(Benutzername, "benutzer1");
+    EXPECT_EQ(Programm.Heute, "261207");
+    EXPECT_EQ(Programm.Benutzername, "benutzer1");
 
     Programm = {};
     fake.umgebung["USERNAME"] = "";
     fake.jetzt = Zeitpunkt{2030, 1, 5, 0, 0, 0};
     Main();
-    EXPECT_EQ(Benutzername, "NoName");
-    EXPECT_EQ(Heute, "300105");
+    EXPECT_EQ(Programm.Benutzername, "NoName");
+    EXPECT_EQ(Programm.Heute, "300105");
     EXPECT_EQ(FormatDatumDS(Zeitpunkt{2009, 9, 30}), "090930");
 }
 
@@ -84,7 +84,7 @@ TEST_F(Start, Installationsordner) {
         neu.umgebung["ProgramFiles"] = f.programme;
         for (const auto& o : f.ordner) neu.Ordner_anlegen(o);
         Main();
-        EXPECT_EQ(Programmordner, f.erwartet);
+        EXPECT_EQ(Programm.Programmordner, f.erwartet);
     }
     Plattform_setzen(&fake);
 }
@@ -95,7 +95,7 @@ TEST_F(Start, DateiMitDemNamenEinerAusgabeIstKeinOrdner) {
     fake.Datei_anlegen(vs + "Brindavel", "x");
     fake.Ordner_anlegen(vs + "Orsalind");
     Main();
-    EXPECT_EQ(Programmordner, vs + "Orsalind\\");
+    EXPECT_EQ(Programm.Programmordner, vs + "Orsalind\\");
 }
 
 TEST_F(Start, FehlenderFarbdialogEndetMitDerInstallationsmeldung) {
@@ -113,7 +113,7 @@ class Pfadeinstellungen : public Kern {
   protected:
     void SetUp() override {
         Kern::SetUp();
-        Programmordner = "C:\\Prog\\Brindavel\\";
+        Programm.Programmordner = "C:\\Prog\\Brindavel\\";
         fake.Ordner_anlegen("C:\\Prog\\Brindavel");
         fake.programmverzeichnis = "C:\\Tools";
         fake.Ordner_anlegen("C:\\Tools");
@@ -162,11 +162,11 @@ TEST_F(Pfadeinstellungen, KlareUndVerwuerfelteDateien) {
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
-        Datenordner = Logordner = "";
+        Programm.Datenordner = Programm.Logordner = "";
         fake.Datei_anlegen(Installiert, f.bytes);
         Programmpfade_lesen();
-        EXPECT_EQ(Datenordner, f.daten);
-        EXPECT_EQ(Logordner, f.log);
+        EXPECT_EQ(Programm.Datenordner, f.daten);
+        EXPECT_EQ(Programm.Logordner, f.log);
         EXPECT_TRUE(fake.meldungen.empty());
         EXPECT_FALSE(Kanal_offen());
     }
@@ -176,18 +176,18 @@ TEST_F(Pfadeinstellungen, ErstInstallationsordnerDannNebenDemProgramm) {
     fake.Datei_anlegen("C:\\Tools\\Zedrano.dat",
                        Klartext({"[Zedrano]", "data_pfad=T:\\", "log_pfad=T:\\L\\"}));
     Programmpfade_lesen();
-    EXPECT_EQ(Datenordner, "T:\\");
+    EXPECT_EQ(Programm.Datenordner, "T:\\");
     fake.Datei_anlegen(Installiert, Klartext({"[Zedrano]", "data_pfad=I:\\", "log_pfad=I:\\L\\"}));
     Programmpfade_lesen();
-    EXPECT_EQ(Datenordner, "I:\\");
+    EXPECT_EQ(Programm.Datenordner, "I:\\");
     // A hidden file counts as missing.
     fake.Attribute_setzen(Installiert, Attribut::Versteckt);
     Programmpfade_lesen();
-    EXPECT_EQ(Datenordner, "T:\\");
+    EXPECT_EQ(Programm.Datenordner, "T:\\");
     fake.programmverzeichnis = "C:\\";
-    Datenordner.clear();
+    Programm.Datenordner.clear();
     Programmpfade_lesen();
-    EXPECT_EQ(Datenordner, "");
+    EXPECT_EQ(Programm.Datenordner, "");
 }
 
 // Only a file that can't be opened ends the program.

@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "form/schritte.h"
 #include "platform/plattform.h"
 #include "services/text.h"
 #include "tests/support/ferien.h"
 #include "tests/support/verwuerfelt.h"
-#include "ui/schritte.h"
 
 namespace testhost {
 

@@ -172,7 +172,7 @@ TEST_P(Vorauswahl, BeimStart) {
                         orakel::Verwuerfelt({f.kopf, testhost::Kennung, f.farbe, f.land, "void"}),
                         f.versteckt ? Attribut::Versteckt : Attribut::Archiv);
     }
-    Datenordner = daten;
+    Programm.Datenordner = daten;
     Fenster_laden();
 
     EXPECT_TRUE(p.meldungen.empty());
@@ -259,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(Arbeitsablauf, Vorauswahl,
 TEST_F(Arbeitsablauf, LandOhneBekannteFarbe) {
     Host_anlegen(daten);
     Ferientage_anlegen(daten, "&H000000", "Hessen");
-    Datenordner = daten;
+    Programm.Datenordner = daten;
     Fenster_laden();
     ASSERT_EQ(Schritte(), (Liste{"OK+-", "OK++", "Pfeil++", "Inaktiv--"}));
 
@@ -497,7 +497,7 @@ TEST_P(Kennzeichnung_aufheben, Klick) {
     p.ordner_antworten = {"D:\\Planer"};
     cmdAuswahl_Click(1);
     ASSERT_EQ(Schritt(4), "Pfeil++");
-    EXPECT_EQ(Land, "");  // the earlier file is not read in this mode
+    EXPECT_EQ(Programm.Land, "");  // the earlier file is not read in this mode
 
     cmdAuswahl_Click(4);
     if (e.geloescht) {
@@ -536,7 +536,7 @@ TEST_F(Arbeitsablauf, EntfernenOhneRechte) {
     Host_anlegen(daten, {"A:schulz"});
     Ferientage_anlegen(daten, "&H0080FF", "Bayern");
     const std::string vorher = *p.Inhalt(ferientage);
-    Datenordner = daten;
+    Programm.Datenordner = daten;
     Fenster_laden(false);
     ASSERT_EQ(Schritt(4), "Pfeil++");
 

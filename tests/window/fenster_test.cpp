@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "form/schritte.h"
 #include "platform/bild_skalieren.h"
 #include "platform/gif_bild.h"
 #include "platform/win32/fenster_win32.h"
@@ -20,7 +21,6 @@
 #include "tests/support/pixel.h"
 #include "tests/support/ressource_win32.h"
 #include "ui/frm_schulferien.h"
-#include "ui/schritte.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
-#include "platform/fake/fake_plattform.h"
+#include "tests/fake/fake_plattform.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/fake/fake_namen.h"
+#include "platform/ersatzname.h"
+#include "tests/fake/fake_namen.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ std::string FakePlattform::Umgebungsvariable(const std::string& name) {
 
 // --- Probes ---
 
-bool FakePlattform::Suchen(const std::string& muster) {
+bool FakePlattform::Datei_vorhanden(const std::string& muster) {
     if (muster.empty()) return false;
     const Ort ort = Aufloesen(muster, true);
     if (ort.ordner_gemeint || ort.teile.size() < 2) return false;

@@ -1,4 +1,4 @@
-#include "platform/fake/fake_namen.h"
+#include "tests/fake/fake_namen.h"
 
 #include "platform/utf8.h"
 

@@ -1,4 +1,4 @@
-#include "platform/fake/fake_fenster.h"
+#include "tests/fake/fake_fenster.h"
 
 #include <algorithm>
 

@@ -1,19 +1,11 @@
-#include "ui/schritte.h"
+#include "form/schritte.h"
 
-#include <initializer_list>
 #include <string>
 
+#include "platform/plattform.h"
 #include "services/programmzustand.h"
 
 namespace {
-
-// Element `index` (counted from 1) of a control array.
-Element Feldelement(std::initializer_list<Element> feld, int index) {
-    if (index < 1 || index > static_cast<int>(feld.size()) ||
-        feld.begin()[index - 1] == Element::Keins)
-        throw Fehler(Fehlernummer::IndexAusserhalb);
-    return feld.begin()[index - 1];
-}
 
 // The control of step n: the button of steps 1, 3 and 4, the state list of step 2.
 Element Steuerelement_von(int schritt) {
@@ -23,7 +15,7 @@ Element Steuerelement_von(int schritt) {
 // What a status picture says to a screen reader: the step as the window numbers it (removal
 // mode shows step 4 as its second step) and the step's state.
 std::string Statustext(int schritt, Steuerelement quelle) {
-    const int angezeigt = !Aktivieren && schritt == 4 ? 2 : schritt;
+    const int angezeigt = !Programm.Aktivieren && schritt == 4 ? 2 : schritt;
     const char* zustand = quelle == Element::imgOK      ? "erledigt"
                           : quelle == Element::imgPfeil ? "aktueller Schritt"
                                                         : "noch nicht verfügbar";
@@ -31,23 +23,6 @@ std::string Statustext(int schritt, Steuerelement quelle) {
 }
 
 }  // namespace
-
-Element fraRahmen(int n) {
-    return Feldelement(
-        {Element::fraRahmen1, Element::fraRahmen2, Element::fraRahmen3, Element::fraRahmen4}, n);
-}
-
-Element cmdAuswahl(int index) {
-    // There is no button 2: step 2 has the list.
-    return Feldelement({Element::cmdAuswahl1, Element::Keins, Element::cmdAuswahl3,
-                        Element::cmdAuswahl4, Element::cmdAuswahl5},
-                       index);
-}
-
-Element imgIcon(int index) {
-    return Feldelement({Element::imgIcon1, Element::imgIcon2, Element::imgIcon3, Element::imgIcon4},
-                       index);
-}
 
 void Statusbild_zeigen(Fenster& f, int schritt, Element quelle) {
     f.Bild_kopieren(imgIcon(schritt), quelle);

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_fenster.h"
 #include "platform/plattform.h"
+#include "tests/fake/fake_fenster.h"
 
 // Thrown by FakePlattform::Beenden: the program ended. Deliberately no std::exception, so
 // that no error handling of the program catches it.
@@ -29,8 +29,7 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // The table of `codepage`; one the program knows no table of is a set-up mistake.
     const Codetabelle& Ansi_codetabelle() override;
 
-    bool Datei_vorhanden(const std::string& pfad) override { return Suchen(pfad); }
-    bool Muster_vorhanden(const std::string& muster) override { return Suchen(muster); }
+    bool Datei_vorhanden(const std::string& muster) override;
     std::uint32_t Attribute_lesen(const std::string& pfad) override;
     void Attribute_normal(const std::string& pfad) override;
     void Datei_entfernen(const std::string& pfad) override;
@@ -139,7 +138,6 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     Knoten& Elternordner(const Ort& ort);
     // The existing file at `pfad` for reading or changing; throws as Windows would.
     Knoten& Vorhandene_Datei(const std::string& pfad);
-    bool Suchen(const std::string& muster);
     Knoten& Anlegen(const Ort& ort, bool ordner);  // with its parent folders (test set-up)
     // True when another program holds the file open through every try of one step.
     bool Belegt(Knoten& k);
