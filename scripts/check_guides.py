@@ -279,6 +279,8 @@ def check_guide(problems):
     quotes = list(re.finditer(r'»(?=\S)(.*?)(?<=\S)«', flat, re.S))
     opened = len(re.findall(r'»(?=\S)', flat))
     closed = len(re.findall(r'(?<=\S)«', flat))
+    if not quotes:
+        problems.append(f'{GUIDE}: quotes no text of the program between » and «')
     if opened != len(quotes) or closed != len(quotes):
         problems.append(f'{GUIDE}: {opened} » and {closed} « make {len(quotes)} quotes')
     texts = program_texts()
