@@ -1,7 +1,10 @@
 # The release package for administrators (cmake --build ... --target package):
 # Schulferien-<version>-win64.zip with both program files, the German guide LIESMICH.txt and
 # SHA256SUMS, the SHA-256 sums of those three files, as sha256sum -c reads them.
-set(SCHULFERIEN_LIESMICH ${PROJECT_SOURCE_DIR}/packaging/LIESMICH.txt)
+# The guide with its version line filled in (cmake/version.cmake), CRLF as Notepad wants it.
+set(SCHULFERIEN_LIESMICH ${SCHULFERIEN_GENERATED_DIR}/LIESMICH.txt)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/LIESMICH.txt ${SCHULFERIEN_LIESMICH}
+               @ONLY NEWLINE_STYLE CRLF)
 set(SCHULFERIEN_SUMMEN ${PROJECT_BINARY_DIR}/SHA256SUMS)
 set(SCHULFERIEN_SUMMEN_SKRIPT ${PROJECT_BINARY_DIR}/sha256sums.cmake)
 

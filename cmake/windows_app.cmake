@@ -24,6 +24,9 @@ add_custom_command(TARGET Schulferien POST_BUILD
   COMMENT "Schulferien_deaktivieren.exe")
 
 if(SCHULFERIEN_TESTS)
+  # The program and its guide name the commit they are built from.
+  add_test(NAME produktversion
+           COMMAND python3 ${PROJECT_SOURCE_DIR}/scripts/check_version.py $<TARGET_FILE:Schulferien>)
   include(${PROJECT_SOURCE_DIR}/tests/window/window_tests.cmake)
   include(${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake)
 endif()

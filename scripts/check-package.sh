@@ -28,4 +28,6 @@ done
     fail "LIESMICH.txt does not start with a UTF-8 byte order mark"
 [ "$(grep -c $'\r$' "$tmp/LIESMICH.txt")" = "$(wc -l <"$tmp/LIESMICH.txt")" ] ||
     fail "LIESMICH.txt has lines without CRLF"
+grep -q "^Version $version\( (Commit [0-9a-f]\{7\})\)\?"$'\r$' "$tmp/LIESMICH.txt" ||
+    fail "LIESMICH.txt does not name version $version (and its commit)"
 unzip -l "$zip"

@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
 # Static analysis of the production sources (everything but tests/), taken from the compile
 # database of the Windows build, so the Win32 part is checked as well:
-#   bash scripts/static-analysis.sh BUILD_FOLDER_OF_THE_WINDOWS_BUILD
+#   bash scripts/static-analysis.sh [BUILD_FOLDER_OF_THE_WINDOWS_BUILD]
 # clang-tidy with the checks of .clang-tidy (findings are errors), then cppcheck. A finding
 # that is not one is suppressed where it stands, with the reason (NOLINT(check): reason, or
-# cppcheck-suppress check with the reason beside it).
+# cppcheck-suppress check with the reason beside it). Without an argument the folder is
+# windows/ below $SCHULFERIEN_BUILD, else below build/ of the checkout; a relative argument
+# counts from the current folder.
 set -euo pipefail
+given=${1:+$(realpath -m -- "$1")}
 cd "$(dirname "$0")/.."
 root=$PWD
-db=${1:?the build folder of the Windows build}
+db=${given:-$(realpath -m -- "${SCHULFERIEN_BUILD:-$root/build}/windows")}
+[ -f "$db/compile_commands.json" ] || {
+    echo "static-analysis: $db/compile_commands.json is missing; build the Windows preset first:" >&2
+    echo "  cmake --preset windows -B $db && cmake --build $db -j2" >&2
+    exit 1
+}
 jobs=$(nproc)
 
 # clang parses the mingw-w64 sources as the cross compiler sees them: its target, and the
@@ -30,7 +38,9 @@ run-clang-tidy -quiet -p "$db" -j"$jobs" "${extra[@]}" -header-filter="^$quoted_
 }
 
 echo "cppcheck"
-cppcheck --project="$db/compile_commands.json" -i"$root/tests" -i/usr/src --quiet -j"$jobs" \
+# The tests are left out whether cppcheck names their files with the checkout's path or
+# relative to it.
+cppcheck --project="$db/compile_commands.json" -i"$root/tests/" -itests/ -i/usr/src --quiet -j"$jobs" \
     --enable=warning,performance,portability --inline-suppr --error-exitcode=1 \
     --suppress=missingIncludeSystem --platform=win64 -D_WIN32 -D__cplusplus=202002L \
     --cppcheck-build-dir="$(mkdir -p "$db/cppcheck" && echo "$db/cppcheck")"

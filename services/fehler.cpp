@@ -8,6 +8,8 @@ const char* Standardbeschreibung(long nummer) {
             return "Unzulässiger Prozeduraufruf oder ungültiges Argument";
         case Fehlernummer::Ueberlauf:
             return "Überlauf";
+        case Fehlernummer::NichtGenuegendSpeicher:
+            return "Nicht genügend Speicher";
         case Fehlernummer::IndexAusserhalb:
             return "Index außerhalb des gültigen Bereichs";
         case Fehlernummer::Typenkonflikt:

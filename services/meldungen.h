@@ -27,9 +27,7 @@ template <class F>
 auto Geschuetzt(const std::string& ort, F&& schritte) -> decltype(schritte()) {
     try {
         return std::forward<F>(schritte)();
-    } catch (const Laufzeitfehler& fehler) {
-        Fehler_melden(ort, fehler);
     } catch (const std::exception& fehler) {
-        Fehler_melden(ort, Laufzeitfehler(Fehlernummer::UngueltigerAufruf, fehler.what()));
+        Fehler_melden(ort, Als_Laufzeitfehler(fehler));
     }
 }

@@ -81,7 +81,8 @@ void Starten() {
 void Main() {
     try {
         Starten();
-    } catch (const Laufzeitfehler& fehler) {
+    } catch (const std::exception& ausnahme) {
+        const Laufzeitfehler fehler = Als_Laufzeitfehler(ausnahme);
         if (fehler.Nummer == Fehlernummer::KomponenteNichtGeladen ||
             fehler.Nummer == Fehlernummer::KomponenteFehlt) {
             Meldung_anzeigen(std::string("Sie müssen zuerst den ") + Host::Produkt +
@@ -89,9 +90,6 @@ void Main() {
             plattform().Beenden(Exitcode::Installation);
         }
         Fehler_melden("modSchulferien - Main", fehler);
-    } catch (const std::exception& fehler) {
-        Fehler_melden("modSchulferien - Main",
-                      Laufzeitfehler(Fehlernummer::UngueltigerAufruf, fehler.what()));
     }
 }
 

@@ -29,10 +29,8 @@ void Ereignis(Fensterereignisse& ereignisse, F&& f) {
     try {
         f();
         return;
-    } catch (const Laufzeitfehler& fehler) {
-        Melden(ereignisse, fehler);
     } catch (const std::exception& fehler) {
-        Melden(ereignisse, Laufzeitfehler(Fehlernummer::UngueltigerAufruf, fehler.what()));
+        Melden(ereignisse, Als_Laufzeitfehler(fehler));
     } catch (...) {
     }
     ExitProcess(Exitcode::Fehlerbericht);

@@ -1,7 +1,12 @@
 // The log book, messages, error reports and the path helpers.
+#include <functional>
+#include <new>
+#include <stdexcept>
+
 #include "services/dateikanal.h"
 #include "services/logbuch.h"
 #include "services/meldungen.h"
+#include "startup/main.h"
 #include "tests/unit/kern.h"
 
 namespace {
@@ -53,18 +58,59 @@ TEST_F(Meldungen, JedeMeldungPieptUndTraegtDenTitel) {
     EXPECT_EQ(fake.pieptoene, 1);
 }
 
-TEST_F(Meldungen, FataleBerichteSchliessenDenKanalUndBeendenDasProgramm) {
-    fake.Datei_anlegen("C:\\D\\a.dat", "x");
-    ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Input", ""));
-    EXPECT_THROW(Fehler_melden("modSchulferien - Main", Fehler(Fehlernummer::DateiNichtGefunden)),
-                 ProgrammBeendet);
-    EXPECT_EQ(Meldung(),
-              "Es ist folgender Fehler aufgetreten in Modul 'modSchulferien - Main':"
-              "\r\rFehler Nr. 53\rDatei nicht gefunden\r\rDas Programm wird beendet.");
-    EXPECT_FALSE(Kanal_offen());
-    EXPECT_EQ(fake.exitcode, Exitcode::Fehlerbericht);
+// A platform whose first question at start-up fails as the C++ library would.
+struct FakePlattform_mit_Ausnahme : FakePlattform {
+    std::function<void()> ausnahme;
+    std::string Programmname() override {
+        ausnahme();
+        return programmname;
+    }
+};
 
-    fake.meldungen.clear();
+TEST_F(Meldungen, FehlerberichteNennenOrtNummerUndBeschreibungAufDeutsch) {
+    struct Fall {
+        const char* name;
+        std::function<void()> ausnahme;
+        const char* bericht;
+    };
+    // clang-format off
+    const std::vector<Fall> faelle = {
+        {"Laufzeitfehler", [] { throw Fehler(Fehlernummer::DateiNichtGefunden); },
+         "Fehler Nr. 53\rDatei nicht gefunden"},
+        {"Speicher erschoepft", [] { throw std::bad_alloc(); },
+         "Fehler Nr. 7\rNicht genügend Speicher"},
+        {"Ausnahme der Bibliothek", [] { throw std::out_of_range("vector::_M_range_check"); },
+         "Fehler Nr. 1000\rAnwendungs- oder objektdefinierter Fehler"},
+    };
+    // clang-format on
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const std::string ende =
+            std::string("':\r\r") + f.bericht + "\r\rDas Programm wird beendet.";
+
+        fake.meldungen.clear();
+        fake.Datei_anlegen("C:\\D\\a.dat", "x");
+        ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Input", ""));
+        EXPECT_THROW(Geschuetzt("modSchulferien - ParentDir", f.ausnahme), ProgrammBeendet);
+        EXPECT_EQ(
+            Meldung(),
+            "Es ist folgender Fehler aufgetreten in Modul 'modSchulferien - ParentDir" + ende);
+        EXPECT_FALSE(Kanal_offen());
+        EXPECT_EQ(fake.exitcode, Exitcode::Fehlerbericht);
+
+        FakePlattform_mit_Ausnahme start;
+        start.ausnahme = f.ausnahme;
+        Plattform_setzen(&start);
+        EXPECT_THROW(Main(), ProgrammBeendet);
+        Plattform_setzen(&fake);
+        EXPECT_EQ(start.meldungen.empty() ? "" : start.meldungen[0].text,
+                  "Es ist folgender Fehler aufgetreten in Modul 'modSchulferien - Main" + ende);
+        EXPECT_EQ(start.exitcode, Exitcode::Fehlerbericht);
+    }
+}
+
+TEST_F(Meldungen, AbbruchSchliesstDenKanalUndBeendetDasProgramm) {
+    fake.Datei_anlegen("C:\\D\\a.dat", "x");
     ASSERT_TRUE(Datei_oeffnen("C:\\D\\a.dat", "Input", ""));
     EXPECT_THROW(Programm_abbrechen("Es geht nicht"), ProgrammBeendet);
     EXPECT_EQ(Meldung(), "Es geht nicht.\r\rDas Programm wird beendet.");
