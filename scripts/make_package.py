@@ -3,8 +3,10 @@
 Schulferien-VERSION-win64.zip with both program files, the guide LIESMICH.txt and SHA256SUMS,
 the SHA-256 sums of those three files as sha256sum -c reads them.
 
-    python3 scripts/make_package.py BUILD_FOLDER SOURCE_FOLDER VERSION
+    python3 scripts/make_package.py BUILD_FOLDER SOURCE_FOLDER VERSION GUIDE
         [--sign PFX [--password-file FILE] [--timestamp URL] [--osslsigncode PROGRAM]]
+
+GUIDE is the LIESMICH.txt to pack; the git checkout, if any, is SOURCE_FOLDER.
 
 With --sign, the program is signed with Authenticode (SHA-256) by osslsigncode before it is
 packed, and both program files are that one signed file. The password is the first line of
@@ -70,6 +72,7 @@ def main():
     parser.add_argument("build")
     parser.add_argument("source")
     parser.add_argument("version")
+    parser.add_argument("guide")
     parser.add_argument("--sign", metavar="PFX")
     parser.add_argument("--password-file")
     parser.add_argument("--timestamp", metavar="URL")
@@ -91,8 +94,7 @@ def main():
     else:
         shutil.copyfile(os.path.join(args.build, PROGRAM), program)
     shutil.copyfile(program, os.path.join(folder, FILES[1]))  # the same bytes, another name
-    shutil.copyfile(os.path.join(args.source, "packaging", "LIESMICH.txt"),
-                    os.path.join(folder, FILES[2]))
+    shutil.copyfile(args.guide, os.path.join(folder, FILES[2]))
     with open(os.path.join(folder, "SHA256SUMS"), "w", encoding="ascii", newline="\n") as sums:
         for file in FILES:
             with open(os.path.join(folder, file), "rb") as f:
