@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr const wchar_t* Kind_dpi = L"SCHULFERIEN_TEST_DPI";
+constexpr const char* Kind_dpi = "SCHULFERIEN_TEST_DPI";  // set in the started process
 using Lage = std::array<long, 4>;
 
 // The window's outer and client size and its font's height, then every control's left, top,
@@ -68,7 +68,7 @@ DWORD Bei_dpi_starten(DWORD dpi) {
     const bool hatte = RegQueryValueExW(k, L"LogPixels", nullptr, nullptr,
                                         reinterpret_cast<BYTE*>(&alt), &groesse) == ERROR_SUCCESS;
     RegSetValueExW(k, L"LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi), sizeof(dpi));
-    SetEnvironmentVariableW(Kind_dpi, std::to_wstring(dpi).c_str());
+    SetEnvironmentVariableA(Kind_dpi, std::to_string(dpi).c_str());
 
     wchar_t selbst[MAX_PATH];
     GetModuleFileNameW(nullptr, selbst, MAX_PATH);
@@ -93,7 +93,7 @@ DWORD Bei_dpi_starten(DWORD dpi) {
         CloseHandle(pi.hProcess);
     }
 
-    SetEnvironmentVariableW(Kind_dpi, nullptr);
+    SetEnvironmentVariableA(Kind_dpi, nullptr);
     if (hatte) {
         RegSetValueExW(k, L"LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&alt), sizeof(alt));
     } else {
@@ -104,7 +104,7 @@ DWORD Bei_dpi_starten(DWORD dpi) {
 }
 
 TEST(DpiErsatz, OhneDieDpiFunktionenVonWindows10DasselbeFenster) {
-    const char* kind = std::getenv("SCHULFERIEN_TEST_DPI");
+    const char* kind = std::getenv(Kind_dpi);
     const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     if (!kind && wine) {
         for (DWORD dpi : {96u, 144u}) EXPECT_EQ(Bei_dpi_starten(dpi), 0u) << dpi << " DPI";
