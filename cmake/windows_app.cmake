@@ -27,6 +27,23 @@ if(SCHULFERIEN_TESTS)
   # The program and its guide name the commit they are built from.
   add_test(NAME produktversion
            COMMAND python3 ${PROJECT_SOURCE_DIR}/scripts/check_version.py $<TARGET_FILE:Schulferien>)
+  # The program starts on Windows 7 SP1: no import and no subsystem version newer than that.
+  # The check must find what a program made for later Windows imports.
+  find_package(Python3 COMPONENTS Interpreter)
+  if(Python3_FOUND AND CMAKE_OBJDUMP)
+    set(SCHULFERIEN_IMPORTE_PRUEFEN
+        ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/check_imports.py ${CMAKE_OBJDUMP})
+    add_test(NAME windows7_importe
+      COMMAND ${SCHULFERIEN_IMPORTE_PRUEFEN} $<TARGET_FILE:Schulferien>)
+    add_executable(neuere_importe ${PROJECT_SOURCE_DIR}/tests/window/neuere_importe.c)
+    target_compile_definitions(neuere_importe PRIVATE _WIN32_WINNT=0x0A00)
+    target_link_libraries(neuere_importe PRIVATE user32)
+    target_link_options(neuere_importe PRIVATE -Wl,--subsystem,console:6.2)
+    add_test(NAME windows7_importe_erkannt
+      COMMAND ${SCHULFERIEN_IMPORTE_PRUEFEN} $<TARGET_FILE:neuere_importe>)
+    set_tests_properties(windows7_importe_erkannt PROPERTIES PASS_REGULAR_EXPRESSION
+      "Subsystem version 6\\.2.*GetSystemTimePreciseAsFileTime.*GetDpiForWindow")
+  endif()
   include(${PROJECT_SOURCE_DIR}/tests/window/window_tests.cmake)
   include(${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake)
 endif()

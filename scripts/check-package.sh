@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Checks the release package of a Windows build folder: exactly its four files, sums that
-# match, the program files as built, and a guide that Notepad shows with its umlauts
-# (UTF-8 with byte order mark, CRLF line ends).
-#   bash scripts/check-package.sh BUILD_FOLDER
+# match, both program files the same, and a guide that Notepad shows with its umlauts (UTF-8
+# with byte order mark, CRLF line ends). When the build signs (SCHULFERIEN_SIGN_PFX), both
+# program files must carry a valid SHA-256 Authenticode signature, from CERTIFICATE (a PEM
+# file: the signing certificate itself or the authority it chains to; without it, the
+# authorities the system trusts), and be the program as built once the signature is removed;
+# otherwise they must be the program as built.
+#   bash scripts/check-package.sh BUILD_FOLDER [CERTIFICATE]
 set -euo pipefail
 dir=${1:?the build folder of the Windows build}
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$dir/CMakeCache.txt")
+certificate=${2:-}
+cache() { sed -n "s/^$1:[A-Z]*=//p" "$dir/CMakeCache.txt"; }
+version=$(cache CMAKE_PROJECT_VERSION)
+signed=$(cache SCHULFERIEN_SIGN_PFX)
 zip="$dir/Schulferien-$version-win64.zip"
 fail() {
     echo "check-package: $*" >&2
@@ -21,8 +28,23 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 unzip -q "$zip" -d "$tmp"
 (cd "$tmp" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
+cmp -s "$tmp/Schulferien.exe" "$tmp/Schulferien_deaktivieren.exe" ||
+    fail "the two program files differ"
+[ -n "$signed" ] || [ -z "$certificate" ] || fail "a certificate is given, but the build does not sign"
 for exe in Schulferien.exe Schulferien_deaktivieren.exe; do
-    cmp -s "$tmp/$exe" "$dir/$exe" || fail "$exe in the package differs from the build"
+    if [ -z "$signed" ]; then
+        cmp -s "$tmp/$exe" "$dir/$exe" || fail "$exe in the package differs from the build"
+        continue
+    fi
+    # The certificate's revocation lists are not fetched: the check runs offline.
+    report=$(osslsigncode verify -in "$tmp/$exe" -ignore-cdp ${certificate:+-CAfile "$certificate"} 2>&1) ||
+        fail "$exe: the signature does not verify"$'\n'"$report"
+    grep -q '^Message digest algorithm *: SHA256' <<<"$report" || fail "$exe is not signed with SHA-256"
+    osslsigncode remove-signature -in "$tmp/$exe" -out "$tmp/ohne-signatur.exe" >/dev/null ||
+        fail "$exe: the signature cannot be removed"
+    cmp -s "$tmp/ohne-signatur.exe" "$dir/$exe" ||
+        fail "$exe without its signature differs from the build"
+    rm "$tmp/ohne-signatur.exe"
 done
 [ "$(head -c 3 "$tmp/LIESMICH.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
     fail "LIESMICH.txt does not start with a UTF-8 byte order mark"
@@ -31,3 +53,7 @@ done
 grep -q "^Version $version\( (Commit [0-9a-f]\{7\})\)\?"$'\r$' "$tmp/LIESMICH.txt" ||
     fail "LIESMICH.txt does not name version $version (and its commit)"
 unzip -l "$zip"
+if [ -n "$signed" ]; then
+    echo "Both programs are signed (SHA-256) and verified against" \
+        "${certificate:-the authorities the system trusts}."
+fi

@@ -2,7 +2,7 @@
 deps_install() {
     local pkgs=(g++ cmake make googletest libgtest-dev g++-mingw-w64-x86-64-posix
         mingw-w64-tools wine wine64 xvfb xauth faketime imagemagick python3
-        clang clang-tidy cppcheck unzip)
+        clang clang-tidy cppcheck unzip osslsigncode openssl)
     local missing=()
     for p in "${pkgs[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||

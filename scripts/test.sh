@@ -2,8 +2,9 @@
 # Runs every test of the project on a Debian machine, installing what it needs first:
 # the native unit and contract tests (with g++, with AddressSanitizer and UBSan, and with
 # clang), a short fuzzing run of every reader, static analysis, the Windows build with its
-# tests under Wine, headless, its release package, and a second build of the program in
-# another folder that must give the same bytes. Each build uses its CMake preset (CMakePresets.json) in a folder of its own.
+# tests under Wine, headless, its release package signed with a certificate made for the run,
+# and a second build of the program and the package in another folder that must give the same
+# bytes. Each build uses its CMake preset (CMakePresets.json) in a folder of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
@@ -37,7 +38,25 @@ step "Fuzzing: a short run of every reader (bash scripts/fuzz.sh SECONDS runs lo
 SCHULFERIEN_BUILD="$out" bash scripts/fuzz.sh "${SCHULFERIEN_FUZZ_SEKUNDEN:-10}"
 
 step "Windows build"
-configure windows "$out/windows"
+# A code-signing certificate of its own for every run, self-signed: the package is signed with
+# it and checked against it. Without a network there is no time stamp.
+signatur="$out/signatur"
+rm -rf "$signatur"
+mkdir -p "$signatur"
+(
+    cd "$signatur"
+    umask 077
+    openssl rand -hex 16 >passwort
+    openssl req -x509 -newkey rsa:3072 -noenc -keyout schluessel.pem -out zertifikat.pem \
+        -days 7 -subj "/CN=Schulferien kennzeichnen (Testsignatur)" \
+        -addext "keyUsage=critical,digitalSignature" -addext "extendedKeyUsage=codeSigning" \
+        2>/dev/null
+    openssl pkcs12 -export -inkey schluessel.pem -in zertifikat.pem -out test.pfx \
+        -passout file:passwort
+)
+signieren=(-DSCHULFERIEN_SIGN_PFX="$signatur/test.pfx"
+    -DSCHULFERIEN_SIGN_PASSWORD_FILE="$signatur/passwort")
+configure windows "$out/windows" "${signieren[@]}"
 cmake --build "$out/windows" -j"$jobs"
 
 step "Static analysis of the production sources"
@@ -60,15 +79,25 @@ headless=(xvfb-run -a -s "-screen 0 1280x1024x24")
 # The end-to-end scenarios start their own Wine servers under a faked clock.
 "${headless[@]}" ctest --test-dir "$out/windows" --output-on-failure --no-tests=error -R '^e2e_'
 
-step "Release package"
+step "Release package, signed"
 cmake --build "$out/windows" --target package
-bash scripts/check-package.sh "$out/windows"
+bash scripts/check-package.sh "$out/windows" "$signatur/zertifikat.pem"
 
-step "Reproducible build: the program built again in another folder"
-configure windows "$out/reproduzierbar/zweiter-ordner" -DSCHULFERIEN_TESTS=OFF
-cmake --build "$out/reproduzierbar/zweiter-ordner" -j"$jobs" --target Schulferien
+# The second build signs with the same certificate, so the whole package must come out the
+# same; the programs are compared as anyone without the key compares them: the shipped ones
+# with their signature removed against the ones built again.
+step "Reproducible build: the program and the package made again in another folder"
+zweiter="$out/reproduzierbar/zweiter-ordner"
+configure windows "$zweiter" -DSCHULFERIEN_TESTS=OFF "${signieren[@]}"
+cmake --build "$zweiter" -j"$jobs" --target package
 for exe in Schulferien.exe Schulferien_deaktivieren.exe; do
-    cmp "$out/windows/$exe" "$out/reproduzierbar/zweiter-ordner/$exe"
+    osslsigncode remove-signature -in "$out/windows/paket/$exe" -out "$zweiter/ohne-signatur.exe" \
+        >/dev/null
+    cmp "$zweiter/ohne-signatur.exe" "$zweiter/$exe"
+    rm "$zweiter/ohne-signatur.exe"
 done
-echo "Schulferien.exe is the same, byte for byte, in both folders:" \
-    "$(sha256sum <"$out/windows/Schulferien.exe" | cut -d' ' -f1)"
+paket=Schulferien-$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$zweiter/CMakeCache.txt")-win64.zip
+cmp "$out/windows/$paket" "$zweiter/$paket"
+echo "The same, byte for byte, in both folders:" \
+    "Schulferien.exe $(sha256sum <"$zweiter/Schulferien.exe" | cut -d' ' -f1)," \
+    "$paket $(sha256sum <"$zweiter/$paket" | cut -d' ' -f1)"

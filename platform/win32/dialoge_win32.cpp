@@ -13,10 +13,17 @@
 namespace dialoge_win32 {
 namespace {
 
-// Loads a system library once and keeps it for the run.
+// Loads a system library from the system folder once and keeps it for the run. Windows 7
+// without its 2011 loader update (KB2533623) refuses LOAD_LIBRARY_SEARCH_SYSTEM32 as an invalid
+// parameter; there the library is named by its full path.
 HMODULE Bibliothek(const wchar_t* name) {
-    HMODULE m = GetModuleHandleW(name);
-    return m ? m : LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (HMODULE m = GetModuleHandleW(name)) return m;
+    if (HMODULE m = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return m;
+    if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
+    std::array<wchar_t, MAX_PATH> ordner{};
+    const UINT n = GetSystemDirectoryW(ordner.data(), static_cast<UINT>(ordner.size()));
+    if (n == 0 || n >= ordner.size()) return nullptr;
+    return LoadLibraryW((std::wstring(ordner.data(), n) + L"\\" + name).c_str());
 }
 
 template <class F>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/hilfen_win32.h"
 #include "platform/win32/zeichnen_win32.h"
 
@@ -94,7 +95,7 @@ Schrift Schrift_erstellen(const Fensterbeschreibung& beschreibung, const std::ws
 SIZE Aussengroesse(const Fensterbeschreibung& beschreibung, std::optional<int> hoehe_twips,
                    int dpi) {
     RECT r{0, 0, Pixel(beschreibung.client_breite, dpi), Pixel(beschreibung.client_hoehe, dpi)};
-    AdjustWindowRectExForDpi(&r, Fensterstil, FALSE, Fensterstil_ex, static_cast<UINT>(dpi));
+    dpi_win32::Rahmen_hinzufuegen(r, Fensterstil, Fensterstil_ex, dpi);
     return SIZE{r.right - r.left, hoehe_twips ? Pixel(*hoehe_twips, dpi) : r.bottom - r.top};
 }
 

@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "platform/win32/bilder_win32.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/fenster_aufbau_win32.h"
 #include "platform/win32/hilfen_win32.h"
 #include "platform/win32/zeichnen_win32.h"
@@ -66,8 +67,7 @@ void Win32Fenster::Erstellen() {
                                                beschreibung);
     // Everything is made at its final size and place for the DPI of the primary monitor,
     // where the window opens, so nothing is laid out twice during the start.
-    dpi = static_cast<int>(GetDpiForSystem());
-    if (dpi <= 0) dpi = 96;
+    dpi = dpi_win32::System_dpi();
     schriftname = fenster_aufbau::Schriftname(beschreibung);
     schrift = fenster_aufbau::Schrift_erstellen(beschreibung, schriftname, dpi);
     Kontrast_lesen();
@@ -86,8 +86,8 @@ void Win32Fenster::Erstellen() {
             fenster_aufbau::Steuerelement_erstellen(beschreibung, *s, eltern, schrift.get(), dpi);
     }
     // A window that Windows put on a monitor of another DPI is laid out for that one.
-    const int tatsaechlich = static_cast<int>(GetDpiForWindow(hwnd.get()));
-    if (tatsaechlich > 0 && tatsaechlich != dpi) {
+    const int tatsaechlich = dpi_win32::Fenster_dpi(hwnd.get());
+    if (tatsaechlich != dpi) {
         dpi = tatsaechlich;
         Anordnen();
     }

@@ -6,6 +6,7 @@
 
 #include "platform/plattform.h"
 #include "platform/win32/besitzer_win32.h"
+#include "platform/win32/dpi_win32.h"
 
 namespace zeichnen_win32 {
 namespace {
@@ -42,7 +43,7 @@ void Rahmen_zeichnen(HWND h, HDC dc) {
     wchar_t text[256];
     const int n = GetWindowTextW(h, text, 256);
     if (n > 0) {
-        const int dpi = static_cast<int>(GetDpiForWindow(h));
+        const int dpi = dpi_win32::Fenster_dpi(h);
         RECT feld{Pixel(90, dpi), 0, r.right - Pixel(90, dpi), tm.tmHeight};
         DrawTextW(dc, text, n, &feld, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
         const int rand_x = Pixel(30, dpi);
