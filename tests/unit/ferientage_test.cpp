@@ -11,7 +11,6 @@ const std::string Pfad = "C:\\Daten\\Ferientage.dat";
 class Ferientagedatei : public Kern {
   protected:
     void SetUp() override {
-        Kern::SetUp();
         Programm.Datenordner = "C:\\Daten\\";
         fake.Ordner_anlegen("C:\\Daten");
         Programm.Kennung = "Schule am See, Lizenz 4711";
@@ -89,8 +88,9 @@ TEST_F(Ferientagedatei, OhneMarkiertenMonatFuenfZeilen) {
 
 TEST_F(Ferientagedatei, FarbeKommtWieGeschriebenZurueck) {
     for (std::int32_t farbe : {0, 255, 8454016, 16777215}) {
-        Programm = {};
+        Programmlauf::Neu_starten(fake);
         Programm.Datenordner = "C:\\Daten\\";
+        Programm.Kennung = "Schule am See, Lizenz 4711";
         Schreiben(3, 2025, farbe);
         Programm.Farbe = 12345;
         Programm.Land.clear();

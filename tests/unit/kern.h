@@ -15,6 +15,7 @@
 #include "services/programmzustand.h"
 #include "services/text.h"
 #include "tests/fake/fake_plattform.h"
+#include "tests/support/programmlauf.h"
 #include "tests/unit/testhost.h"
 #include "ui/frm_schulferien.h"
 
@@ -29,14 +30,15 @@ inline std::string Klartext(const std::vector<std::string>& zeilen) {
 
 class Kern : public ::testing::Test {
   protected:
-    void SetUp() override {
-        Programm = {};
-        Plattform_setzen(&fake);
-    }
     void TearDown() override {
         Kanal_verwerfen();
         EXPECT_EQ(fake.Offene_Dateien(), 0) << "a file was left open";
-        Plattform_setzen(nullptr);
+    }
+
+    // A new program run on a fresh fake Windows.
+    void Neu_starten() {
+        fake = FakePlattform();
+        Programmlauf::Neu_starten(fake);
     }
 
     // The text of the only message box shown so far.
@@ -52,6 +54,7 @@ class Kern : public ::testing::Test {
     }
 
     FakePlattform fake;
+    Programmlauf lauf{fake};
 };
 
 // The error report for a failure at `ort`.
@@ -69,7 +72,6 @@ class Testhost : public Kern {
     FakeFenster& fen = fake.fenster;
 
     void SetUp() override {
-        Kern::SetUp();
         Uhr_stellen(2025, 3, 14);
         Programm.Benutzername = testhost::Benutzer;
     }

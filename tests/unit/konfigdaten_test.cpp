@@ -21,7 +21,6 @@ std::vector<std::string> Konfig(const std::vector<std::string>& danach,
 class Konfigdaten : public Kern {
   protected:
     void SetUp() override {
-        Kern::SetUp();
         Programm.Datenordner = "C:\\Daten\\";
         Programm.Benutzername = "Meier";
     }

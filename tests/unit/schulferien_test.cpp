@@ -9,10 +9,7 @@ namespace {
 
 class Schulferientabelle : public Kern {
   protected:
-    void SetUp() override {
-        Kern::SetUp();
-        Schulferienarray_definieren();
-    }
+    void SetUp() override { Schulferienarray_definieren(); }
     std::vector<std::string> Perioden(int land) {
         std::vector<std::string> p;
         for (int slot = 1; slot <= 33; ++slot)

@@ -18,9 +18,8 @@ TEST_F(Start, ModusAusDemEigenenProgrammnamen) {
         {"Schulferien_deaktiviert", true},
     };
     for (const auto& [name, aktivieren] : faelle) {
-        Programm = {};
+        Neu_starten();
         fake.programmname = name;
-        fake.fenster = FakeFenster{};
         Main();
         EXPECT_EQ(Programm.Aktivieren, aktivieren) << name;
         EXPECT_TRUE(fake.fenster.sichtbar);
@@ -34,8 +33,7 @@ TEST_F(Start, DatumUndBenutzer) {
     EXPECT_EQ(Programm.Heute, "261207");
     EXPECT_EQ(Programm.Benutzername, "benutzer1");
 
-    Programm = {};
-    fake.umgebung["USERNAME"] = "";
+    Neu_starten();
     fake.jetzt = Zeitpunkt{2030, 1, 5, 0, 0, 0};
     Main();
     EXPECT_EQ(Programm.Benutzername, "NoName");
@@ -77,16 +75,13 @@ TEST_F(Start, Installationsordner) {
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
-        FakePlattform neu;
-        Plattform_setzen(&neu);
-        Programm = {};
-        if (!f.oeffentlich.empty()) neu.umgebung["PUBLIC"] = f.oeffentlich;
-        neu.umgebung["ProgramFiles"] = f.programme;
-        for (const auto& o : f.ordner) neu.Ordner_anlegen(o);
+        Neu_starten();
+        if (!f.oeffentlich.empty()) fake.umgebung["PUBLIC"] = f.oeffentlich;
+        fake.umgebung["ProgramFiles"] = f.programme;
+        for (const auto& o : f.ordner) fake.Ordner_anlegen(o);
         Main();
         EXPECT_EQ(Programm.Programmordner, f.erwartet);
     }
-    Plattform_setzen(&fake);
 }
 
 TEST_F(Start, DateiMitDemNamenEinerAusgabeIstKeinOrdner) {
@@ -112,7 +107,6 @@ TEST_F(Start, FehlenderFarbdialogEndetMitDerInstallationsmeldung) {
 class Pfadeinstellungen : public Kern {
   protected:
     void SetUp() override {
-        Kern::SetUp();
         Programm.Programmordner = "C:\\Prog\\Brindavel\\";
         fake.Ordner_anlegen("C:\\Prog\\Brindavel");
         fake.programmverzeichnis = "C:\\Tools";
