@@ -185,7 +185,7 @@ TEST_F(Ferientagedatei, FehlgeschlagenesSchreibenLaesstDieAlteDatei) {
     fake.Datei_anlegen(Pfad, alt);
     fake.Schreibfehler_nach(120);
     EXPECT_THROW(Schreiben(2, 2025, 255), ProgrammBeendet);
-    EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineOut", Fehlernummer::DatentraegerVoll));
+    EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineOut", 61));
     EXPECT_EQ(fake.Inhalt(Pfad), alt);
     EXPECT_EQ(fake.Dateien("C:\\Daten"), (std::vector<std::string>{"Ferientage.dat"}));
 }

@@ -10,11 +10,11 @@
 
 #include "calendar/schulferien.h"
 #include "form/schritte.h"
-#include "services/fehler.h"
 #include "services/kanal.h"
 #include "services/programmzustand.h"
 #include "services/text.h"
 #include "tests/fake/fake_plattform.h"
+#include "tests/support/fehlerbericht.h"
 #include "tests/support/programmlauf.h"
 #include "tests/unit/testhost.h"
 #include "ui/frm_schulferien.h"
@@ -56,13 +56,6 @@ class Kern : public ::testing::Test {
     FakePlattform fake;
     Programmlauf lauf{fake};
 };
-
-// The error report for a failure at `ort`.
-inline std::string Fehlerbericht(const std::string& ort, long nummer) {
-    return "Es ist folgender Fehler aufgetreten in Modul '" + ort + "':\r\rFehler Nr. " +
-           std::to_string(nummer) + "\r" + Fehlerbeschreibung(Fehler(nummer)) +
-           "\r\rDas Programm wird beendet.";
-}
 
 // A fresh fake Windows with a demo installation of the host planner on its disk, the window
 // and its steps, and short views of what the user sees.

@@ -3,10 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "services/texte.h"
 #include "startup/main.h"
 #include "tests/unit/kern.h"
-#include "ui/layout.h"
 
 using orakel::Bestaetigung;
 using orakel::Hessen;
@@ -31,6 +29,9 @@ std::string Logeintrag(const std::string& text) {
 const std::string Hessen_Log =
     Logeintrag("Daten der Schulferien für Land Hessen aktualisiert, Stand der Daten: 15.06.24");
 
+const char* const Keine_Rechte =
+    "Sie sind nicht als Administrator im Velmorant eingetragen und daher nicht berechtigt diese "
+    "Funktion auszuführen.";
 const char* const Ueberholt =
     "Diese Programmversion ist überholt. Die neueste Version des Programms finden Sie im "
     "Internet unter https://www.velmorant.de/download";
@@ -105,11 +106,11 @@ TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
     EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "OK+-"}));
     EXPECT_EQ(Zeilen(ferientage), Ferientage("&H0000FF", "Hessen", Hessen_Monate));
     EXPECT_EQ(Zeilen(logbuch), Liste{Hessen_Log});
-    // No earlier file: step 4 keeps the captions of the layout.
+    // No earlier file: step 4 keeps its captions.
     EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
-              Layout::Eintrag(Element::fraRahmen4)->text);
+              "Schritt 4: Kennzeichnen der Schulferien aktivieren");
     EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung,
-              Layout::Eintrag(Element::cmdAuswahl4)->text);
+              "&Kennzeichnen der Schulferien aktivieren");
     EXPECT_EQ(p.Offene_Dateien(), 0);
 
     cmdAuswahl_Click(5);
@@ -181,10 +182,10 @@ TEST_P(Vorauswahl, BeimStart) {
     EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, f.knopffarbe);
     EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
               f.aktualisieren ? "Schritt 4: Schulferiendaten aktualisieren"
-                              : Layout::Eintrag(Element::fraRahmen4)->text);
+                              : "Schritt 4: Kennzeichnen der Schulferien aktivieren");
     EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung,
               f.aktualisieren ? "Schulferiendaten aktualisieren"
-                              : Layout::Eintrag(Element::cmdAuswahl4)->text);
+                              : "&Kennzeichnen der Schulferien aktivieren");
     EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);
 }
 
