@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -21,8 +20,9 @@
 
 using orakel::Entwuerfelt;
 using orakel::Verwuerfelt;
+using Liste = std::vector<std::string>;
 
-inline std::string Klartext(const std::vector<std::string>& zeilen) {
+inline std::string Klartext(const Liste& zeilen) {
     std::string bytes;
     for (const auto& z : zeilen) bytes += Nach_Ansi(z) + "\r\n";
     return bytes;
@@ -47,10 +47,10 @@ class Kern : public ::testing::Test {
         return fake.meldungen.empty() ? std::string() : fake.meldungen.back().text;
     }
 
-    std::vector<std::string> Zeilen(const std::string& pfad) const {
-        const auto inhalt = fake.Inhalt(pfad);
-        EXPECT_TRUE(inhalt.has_value()) << pfad;
-        return inhalt ? Entwuerfelt(*inhalt) : std::vector<std::string>{};
+    // The plain lines of a scrambled file on the fake disk; none when it is missing.
+    Liste Zeilen(const std::string& pfad) const {
+        const std::optional<std::string> inhalt = fake.Inhalt(pfad);
+        return inhalt ? Entwuerfelt(*inhalt) : Liste{};
     }
 
     FakePlattform fake;
@@ -81,31 +81,25 @@ class Testhost : public Kern {
 
     // A host data folder: a data file, Konfigdaten.dat with the given administrator list
     // and, if wanted, the Logs folder.
-    void Host_anlegen(const std::string& daten,
-                      std::vector<std::string> administratoren = {"A:meier"}, bool logs = true) {
+    void Host_anlegen(const std::string& daten, Liste administratoren = {"A:meier"},
+                      bool logs = true) {
         p.Datei_anlegen(daten + "PlanData.dat", "Abwesenheiten");
         Konfigdaten_anlegen(daten, std::move(administratoren));
         if (logs) p.Ordner_anlegen(daten + "Logs");
     }
 
-    void Konfigdaten_anlegen(const std::string& daten, std::vector<std::string> administratoren) {
-        std::vector<std::string> zeilen = testhost::Konfigkopf();
+    void Konfigdaten_anlegen(const std::string& daten, Liste administratoren) {
+        Liste zeilen = testhost::Konfigkopf();
         zeilen.insert(zeilen.end(), administratoren.begin(), administratoren.end());
-        p.Datei_anlegen(daten + "Konfigdaten.dat", orakel::Verwuerfelt(zeilen));
+        p.Datei_anlegen(daten + "Konfigdaten.dat", Verwuerfelt(zeilen));
     }
 
     // An earlier holiday-days file, as an earlier run (or the host) left it.
     void Ferientage_anlegen(const std::string& daten, const std::string& farbe,
                             const std::string& land) {
         p.Datei_anlegen(daten + "Ferientage.dat",
-                        orakel::Verwuerfelt({"[Ferientage]", testhost::Kennung, farbe, land, "void",
-                                             orakel::Monat("2408", {{1, 31}})}));
-    }
-
-    // The plain lines of a scrambled file on the fake disk; none when it is missing.
-    std::vector<std::string> Zeilen(const std::string& pfad) const {
-        const std::optional<std::string> inhalt = p.Inhalt(pfad);
-        return inhalt ? orakel::Entwuerfelt(*inhalt) : std::vector<std::string>{};
+                        Verwuerfelt({"[Ferientage]", testhost::Kennung, farbe, land, "void",
+                                     orakel::Monat("2408", {{1, 31}})}));
     }
 
     // What Main does for the window: create it, load it, show it. The holiday table is
@@ -131,32 +125,28 @@ class Testhost : public Kern {
         ADD_FAILURE() << "no list entry " << name;
     }
 
-    // One step as the user sees it: its status picture, then "+" or "-" for its frame
-    // and its control being enabled. "Pfeil++" is current, "Inaktiv--" not yet available.
+    // One step as the user sees it: its status picture, then "+" or "-" for its frame and
+    // its control being enabled. "Pfeil++" is current, "Inaktiv--" not yet available.
     std::string Schritt(int n) {
-        const Element steuer[] = {Element::Keins, Element::cmdAuswahl1, Element::cmbLaenderliste,
-                                  Element::cmdAuswahl3, Element::cmdAuswahl4};
-        const Element rahmen[] = {Element::Keins, Element::fraRahmen1, Element::fraRahmen2,
-                                  Element::fraRahmen3, Element::fraRahmen4};
-        // The picture's text, which screen readers announce, always tells the same.
-        const FakeFenster::Zustand& bild = fen.zustand[imgIcon(n)];
-        const std::map<Steuerelement, std::string> zustand = {
-            {Element::imgPfeil, "aktueller Schritt"},
-            {Element::imgOK, "erledigt"},
-            {Element::imgInaktiv, "noch nicht verfügbar"},
-            {Element::Keins, ""}};
-        const int angezeigt = n == 4 && !Programm.Aktivieren ? 2 : n;
-        EXPECT_EQ(bild.beschriftung,
-                  bild.bild == Element::Keins
-                      ? ""
-                      : "Schritt " + std::to_string(angezeigt) + ": " + zustand.at(bild.bild));
-        return testhost::Bildname(bild.bild) + (fen.zustand[rahmen[n]].aktiv ? "+" : "-") +
-               (fen.zustand[steuer[n]].aktiv ? "+" : "-");
+        const testhost::Schrittelemente& s = testhost::Schritt_von[n];
+        return testhost::Bildname(fen.zustand[s.bild].bild) +
+               (fen.zustand[s.rahmen].aktiv ? "+" : "-") +
+               (fen.zustand[s.steuer].aktiv ? "+" : "-");
     }
-    std::vector<std::string> Schritte() { return {Schritt(1), Schritt(2), Schritt(3), Schritt(4)}; }
+    // The steps the window shows, from the top.
+    std::string Schritte() {
+        std::string schritte;
+        for (int n = 1; n <= 4; ++n) {
+            if (!fen.zustand[testhost::Schritt_von[n].rahmen].sichtbar) continue;
+            schritte += (schritte.empty() ? "" : " ") + Schritt(n);
+        }
+        return schritte;
+    }
+    // What the status picture of step n says to a screen reader.
+    std::string Bildtext(int n) { return fen.zustand[testhost::Schritt_von[n].bild].beschriftung; }
 
-    std::vector<std::string> Meldungen() const {
-        std::vector<std::string> texte;
+    Liste Meldungen() const {
+        Liste texte;
         for (const auto& m : p.meldungen) texte.push_back(m.text);
         return texte;
     }
