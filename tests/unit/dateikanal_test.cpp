@@ -62,12 +62,11 @@ TEST(Ansi, Codeseiten) {
         const char* text;
         std::string cp1252, cp1250;
     } faelle[] = {
-        {"Łódź €", Bytes({'?', 0xF3, 'd', '?', ' ', 0x80}),
-         Bytes({0xA3, 0xF3, 'd', 0x9F, ' ', 0x80})},
-        {"Thüringen", Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'}),
-         Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'})},
-        {"Søren Œ", Bytes({'S', 0xF8, 'r', 'e', 'n', ' ', 0x8C}),
-         Bytes({'S', '?', 'r', 'e', 'n', ' ', '?'})},
+        // clang-format off
+        {"Łódź €",    Bytes({'?', 0xF3, 'd', '?', ' ', 0x80}),               Bytes({0xA3, 0xF3, 'd', 0x9F, ' ', 0x80})},
+        {"Thüringen", Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'}), Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'})},
+        {"Søren Œ",   Bytes({'S', 0xF8, 'r', 'e', 'n', ' ', 0x8C}),          Bytes({'S', '?', 'r', 'e', 'n', ' ', '?'})},
+        // clang-format on
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);
@@ -155,15 +154,17 @@ TEST_F(Dateikanal, BeschaedigteDateienGebenZeilenOderDenFehlerbericht) {
         int zeilen;  // lines LineIn returns before the report
         int fehler;
     };
+    // clang-format off
     const std::vector<Fall> faelle = {
-        {"leere Datei", "", 0, 62},
-        {"leere Zeile", "\r\n", 0, 5},
-        {"zweite Zeile leer", "Aceg\r\n\r\nAceg\r\n", 1, 5},
-        {"riesige Zeile ohne CR", std::string(1 << 20, 'q'), 1, 62},
-        {"NUL-Bytes", std::string("A\0\0c\r\n", 6), 1, 62},
-        {"nur LF", "Aceg\nAceg\n", 1, 62},
-        {"Bytes ueber 127", "\xff\xfe\x80\x81\r\n\x90", 2, 62},
+        {"leere Datei",           "",                           0, 62},
+        {"leere Zeile",           "\r\n",                       0, 5},
+        {"zweite Zeile leer",     "Aceg\r\n\r\nAceg\r\n",       1, 5},
+        {"riesige Zeile ohne CR", std::string(1 << 20, 'q'),    1, 62},
+        {"NUL-Bytes",             std::string("A\0\0c\r\n", 6), 1, 62},
+        {"nur LF",                "Aceg\nAceg\n",               1, 62},
+        {"Bytes ueber 127",       "\xff\xfe\x80\x81\r\n\x90",   2, 62},
     };
+    // clang-format on
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         fake.meldungen.clear();

@@ -21,31 +21,24 @@ TEST(FakePlattform, OrdnerOhneZugriff) {
     p.Datei_anlegen("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat", "x");
     p.Zugriff_sperren("C:\\Daten\\Gesperrt");
 
+    // clang-format off
     const struct {
         const char* schritt;
         std::function<void()> ausfuehren;
         long nummer;
     } faelle[] = {
-        {"Muster", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"); },
-         Fehlernummer::DateinameFalsch},
-        {"Datei tiefer", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat"); },
-         Fehlernummer::DateinameFalsch},
-        {"Lesen", [&] { p.Datei_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
-         Fehlernummer::ZugriffVerweigert},
-        {"Ersetzen",
-         [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\Ferientage.dat", Schreibart::Ersetzen); },
-         Fehlernummer::ZugriffVerweigert},
-        {"Anhängen",
-         [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\2503 Log.log", Schreibart::Anhaengen); },
-         Fehlernummer::ZugriffVerweigert},
-        {"Entfernen", [&] { p.Datei_entfernen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
-         Fehlernummer::ZugriffVerweigert},
-        {"Attribute der Datei", [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
-         Fehlernummer::ZugriffVerweigert},
+        {"Muster",                [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"); },                          Fehlernummer::DateinameFalsch},
+        {"Datei tiefer",          [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat"); },             Fehlernummer::DateinameFalsch},
+        {"Lesen",                 [&] { p.Datei_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },                           Fehlernummer::ZugriffVerweigert},
+        {"Ersetzen",              [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\Ferientage.dat", Schreibart::Ersetzen); }, Fehlernummer::ZugriffVerweigert},
+        {"Anhängen",              [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\2503 Log.log", Schreibart::Anhaengen); },  Fehlernummer::ZugriffVerweigert},
+        {"Entfernen",             [&] { p.Datei_entfernen("C:\\Daten\\Gesperrt\\PlanData.dat"); },                       Fehlernummer::ZugriffVerweigert},
+        {"Attribute der Datei",   [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },                       Fehlernummer::ZugriffVerweigert},
         // The folder itself is seen from its parent.
-        {"Attribute des Ordners", [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt"); }, 0},
-        {"Ordner als Datei", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt"); }, 0},
+        {"Attribute des Ordners", [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt"); },                                     0},
+        {"Ordner als Datei",      [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt"); },                                     0},
     };
+    // clang-format on
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.schritt);
         EXPECT_EQ(Fehlernummer_bei(fall.ausfuehren), fall.nummer);

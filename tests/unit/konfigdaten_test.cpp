@@ -130,28 +130,23 @@ TEST_F(Konfigdaten, BeschaedigteDateienBeendenDasProgrammMitIhremText) {
         std::optional<std::string> bytes;
         std::string meldung;
     };
+    // clang-format off
     const std::vector<Fall> faelle = {
-        {"fehlt", std::nullopt,
-         "Die Datei 'C:\\Daten\\Konfigdaten.dat' wurde nicht gefunden" + ende},
+        {"fehlt", std::nullopt, "Die Datei 'C:\\Daten\\Konfigdaten.dat' wurde nicht gefunden" + ende},
         {"erster Kopf", zeile(gut, 0, "[zedrano]"), kopf("[Zedrano]")},
         {"Datei in Klartext", Klartext(gut), kopf("[Zedrano]")},
         {"zweiter Kopf", zeile(gut, 3, "[FIRMA]"), kopf("[Firma]")},
         {"dritter Kopf", zeile(gut, 6, "[Setting]"), kopf("[Settings]")},
         {"kein Listenkopf", Verwuerfelt(Konfig({"A:meier"})), kopf("[Administratoren]")},
-        {"Listenkopf zuletzt", Verwuerfelt(Konfig({"[Administratoren]"})),
-         kopf("[Administratoren]")},
-        {"Listenkopf in Kleinbuchstaben", Verwuerfelt(Konfig({"[administratoren]", "A:meier"})),
-         kopf("[Administratoren]")},
-        {"endet vor Zeile 9",
-         Verwuerfelt({"[Zedrano]", "K", "E", "[Firma]", "F", "O", "[Settings]", "S"}),
-         Fehlerbericht("modSchulferien - LineIn", 62)},
-        {"leere Zeile",
-         Verwuerfelt({"[Zedrano]", "K", "E", "[Firma]"}) + "\r\n" + Verwuerfelt({"O"}),
-         Fehlerbericht("modSchulferien - LineIn", 5)},
+        {"Listenkopf zuletzt", Verwuerfelt(Konfig({"[Administratoren]"})), kopf("[Administratoren]")},
+        {"Listenkopf in Kleinbuchstaben", Verwuerfelt(Konfig({"[administratoren]", "A:meier"})), kopf("[Administratoren]")},
+        {"endet vor Zeile 9", Verwuerfelt({"[Zedrano]", "K", "E", "[Firma]", "F", "O", "[Settings]", "S"}), Fehlerbericht("modSchulferien - LineIn", 62)},
+        {"leere Zeile", Verwuerfelt({"[Zedrano]", "K", "E", "[Firma]"}) + "\r\n" + Verwuerfelt({"O"}), Fehlerbericht("modSchulferien - LineIn", 5)},
         {"leere Datei", std::string(), Fehlerbericht("modSchulferien - LineIn", 62)},
         {"eine riesige Zeile", std::string(300000, 'Z'), kopf("[Zedrano]")},
         {"NUL-Bytes", std::string(40, '\0'), kopf("[Zedrano]")},
     };
+    // clang-format on
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         fake.meldungen.clear();

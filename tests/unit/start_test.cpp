@@ -49,30 +49,16 @@ TEST_F(Start, Installationsordner) {
         std::string erwartet;
     };
     const std::string vs = "C:\\Users\\Public\\AppData\\Local\\VirtualStore\\Program Files\\";
+    // clang-format off
     const std::vector<Fall> faelle = {
-        {"PUBLIC, nichts installiert",
-         "C:\\Users\\Public",
-         "C:\\Program Files",
-         {},
-         vs + "Velmorant\\"},
-        {"PUBLIC mit Backslash", "C:\\Users\\Public\\", "", {vs + "Orsalind"}, vs + "Orsalind\\"},
-        {"beide Ausgaben: die erste gewinnt",
-         "C:\\Users\\Public",
-         "",
-         {vs + "Orsalind", vs + "Brindavel"},
-         vs + "Brindavel\\"},
-        {"ProgramFiles bei leerem PUBLIC",
-         "",
-         "C:\\Program Files",
-         {"C:\\Program Files\\Brindavel"},
-         "C:\\Program Files\\Brindavel\\"},
-        {"ProgramFiles mit Backslash", "", "D:\\Progs\\", {}, "D:\\Progs\\Velmorant\\"},
-        {"PUBLIC vor ProgramFiles",
-         "C:\\Users\\Public",
-         "C:\\Program Files",
-         {"C:\\Program Files\\Brindavel"},
-         vs + "Velmorant\\"},
+        {"PUBLIC, nichts installiert",        "C:\\Users\\Public",   "C:\\Program Files", {},                                  vs + "Velmorant\\"},
+        {"PUBLIC mit Backslash",              "C:\\Users\\Public\\", "",                  {vs + "Orsalind"},                   vs + "Orsalind\\"},
+        {"beide Ausgaben: die erste gewinnt", "C:\\Users\\Public",   "",                  {vs + "Orsalind", vs + "Brindavel"}, vs + "Brindavel\\"},
+        {"ProgramFiles bei leerem PUBLIC",    "",                    "C:\\Program Files", {"C:\\Program Files\\Brindavel"},    "C:\\Program Files\\Brindavel\\"},
+        {"ProgramFiles mit Backslash",        "",                    "D:\\Progs\\",       {},                                  "D:\\Progs\\Velmorant\\"},
+        {"PUBLIC vor ProgramFiles",           "C:\\Users\\Public",   "C:\\Program Files", {"C:\\Program Files\\Brindavel"},    vs + "Velmorant\\"},
     };
+    // clang-format on
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         Neu_starten();
@@ -130,30 +116,28 @@ TEST_F(Pfadeinstellungen, KlareUndVerwuerfelteDateien) {
     };
     auto laenger = gut;
     laenger.insert(laenger.end(), {"data_pfad=X:\\", "", "Müll"});
+    // clang-format off
     const std::vector<Fall> faelle = {
-        {"Klartext", Klartext(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
-        {"verwuerfelt", Verwuerfelt(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
-        {"weitere Zeilen", Klartext(laenger) + std::string("\0\0\r\n", 4), "D:\\Daten\\",
-         "D:\\Daten\\Logs\\"},
-        {"leerer Datenpfad", Klartext(mit(1, "data_pfad=")), "", "D:\\Daten\\Logs\\"},
-        {"Schluessel in anderer Schreibung", Verwuerfelt(mit(1, "Data_Pfad=D:\\Daten\\")), "", ""},
-        {"Log-Schluessel fehlt", Klartext(mit(2, "log=D:\\L\\")), "D:\\Daten\\", ""},
-        {"leerer Logpfad", Klartext(mit(2, "log_pfad=")), "D:\\Daten\\", ""},
-        {"Leerzeichen bleiben", Klartext(mit(1, "data_pfad= D:\\A B\\ ")), " D:\\A B\\ ",
-         "D:\\Daten\\Logs\\"},
-        {"Umlaute", Verwuerfelt(mit(1, "data_pfad=D:\\Schüler\\")), "D:\\Schüler\\",
-         "D:\\Daten\\Logs\\"},
-        {"fremde erste Zeile", Klartext(mit(0, "[zedrano]")), "", ""},
-        {"Klartext, zu kurz", Klartext({"[Zedrano]", "data_pfad=D:\\"}), "", ""},
-        {"Klartext, nur Kopf", Klartext({"[Zedrano]"}), "", ""},
-        {"LF-Zeilenenden", "[Zedrano]\ndata_pfad=D:\\\nlog_pfad=D:\\L\\\n", "", ""},
+        {"Klartext",                         Klartext(gut),                                                           "D:\\Daten\\",   "D:\\Daten\\Logs\\"},
+        {"verwuerfelt",                      Verwuerfelt(gut),                                                        "D:\\Daten\\",   "D:\\Daten\\Logs\\"},
+        {"weitere Zeilen",                   Klartext(laenger) + std::string("\0\0\r\n", 4),                          "D:\\Daten\\",   "D:\\Daten\\Logs\\"},
+        {"leerer Datenpfad",                 Klartext(mit(1, "data_pfad=")),                                          "",              "D:\\Daten\\Logs\\"},
+        {"Schluessel in anderer Schreibung", Verwuerfelt(mit(1, "Data_Pfad=D:\\Daten\\")),                            "",              ""},
+        {"Log-Schluessel fehlt",             Klartext(mit(2, "log=D:\\L\\")),                                         "D:\\Daten\\",   ""},
+        {"leerer Logpfad",                   Klartext(mit(2, "log_pfad=")),                                           "D:\\Daten\\",   ""},
+        {"Leerzeichen bleiben",              Klartext(mit(1, "data_pfad= D:\\A B\\ ")),                               " D:\\A B\\ ",   "D:\\Daten\\Logs\\"},
+        {"Umlaute",                          Verwuerfelt(mit(1, "data_pfad=D:\\Schüler\\")),                          "D:\\Schüler\\", "D:\\Daten\\Logs\\"},
+        {"fremde erste Zeile",               Klartext(mit(0, "[zedrano]")),                                           "",              ""},
+        {"Klartext, zu kurz",                Klartext({"[Zedrano]", "data_pfad=D:\\"}),                               "",              ""},
+        {"Klartext, nur Kopf",               Klartext({"[Zedrano]"}),                                                 "",              ""},
+        {"LF-Zeilenenden",                   "[Zedrano]\ndata_pfad=D:\\\nlog_pfad=D:\\L\\\n",                         "",              ""},
         // A damaged file fits no form: the user chooses the folder, start-up goes on.
-        {"leere Datei", "", "", ""},
-        {"leere erste Zeile", "\r\ndata_pfad=D:\\\r\nlog_pfad=D:\\L\\\r\n", "", ""},
-        {"verwuerfelt, zwei Zeilen", Verwuerfelt({"[Zedrano]", "data_pfad=D:\\"}), "", ""},
-        {"verwuerfelt, leere zweite Zeile",
-         Verwuerfelt({"[Zedrano]"}) + "\r\n" + Verwuerfelt({"log_pfad=D:\\L\\"}), "", ""},
+        {"leere Datei",                      "",                                                                      "",              ""},
+        {"leere erste Zeile",                "\r\ndata_pfad=D:\\\r\nlog_pfad=D:\\L\\\r\n",                            "",              ""},
+        {"verwuerfelt, zwei Zeilen",         Verwuerfelt({"[Zedrano]", "data_pfad=D:\\"}),                            "",              ""},
+        {"verwuerfelt, leere zweite Zeile",  Verwuerfelt({"[Zedrano]"}) + "\r\n" + Verwuerfelt({"log_pfad=D:\\L\\"}), "",              ""},
     };
+    // clang-format on
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         Programm.Datenordner = Programm.Logordner = "";
