@@ -66,6 +66,7 @@ TEST(Ansi, Codeseiten) {
         {"Łódź €",    Bytes({'?', 0xF3, 'd', '?', ' ', 0x80}),               Bytes({0xA3, 0xF3, 'd', 0x9F, ' ', 0x80})},
         {"Thüringen", Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'}), Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'})},
         {"Søren Œ",   Bytes({'S', 0xF8, 'r', 'e', 'n', ' ', 0x8C}),          Bytes({'S', '?', 'r', 'e', 'n', ' ', '?'})},
+        {"अ 😀",       "? ?",                                                 "? ?"},  // three and four bytes in UTF-8
         // clang-format on
     };
     for (const auto& f : faelle) {
@@ -268,6 +269,7 @@ TEST(Text, UngueltigesUtf8BleibtBytes) {
         {"\xF0\x80\x81\x81", "\xF0\x80\x81\x81"},  // "A" in four bytes
         {"\xE0\x83\x84", "\xE0\x83\x84"},          // "Ä" in three bytes
         {"\xED\xB3\x84", "\xED\xB3\x84"},          // a surrogate, no stray byte
+        {"\xED\xBF\xBF", "\xED\xBF\xBF"},          // the last surrogate
         {"\xF4\x90\x80\x80", "\xF4\x90\x80\x80"},  // beyond U+10FFFF
         {"\xC3", "\xC3"},                          // cut short
     };

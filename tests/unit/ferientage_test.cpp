@@ -75,7 +75,9 @@ TEST_F(Ferientagedatei, LeserNimmtFarbeUndLandOderNichts) {
     // clang-format off
     const std::vector<Fall> faelle = {
         {"Hexfarbe", datei("[Ferientage]", "&H80FF80"), Attribut::Archiv, true, 8454016, "Bayern"},
+        {"Hexfarbe klein", datei("[Ferientage]", "&h80ff80"), Attribut::Archiv, true, 8454016, "Bayern"},
         {"Dezimalfarbe", datei("[Ferientage]", "8454016"), Attribut::Archiv, true, 8454016, "Bayern"},
+        {"Dezimal mit Vorzeichen", datei("[Ferientage]", "+9"), Attribut::Archiv, true, 9, "Bayern"},
         {"weiss", datei("[Ferientage]", "&HFFFFFF"), Attribut::Archiv, true, 16777215, "Bayern"},
         {"schreibgeschuetzte Datei", datei("[Ferientage]", "&H0000FF"), Attribut::Schreibgeschuetzt, true, 255, "Bayern"},
         {"Kopf in Kleinbuchstaben", datei("[ferientage]", "&H80FF80"), Attribut::Archiv, false, -1, "vorher"},

@@ -73,9 +73,10 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Dekoder, testing::Values(
     Kleinbild{"SchwarzBleibtBeiTransparentemWeiss", Ein_Pixel(true, 1),                        Argb(0, 0, 0)},
     // The image is complete before the trailer; a missing trailer loses nothing.
     Kleinbild{"OhneAbschluss",                      Gif({.trailer = false}),                   Argb(255, 255, 255)},
+    Kleinbild{"OhneEndcode",                        Gif({.codes = {4, 0}}),                    Argb(255, 255, 255)},
     Kleinbild{"FalscherKopf",                       "GIF90a" + Ein_Pixel(false, 0).substr(6),  std::nullopt},
     Kleinbild{"Abgeschnitten",                      Ein_Pixel(false, 0).substr(0, 30),         std::nullopt},
-    Kleinbild{"IndexAusserhalbDerTabelle",          Ein_Pixel(false, 3),                       std::nullopt},
+    Kleinbild{"IndexAusserhalbDerTabelle",          Ein_Pixel(false, 2),                       std::nullopt},
     Kleinbild{"Leer",                               "",                                        std::nullopt},
     // Impossible sizes and places.
     Kleinbild{"BreiteNull",                         Gif({.breite = 0}),                        std::nullopt},

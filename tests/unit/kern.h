@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -118,11 +119,20 @@ class Testhost : public Kern {
         for (std::size_t i = 0; i < fen.eintraege.size(); ++i) {
             if (fen.eintraege[i] == name) {
                 fen.Auswahl_setzen(Element::cmbLaenderliste, static_cast<int>(i));
-                cmbLaenderliste_Click();
+                p.fensterereignisse->Ausgewaehlt(Element::cmbLaenderliste);
                 return;
             }
         }
         ADD_FAILURE() << "no list entry " << name;
+    }
+
+    // The user clicks the button cmdAuswahl(index); the window tells the program.
+    void Klicken(int index) {
+        static const std::map<int, Element> knopf = {{1, Element::cmdAuswahl1},
+                                                     {3, Element::cmdAuswahl3},
+                                                     {4, Element::cmdAuswahl4},
+                                                     {5, Element::cmdAuswahl5}};
+        p.fensterereignisse->Geklickt(knopf.at(index));
     }
 
     // One step as the user sees it: its status picture, then "+" or "-" for its frame and

@@ -95,6 +95,7 @@ TEST_F(Konfigdaten, BenutzernameVerglichenWieDieCodeseiteDesSystemsIhnHaelt) {
         {1250, "Łukasz", "A:ŁUKASZ", 2}, {1250, "łukasz", "A:Łukasz", 2},
         {1250, "Łukasz", "A:?ukasz", 0}, {1250, "Jürgen", "A:jürgen", 2},
         {1250, "Søren", "A:S?ren", 2},  // 1250 has no ø
+        {1252, "Ànne", "A:àNNE", 2},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::to_string(f.codepage) + " " + f.benutzer + " " + f.eintrag);
