@@ -86,6 +86,7 @@ TEST_F(Dateidienste, MusterPasstAufLangeNamenOhneRuecksichtAufGrossschreibung) {
         const char* name;
         std::uint32_t attribute;
     };
+    // clang-format off
     const struct {
         std::vector<Eintrag> eintraege;
         const char* muster;
@@ -102,9 +103,7 @@ TEST_F(Dateidienste, MusterPasstAufLangeNamenOhneRuecksichtAufGrossschreibung) {
         {{{"AData.dat", System}}, "*Data.dat", false},
         {{{"AData.dat", Schreibgeschuetzt}}, "*Data.dat", true},
         // Hidden, system and folder matches are passed over for the ordinary one.
-        {{{"AData.dat", Versteckt}, {"BData.dat", Ordner}, {"CData.dat", 0}, {"DData.dat", System}},
-         "*Data.dat",
-         true},
+        {{{"AData.dat", Versteckt}, {"BData.dat", Ordner}, {"CData.dat", 0}, {"DData.dat", System}}, "*Data.dat", true},
         {{}, "*Data.dat", false},
         {{{"Plan1Data.dat", 0}}, "Plan?Data.dat", true},
         {{{"PlanData.dat", 0}}, "Plan?Data.dat", false},
@@ -114,6 +113,7 @@ TEST_F(Dateidienste, MusterPasstAufLangeNamenOhneRuecksichtAufGrossschreibung) {
         {{{"Ferientage.dat", 0}}, "f*e.d?t", true},
         {{{"Ferientage.dat", 0}}, "*.log", false},
     };
+    // clang-format on
     int nr = 0;
     for (const auto& fall : faelle) {
         const std::string ordner = In("Fall" + std::to_string(++nr));

@@ -17,7 +17,7 @@ class Fake_Fensterumgebung : public Fensterumgebung {
     int Dpi() override { return dpi_; }
 
     bool Zu_sehen(Element e) override {
-        return f_.sichtbar && Layout::Eintrag(e)->art != Steuerelementart::Bildquelle &&
+        return f_.sichtbar && f_.Beschreibung_von(e)->art != Steuerelementart::Bildquelle &&
                f_.Mit_Behaeltern(e, &FakeFenster::Zustand::sichtbar);
     }
     Element Fokus() override {
@@ -26,8 +26,15 @@ class Fake_Fensterumgebung : public Fensterumgebung {
     std::string Text(Element e) override {
         return e == Element::Keins ? f_.titel : f_.zustand[e].beschriftung;
     }
+    // Each part in pixels at the window's DPI, a control in a frame from the frame's corner.
     Lage Lage_von(Element e) override {
-        return Lage_bei(e, dpi_, [&](Element nr) { return f_.zustand[nr].oben; });
+        const Steuerelement_Beschreibung* s = f_.Beschreibung_von(e);
+        Lage lage{0, 0, Pixel(s->breite, dpi_), Pixel(s->hoehe, dpi_)};
+        for (; s; s = f_.Beschreibung_von(s->behaelter)) {
+            lage[0] += Pixel(s->links, dpi_);
+            lage[1] += Pixel(f_.zustand[s->nr].oben, dpi_);
+        }
+        return lage;
     }
     int Fensterhoehe() override { return Pixel(f_.hoehe.value_or(-1), dpi_); }
 

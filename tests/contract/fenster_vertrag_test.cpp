@@ -206,37 +206,47 @@ TEST_F(Fensterverhalten, BeschriftungenUndTitel) {
 
 // Where the controls are when the program moves some of them and sets the window's height
 // (in twips), at the window's DPI and after it moves to a monitor of another DPI: sizes
-// follow the DPI, the twips stay.
+// follow the DPI, the twips stay; a control in a frame moves with the frame.
 TEST_F(Fensterverhalten, LageUndHoeheInTwipsBeiJederDpi) {
-    const E geprueft[] = {E::fraRahmen1, E::cmdAuswahl1, E::fraRahmen4,     E::cmdAuswahl4,
-                          E::imgIcon4,   E::cmdAuswahl5, E::cmbLaenderliste};
+    // clang-format off
     const struct {
-        std::map<E, int> oben;  // twips; the others as the layout has them
-        int hoehe;              // twips; 0: as made
-        int dpi;                // 0: the window's own
+        int dpi;                // the window's own, or it moves to a monitor of it
+        std::map<E, int> oben;  // controls moved (twips); the others as the layout has them
+        int hoehe;              // the window's height (twips); 0: as made
+        E e;                    // Keins: the window, its outer height last
+        Lage lage;              // pixels
     } faelle[] = {
-        {{}, 0, 0},
-        {{{E::fraRahmen4, Layout::Entfernen_Rahmen4_oben},
-          {E::cmdAuswahl5, Layout::Entfernen_Beenden_oben}},
-         Layout::Entfernen_Fensterhoehe,
-         0},
-        {{{E::cmdAuswahl1, 600}}, 7000, 0},
-        {{}, 0, 144},
-        {{{E::fraRahmen4, Layout::Entfernen_Rahmen4_oben}}, Layout::Entfernen_Fensterhoehe, 192},
-        {{{E::cmdAuswahl1, 600}}, 0, 120},
+        {96,  {},                                              0,    E::fraRahmen1,      {20, 16, 324, 73}},
+        {96,  {},                                              0,    E::cmdAuswahl1,     {54, 46, 274, 25}},
+        {96,  {},                                              0,    E::cmbLaenderliste, {54, 135, 274, 24}},
+        {96,  {},                                              0,    E::imgIcon4,        {30, 314, 17, 17}},
+        {96,  {},                                              0,    E::cmdAuswahl5,     {122, 376, 120, 25}},
+        {96,  {{E::fraRahmen4, 1560}, {E::cmdAuswahl5, 3000}}, 4095, E::fraRahmen4,      {20, 104, 324, 73}},
+        {96,  {{E::fraRahmen4, 1560}, {E::cmdAuswahl5, 3000}}, 4095, E::cmdAuswahl4,     {54, 134, 274, 25}},
+        {96,  {{E::fraRahmen4, 1560}, {E::cmdAuswahl5, 3000}}, 4095, E::imgIcon4,        {30, 138, 17, 17}},
+        {96,  {{E::fraRahmen4, 1560}, {E::cmdAuswahl5, 3000}}, 4095, E::cmdAuswahl5,     {122, 200, 120, 25}},
+        {96,  {{E::fraRahmen4, 1560}, {E::cmdAuswahl5, 3000}}, 4095, E::Keins,           {0, 0, 0, 273}},
+        {96,  {{E::cmdAuswahl1, 600}},                         7000, E::cmdAuswahl1,     {54, 56, 274, 25}},
+        {96,  {{E::cmdAuswahl1, 600}},                         7000, E::Keins,           {0, 0, 0, 467}},
+        {144, {},                                              0,    E::fraRahmen1,      {30, 24, 486, 110}},
+        {144, {},                                              0,    E::cmdAuswahl1,     {81, 69, 411, 38}},
+        {144, {},                                              0,    E::imgIcon4,        {45, 471, 26, 26}},
+        {192, {{E::fraRahmen4, 1560}},                         4095, E::fraRahmen4,      {40, 208, 648, 146}},
+        {192, {{E::fraRahmen4, 1560}},                         4095, E::cmdAuswahl4,     {108, 268, 548, 50}},
+        {192, {{E::fraRahmen4, 1560}},                         4095, E::Keins,           {0, 0, 0, 546}},
+        {120, {{E::cmdAuswahl1, 600}},                         0,    E::cmdAuswahl1,     {68, 70, 343, 31}},
     };
+    // clang-format on
     for (const auto& fall : faelle) {
-        SCOPED_TRACE(testing::Message() << "DPI " << fall.dpi << ", height " << fall.hoehe);
+        SCOPED_TRACE(testing::Message() << fall.dpi << " DPI, " << fall.e);
         Fensterumgebung& w = Neu();
         for (const auto& [e, twips] : fall.oben) w.fenster().Oben_setzen(e, twips);
         if (fall.hoehe) w.fenster().Hoehe_setzen(fall.hoehe);
-        if (fall.dpi) w.Dpi_wechseln(fall.dpi);
-        const auto oben = [&](E e) {
-            return fall.oben.contains(e) ? fall.oben.at(e) : Layout::Eintrag(e)->oben;
-        };
-        for (E e : geprueft) EXPECT_EQ(w.Lage_von(e), Lage_bei(e, w.Dpi(), oben)) << e;
-        if (fall.hoehe) {
-            EXPECT_EQ(w.Fensterhoehe(), Pixel(fall.hoehe, w.Dpi()));
+        if (fall.dpi != w.Dpi()) w.Dpi_wechseln(fall.dpi);
+        if (fall.e == E::Keins) {
+            EXPECT_EQ(w.Fensterhoehe(), fall.lage[3]);
+        } else {
+            EXPECT_EQ(w.Lage_von(fall.e), fall.lage);
         }
     }
 }

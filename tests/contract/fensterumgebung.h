@@ -12,19 +12,6 @@
 // Left, top, width and height in pixels, in the window's client area.
 using Lage = std::array<int, 4>;
 
-// Where `e` lies at `dpi` when `oben(nr)` gives each control's top in twips (inside a frame
-// from the frame's corner).
-template <class Oben>
-Lage Lage_bei(Element e, int dpi, Oben&& oben) {
-    const Steuerelement_Beschreibung* s = Layout::Eintrag(e);
-    Lage lage{0, 0, Pixel(s->breite, dpi), Pixel(s->hoehe, dpi)};
-    for (; s; s = Layout::Eintrag(static_cast<Element>(s->behaelter))) {
-        lage[0] += Pixel(s->links, dpi);
-        lage[1] += Pixel(oben(static_cast<Element>(s->nr)), dpi);
-    }
-    return lage;
-}
-
 class Fensterumgebung {
   public:
     virtual ~Fensterumgebung() = default;

@@ -147,7 +147,6 @@ void FakeOberflaeche::Hauptfenster_zeigen() {
 
 void FakeOberflaeche::Meldungsfenster(const std::string& text, const std::string& titel) {
     meldungen.push_back({text, titel});
-    if (bei_meldung) bei_meldung(text);
 }
 
 std::string FakeOberflaeche::Ordner_auswaehlen(const std::string& titel) {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -109,8 +108,6 @@ class FakeOberflaeche {
         std::string text, titel;
     };
     std::vector<Meldung> meldungen;
-    // Called while a message box is shown (before the user confirms it).
-    std::function<void(const std::string& text)> bei_meldung;
 
     // Dialog answers, taken in order; an empty queue answers "cancel".
     std::deque<std::string> ordner_antworten;

@@ -9,6 +9,7 @@
 #include "services/kanal.h"
 #include "services/programmzustand.h"
 #include "tests/fake/fake_plattform.h"
+#include "tests/support/programmlauf.h"
 
 // A property that failed: libFuzzer keeps the input as a crash.
 #define PRUEFEN(bedingung)                                                                        \
@@ -22,19 +23,12 @@
 // One program run on an empty fake disk with the data folder C:\Daten\.
 struct Lauf {
     FakePlattform fake;
+    Programmlauf lauf{fake};
 
     Lauf() {
-        Programm = {};
-        Plattform_setzen(&fake);
         fake.Ordner_anlegen("C:\\Daten");
         Programm.Datenordner = "C:\\Daten\\";
     }
-    ~Lauf() {
-        Kanal_verwerfen();
-        Plattform_setzen(nullptr);
-    }
-    Lauf(const Lauf&) = delete;
-    Lauf& operator=(const Lauf&) = delete;
 
     // Runs `schritt`; true when it ended the program. An end leaves exactly one message
     // box, a non-zero exit code, and no file open.

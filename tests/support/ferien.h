@@ -23,6 +23,15 @@ inline std::string Monat(const std::string& jjmm, std::initializer_list<Tage> ta
     return jjmm + ":" + flags;
 }
 
+// The sixteen states in the order of the built-in table and of the window's list.
+// clang-format off
+inline const Liste Laender = {
+    "Baden-Württemberg", "Bayern", "Berlin", "Brandenburg", "Bremen", "Hamburg", "Hessen",
+    "Mecklenburg-Vorpommern", "Niedersachsen", "Nordrhein-Westfalen", "Rheinland-Pfalz",
+    "Saarland", "Sachsen", "Sachsen-Anhalt", "Schleswig-Holstein", "Thüringen",
+};
+// clang-format on
+
 inline const Liste Hessen = {
     "27.12.23 - 13.01.24 Weihnachten", "25.03.24 - 13.04.24 Ostern",
     "15.07.24 - 23.08.24 Sommer",      "14.10.24 - 25.10.24 Herbst",

@@ -53,34 +53,22 @@ TEST_P(Skalieren, LiefertDieErwartetenPixel) {
     EXPECT_EQ(Bild_skalieren(s.quelle, s.breite, s.hoehe, s.ziel_breite, s.ziel_hoehe), s.erwartet);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Skalieren,
-    testing::Values(
-        // The same size: every pixel as it was.
-        Skalierung{"GleicheGroesse",
-                   {0xFF102030u, 0u, 0x80404040u, 0xFFFFFFFFu},
-                   2,
-                   2,
-                   2,
-                   2,
-                   {0xFF102030u, 0u, 0x80404040u, 0xFFFFFFFFu}},
-        // 3 -> 2: each target covers one and a half source pixels.
-        Skalierung{"DreiZuZweiNachFlaeche", Grau({0, 90, 180}), 3, 1, 2, 1, Grau({30, 150})},
-        Skalierung{"ZweiMalZweiZuEins", Grau({0, 100, 200, 100}), 2, 2, 1, 1, Grau({100})},
-        // Premultiplied: one opaque white pixel among three transparent ones is a quarter
-        // covered white, not a dark grey.
-        Skalierung{"DurchsichtigeNachbarnVerdunkelnNicht",
-                   {0xFFFFFFFFu, 0u, 0u, 0u},
-                   2,
-                   2,
-                   1,
-                   1,
-                   {0x40404040u}},
-        // 2 -> 4: the pixel centres at -0.25, 0.25, 0.75, 1.25 of the source, edges clamped.
-        Skalierung{"ZweiZuVierBilinear", Grau({0, 120}), 2, 1, 4, 1, Grau({0, 30, 90, 120})},
-        Skalierung{"FalscheAnzahl", Grau({0, 1, 2}), 2, 2, 1, 1, {}},
-        Skalierung{"NullGross", Grau({0}), 1, 1, 0, 0, {}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Faelle, Skalieren, testing::Values(
+    // The same size: every pixel as it was.
+    Skalierung{"GleicheGroesse",                       {0xFF102030u, 0u, 0x80404040u, 0xFFFFFFFFu}, 2, 2, 2, 2, {0xFF102030u, 0u, 0x80404040u, 0xFFFFFFFFu}},
+    // 3 -> 2: each target covers one and a half source pixels.
+    Skalierung{"DreiZuZweiNachFlaeche",                Grau({0, 90, 180}),                          3, 1, 2, 1, Grau({30, 150})},
+    Skalierung{"ZweiMalZweiZuEins",                    Grau({0, 100, 200, 100}),                    2, 2, 1, 1, Grau({100})},
+    // Premultiplied: one opaque white pixel among three transparent ones is a quarter covered
+    // white, not a dark grey.
+    Skalierung{"DurchsichtigeNachbarnVerdunkelnNicht", {0xFFFFFFFFu, 0u, 0u, 0u},                   2, 2, 1, 1, {0x40404040u}},
+    // 2 -> 4: the pixel centres at -0.25, 0.25, 0.75, 1.25 of the source, edges clamped.
+    Skalierung{"ZweiZuVierBilinear",                   Grau({0, 120}),                              2, 1, 4, 1, Grau({0, 30, 90, 120})},
+    Skalierung{"FalscheAnzahl",                        Grau({0, 1, 2}),                             2, 2, 1, 1, {}},
+    Skalierung{"NullGross",                            Grau({0}),                                   1, 1, 0, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(Skalieren, EinfarbigBleibtEinfarbigInJederGroesse) {
     // One colour stays that colour at every size the window may ask for: no seams, no drift.

@@ -62,12 +62,12 @@ TEST(Ansi, Codeseiten) {
         const char* text;
         std::string cp1252, cp1250;
     } faelle[] = {
-        {"Łódź €", Bytes({'?', 0xF3, 'd', '?', ' ', 0x80}),
-         Bytes({0xA3, 0xF3, 'd', 0x9F, ' ', 0x80})},
-        {"Thüringen", Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'}),
-         Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'})},
-        {"Søren Œ", Bytes({'S', 0xF8, 'r', 'e', 'n', ' ', 0x8C}),
-         Bytes({'S', '?', 'r', 'e', 'n', ' ', '?'})},
+        // clang-format off
+        {"Łódź €",    Bytes({'?', 0xF3, 'd', '?', ' ', 0x80}),               Bytes({0xA3, 0xF3, 'd', 0x9F, ' ', 0x80})},
+        {"Thüringen", Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'}), Bytes({'T', 'h', 0xFC, 'r', 'i', 'n', 'g', 'e', 'n'})},
+        {"Søren Œ",   Bytes({'S', 0xF8, 'r', 'e', 'n', ' ', 0x8C}),          Bytes({'S', '?', 'r', 'e', 'n', ' ', '?'})},
+        {"अ 😀",       "? ?",                                                 "? ?"},  // three and four bytes in UTF-8
+        // clang-format on
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);
@@ -153,17 +153,19 @@ TEST_F(Dateikanal, BeschaedigteDateienGebenZeilenOderDenFehlerbericht) {
         const char* name;
         std::string bytes;
         int zeilen;  // lines LineIn returns before the report
-        long fehler;
+        int fehler;
     };
+    // clang-format off
     const std::vector<Fall> faelle = {
-        {"leere Datei", "", 0, Fehlernummer::HinterDateiende},
-        {"leere Zeile", "\r\n", 0, Fehlernummer::UngueltigerAufruf},
-        {"zweite Zeile leer", "Aceg\r\n\r\nAceg\r\n", 1, Fehlernummer::UngueltigerAufruf},
-        {"riesige Zeile ohne CR", std::string(1 << 20, 'q'), 1, Fehlernummer::HinterDateiende},
-        {"NUL-Bytes", std::string("A\0\0c\r\n", 6), 1, Fehlernummer::HinterDateiende},
-        {"nur LF", "Aceg\nAceg\n", 1, Fehlernummer::HinterDateiende},
-        {"Bytes ueber 127", "\xff\xfe\x80\x81\r\n\x90", 2, Fehlernummer::HinterDateiende},
+        {"leere Datei",           "",                           0, 62},
+        {"leere Zeile",           "\r\n",                       0, 5},
+        {"zweite Zeile leer",     "Aceg\r\n\r\nAceg\r\n",       1, 5},
+        {"riesige Zeile ohne CR", std::string(1 << 20, 'q'),    1, 62},
+        {"NUL-Bytes",             std::string("A\0\0c\r\n", 6), 1, 62},
+        {"nur LF",                "Aceg\nAceg\n",               1, 62},
+        {"Bytes ueber 127",       "\xff\xfe\x80\x81\r\n\x90",   2, 62},
     };
+    // clang-format on
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         fake.meldungen.clear();
@@ -233,7 +235,7 @@ TEST_F(Dateikanal, SchreibfehlerWirdGemeldetUndDieAlteDateiBleibt) {
     LineOut("eins");
     fake.Schreibfehler_nach(3);
     EXPECT_THROW(LineOut("zwei"), ProgrammBeendet);
-    EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineOut", Fehlernummer::DatentraegerVoll));
+    EXPECT_EQ(Meldung(), Fehlerbericht("modSchulferien - LineOut", 61));
     EXPECT_EQ(fake.Inhalt("C:\\D\\a.dat"), "alt");
     EXPECT_EQ(fake.Dateien("C:\\D"), (std::vector<std::string>{"a.dat"}));
 }
@@ -267,6 +269,7 @@ TEST(Text, UngueltigesUtf8BleibtBytes) {
         {"\xF0\x80\x81\x81", "\xF0\x80\x81\x81"},  // "A" in four bytes
         {"\xE0\x83\x84", "\xE0\x83\x84"},          // "Ä" in three bytes
         {"\xED\xB3\x84", "\xED\xB3\x84"},          // a surrogate, no stray byte
+        {"\xED\xBF\xBF", "\xED\xBF\xBF"},          // the last surrogate
         {"\xF4\x90\x80\x80", "\xF4\x90\x80\x80"},  // beyond U+10FFFF
         {"\xC3", "\xC3"},                          // cut short
     };

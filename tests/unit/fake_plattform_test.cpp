@@ -1,5 +1,6 @@
-// What only the fake can show: folders without access, a full disk, and the recorded
-// window, messages and dialogs that stand in for the user.
+// What only the fake can show and no contract case covers: folders without access, a full
+// disk, locks that last a given number of tries, writers that still run, relative paths and
+// the fake's own set-up checks.
 #include "tests/fake/fake_plattform.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <stdexcept>
 
 #include "tests/support/fehlernummer_bei.h"
-#include "ui/layout.h"
 
 namespace {
 
@@ -21,31 +21,24 @@ TEST(FakePlattform, OrdnerOhneZugriff) {
     p.Datei_anlegen("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat", "x");
     p.Zugriff_sperren("C:\\Daten\\Gesperrt");
 
+    // clang-format off
     const struct {
         const char* schritt;
         std::function<void()> ausfuehren;
         long nummer;
     } faelle[] = {
-        {"Muster", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"); },
-         Fehlernummer::DateinameFalsch},
-        {"Datei tiefer", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat"); },
-         Fehlernummer::DateinameFalsch},
-        {"Lesen", [&] { p.Datei_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
-         Fehlernummer::ZugriffVerweigert},
-        {"Ersetzen",
-         [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\Ferientage.dat", Schreibart::Ersetzen); },
-         Fehlernummer::ZugriffVerweigert},
-        {"Anhängen",
-         [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\2503 Log.log", Schreibart::Anhaengen); },
-         Fehlernummer::ZugriffVerweigert},
-        {"Entfernen", [&] { p.Datei_entfernen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
-         Fehlernummer::ZugriffVerweigert},
-        {"Attribute der Datei", [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },
-         Fehlernummer::ZugriffVerweigert},
+        {"Muster",                [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\*Data.dat"); },                          Fehlernummer::DateinameFalsch},
+        {"Datei tiefer",          [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt\\Tiefer\\Ferientage.dat"); },             Fehlernummer::DateinameFalsch},
+        {"Lesen",                 [&] { p.Datei_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },                           Fehlernummer::ZugriffVerweigert},
+        {"Ersetzen",              [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\Ferientage.dat", Schreibart::Ersetzen); }, Fehlernummer::ZugriffVerweigert},
+        {"Anhängen",              [&] { p.Datei_oeffnen("C:\\Daten\\Gesperrt\\2503 Log.log", Schreibart::Anhaengen); },  Fehlernummer::ZugriffVerweigert},
+        {"Entfernen",             [&] { p.Datei_entfernen("C:\\Daten\\Gesperrt\\PlanData.dat"); },                       Fehlernummer::ZugriffVerweigert},
+        {"Attribute der Datei",   [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt\\PlanData.dat"); },                       Fehlernummer::ZugriffVerweigert},
         // The folder itself is seen from its parent.
-        {"Attribute des Ordners", [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt"); }, 0},
-        {"Ordner als Datei", [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt"); }, 0},
+        {"Attribute des Ordners", [&] { p.Attribute_lesen("C:\\Daten\\Gesperrt"); },                                     0},
+        {"Ordner als Datei",      [&] { p.Datei_vorhanden("C:\\Daten\\Gesperrt"); },                                     0},
     };
+    // clang-format on
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.schritt);
         EXPECT_EQ(Fehlernummer_bei(fall.ausfuehren), fall.nummer);
@@ -180,25 +173,6 @@ TEST(FakePlattform, RelativePfadeZaehlenVomProgrammordner) {
     EXPECT_FALSE(p.Datei_vorhanden("C:\\Programme\\Velmorant\\Zedrano.dat"));
 }
 
-TEST(FakePlattform, LaufwerkeUndWurzeln) {
-    FakePlattform p;
-    EXPECT_EQ(p.Attribute_lesen("C:\\"), Attribut::Verzeichnis);
-    EXPECT_EQ(Fehlernummer_bei([&] { p.Attribute_lesen("Q:\\"); }),
-              Fehlernummer::PfadNichtGefunden);
-    EXPECT_FALSE(p.Datei_vorhanden("Q:\\Daten\\Konfigdaten.dat"));
-    p.Datei_anlegen("Q:\\Daten\\Konfigdaten.dat", "x");
-    EXPECT_TRUE(p.Datei_vorhanden("q:/daten/KONFIGDATEN.DAT"));
-}
-
-TEST(FakePlattform, AttributeNormalGibtNormal) {
-    FakePlattform p;
-    p.Datei_anlegen("C:\\D\\x.dat", "x", Attribut::Versteckt | Attribut::Schreibgeschuetzt);
-    p.Attribute_normal("C:\\D\\x.dat");
-    EXPECT_EQ(p.Attribute_lesen("C:\\D\\x.dat"), Attribut::Normal);
-    p.Attribute_normal("C:\\D");
-    EXPECT_EQ(p.Attribute_lesen("C:\\D"), Attribut::Verzeichnis);
-}
-
 TEST(FakePlattform, FehlerBeimEinrichten) {
     FakePlattform p;
     p.Datei_anlegen("C:\\D\\x.dat", "x");
@@ -217,67 +191,6 @@ TEST(FakePlattform, GrossUndKleinbuchstabenAuchJenseitsVonAscii) {
     p.Datei_anlegen("C:\\Ÿ Œuvre Šárka Ĳ\\Ärger.dat", "x");
     EXPECT_TRUE(p.Datei_vorhanden("c:\\ÿ œUVRE šÁRKA ĳ\\äRGER.DAT"));
     EXPECT_FALSE(p.Datei_vorhanden("C:\\Y OEuvre Sarka IJ\\Arger.dat"));
-}
-
-TEST(FakePlattform, MeldungenWerdenAufgezeichnet) {
-    FakePlattform p;
-    std::vector<std::string> waehrend;
-    p.bei_meldung = [&](const std::string& text) {
-        waehrend.push_back(text + " / " + std::to_string(p.meldungen.size()));
-    };
-    p.Meldungsfenster("Erste", "Titel");
-    p.Meldungsfenster("Zweite", "Titel 2");
-    ASSERT_EQ(p.meldungen.size(), 2u);
-    EXPECT_EQ(p.meldungen[1].text, "Zweite");
-    EXPECT_EQ(p.meldungen[1].titel, "Titel 2");
-    // The box is already recorded while it is shown.
-    EXPECT_EQ(waehrend, (std::vector<std::string>{"Erste / 1", "Zweite / 2"}));
-}
-
-TEST(FakePlattform, BeendenWirftProgrammBeendet) {
-    FakePlattform p;
-    EXPECT_THROW(p.Beenden(2), ProgrammBeendet);
-    EXPECT_EQ(p.exitcode, 2);
-    EXPECT_TRUE(p.beendet);
-}
-
-TEST(FakePlattform, Hauptfenster) {
-    struct : Fensterereignisse {
-        void Geklickt(Steuerelement) override {}
-        void Ausgewaehlt(Steuerelement) override {}
-        void Fehlgeschlagen(const Laufzeitfehler&) override {}
-    } ereignisse;
-    FakePlattform p;
-    EXPECT_THROW(p.Hauptfenster(), Laufzeitfehler);
-    p.farbdialog_fehlt = true;
-    EXPECT_EQ(Fehlernummer_bei([&] { p.Hauptfenster_erstellen(Layout::Hauptfenster, ereignisse); }),
-              Fehlernummer::KomponenteFehlt);
-    EXPECT_FALSE(p.fenster_erstellt);
-
-    p.farbdialog_fehlt = false;
-    Fenster& f = p.Hauptfenster_erstellen(Layout::Hauptfenster, ereignisse);
-    EXPECT_EQ(&f, &p.fenster);
-    EXPECT_EQ(&p.Hauptfenster(), &p.fenster);
-}
-
-TEST(FakePlattform, DialogeAntwortenDerReiheNach) {
-    FakePlattform p;
-    p.ordner_antworten = {"C:\\Daten\\", "D:\\"};
-    p.farb_antworten = {0x0000FFu, std::nullopt, 0x00FF00u};
-
-    EXPECT_EQ(p.Ordner_auswaehlen("Erster"), "C:\\Daten\\");
-    EXPECT_EQ(p.Ordner_auswaehlen("Zweiter"), "D:\\");
-    EXPECT_EQ(p.Ordner_auswaehlen("Dritter"), "");  // cancelled
-    EXPECT_EQ(p.ordnerdialoge, (std::vector<std::string>{"Erster", "Zweiter", "Dritter"}));
-
-    EXPECT_EQ(p.Farbe_auswaehlen(0x123456, true), 0x0000FFu);
-    EXPECT_EQ(p.Farbe_auswaehlen(0, false), std::nullopt);
-    EXPECT_EQ(p.Farbe_auswaehlen(7, true), 0x00FF00u);
-    EXPECT_EQ(p.Farbe_auswaehlen(8, true), std::nullopt);
-    ASSERT_EQ(p.farbdialoge.size(), 4u);
-    EXPECT_EQ(p.farbdialoge[0].start, 0x123456u);
-    EXPECT_TRUE(p.farbdialoge[0].voll);
-    EXPECT_FALSE(p.farbdialoge[1].voll);
 }
 
 }  // namespace

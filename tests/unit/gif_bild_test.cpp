@@ -65,34 +65,34 @@ TEST_P(Dekoder, LiefertDasPixelOderNichts) {
     EXPECT_EQ(bild->pixel[0], *GetParam().pixel);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Dekoder,
-    testing::Values(
-        Kleinbild{"Weiss", Ein_Pixel(false, 0), Argb(255, 255, 255)},
-        Kleinbild{"Schwarz", Ein_Pixel(false, 1), Argb(0, 0, 0)},
-        Kleinbild{"TransparentesWeiss", Ein_Pixel(true, 0), 0u},
-        Kleinbild{"SchwarzBleibtBeiTransparentemWeiss", Ein_Pixel(true, 1), Argb(0, 0, 0)},
-        // The image is complete before the trailer; a missing trailer loses nothing.
-        Kleinbild{"OhneAbschluss", Gif({.trailer = false}), Argb(255, 255, 255)},
-        Kleinbild{"FalscherKopf", "GIF90a" + Ein_Pixel(false, 0).substr(6), std::nullopt},
-        Kleinbild{"Abgeschnitten", Ein_Pixel(false, 0).substr(0, 30), std::nullopt},
-        Kleinbild{"IndexAusserhalbDerTabelle", Ein_Pixel(false, 3), std::nullopt},
-        Kleinbild{"Leer", "", std::nullopt},
-        // Impossible sizes and places.
-        Kleinbild{"BreiteNull", Gif({.breite = 0}), std::nullopt},
-        Kleinbild{"HoeheNull", Gif({.hoehe = 0}), std::nullopt},
-        Kleinbild{"ZuBreit", Gif({.breite = 1025}), std::nullopt},
-        Kleinbild{"RiesigInBeidenRichtungen", Gif({.breite = 65535, .hoehe = 65535}), std::nullopt},
-        Kleinbild{"NichtLinksOben", Gif({.links = 1}), std::nullopt},
-        // Bad LZW streams.
-        Kleinbild{"ErsterCodeKeineFarbe", Gif({.codes = {4, 6, 5}}), std::nullopt},
-        Kleinbild{"CodeNochNichtDefiniert", Gif({.breite = 3, .codes = {4, 0, 7, 5}}),
-                  std::nullopt},
-        Kleinbild{"EndeVorDemLetztenPixel", Gif({.breite = 2, .codes = {4, 1, 5}}), std::nullopt},
-        Kleinbild{"StromOhneEndeUndZuKurz", Gif({.breite = 2, .codes = {4, 1}}), std::nullopt},
-        Kleinbild{"CodegroesseEins", Gif({.min_code_size = 1}), std::nullopt},
-        Kleinbild{"CodegroesseNeun", Gif({.min_code_size = 9}), std::nullopt}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Faelle, Dekoder, testing::Values(
+    Kleinbild{"Weiss",                              Ein_Pixel(false, 0),                       Argb(255, 255, 255)},
+    Kleinbild{"Schwarz",                            Ein_Pixel(false, 1),                       Argb(0, 0, 0)},
+    Kleinbild{"TransparentesWeiss",                 Ein_Pixel(true, 0),                        0u},
+    Kleinbild{"SchwarzBleibtBeiTransparentemWeiss", Ein_Pixel(true, 1),                        Argb(0, 0, 0)},
+    // The image is complete before the trailer; a missing trailer loses nothing.
+    Kleinbild{"OhneAbschluss",                      Gif({.trailer = false}),                   Argb(255, 255, 255)},
+    Kleinbild{"OhneEndcode",                        Gif({.codes = {4, 0}}),                    Argb(255, 255, 255)},
+    Kleinbild{"FalscherKopf",                       "GIF90a" + Ein_Pixel(false, 0).substr(6),  std::nullopt},
+    Kleinbild{"Abgeschnitten",                      Ein_Pixel(false, 0).substr(0, 30),         std::nullopt},
+    Kleinbild{"IndexAusserhalbDerTabelle",          Ein_Pixel(false, 2),                       std::nullopt},
+    Kleinbild{"Leer",                               "",                                        std::nullopt},
+    // Impossible sizes and places.
+    Kleinbild{"BreiteNull",                         Gif({.breite = 0}),                        std::nullopt},
+    Kleinbild{"HoeheNull",                          Gif({.hoehe = 0}),                         std::nullopt},
+    Kleinbild{"ZuBreit",                            Gif({.breite = 1025}),                     std::nullopt},
+    Kleinbild{"RiesigInBeidenRichtungen",           Gif({.breite = 65535, .hoehe = 65535}),    std::nullopt},
+    Kleinbild{"NichtLinksOben",                     Gif({.links = 1}),                         std::nullopt},
+    // Bad LZW streams.
+    Kleinbild{"ErsterCodeKeineFarbe",               Gif({.codes = {4, 6, 5}}),                 std::nullopt},
+    Kleinbild{"CodeNochNichtDefiniert",             Gif({.breite = 3, .codes = {4, 0, 7, 5}}), std::nullopt},
+    Kleinbild{"EndeVorDemLetztenPixel",             Gif({.breite = 2, .codes = {4, 1, 5}}),    std::nullopt},
+    Kleinbild{"StromOhneEndeUndZuKurz",             Gif({.breite = 2, .codes = {4, 1}}),       std::nullopt},
+    Kleinbild{"CodegroesseEins",                    Gif({.min_code_size = 1}),                 std::nullopt},
+    Kleinbild{"CodegroesseNeun",                    Gif({.min_code_size = 9}),                 std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Two pixels from one code that the stream defines as it goes (the "code == next" case).
 TEST(Dekoder, CodeDerSichSelbstDefiniert) {

@@ -10,18 +10,20 @@
 
 #include "calendar/schulferien.h"
 #include "form/schritte.h"
-#include "services/fehler.h"
 #include "services/kanal.h"
 #include "services/programmzustand.h"
 #include "services/text.h"
 #include "tests/fake/fake_plattform.h"
+#include "tests/support/fehlerbericht.h"
+#include "tests/support/programmlauf.h"
 #include "tests/unit/testhost.h"
 #include "ui/frm_schulferien.h"
 
 using orakel::Entwuerfelt;
 using orakel::Verwuerfelt;
+using Liste = std::vector<std::string>;
 
-inline std::string Klartext(const std::vector<std::string>& zeilen) {
+inline std::string Klartext(const Liste& zeilen) {
     std::string bytes;
     for (const auto& z : zeilen) bytes += Nach_Ansi(z) + "\r\n";
     return bytes;
@@ -29,14 +31,15 @@ inline std::string Klartext(const std::vector<std::string>& zeilen) {
 
 class Kern : public ::testing::Test {
   protected:
-    void SetUp() override {
-        Programm = {};
-        Plattform_setzen(&fake);
-    }
     void TearDown() override {
         Kanal_verwerfen();
         EXPECT_EQ(fake.Offene_Dateien(), 0) << "a file was left open";
-        Plattform_setzen(nullptr);
+    }
+
+    // A new program run on a fresh fake Windows.
+    void Neu_starten() {
+        fake = FakePlattform();
+        Programmlauf::Neu_starten(fake);
     }
 
     // The text of the only message box shown so far.
@@ -45,21 +48,15 @@ class Kern : public ::testing::Test {
         return fake.meldungen.empty() ? std::string() : fake.meldungen.back().text;
     }
 
-    std::vector<std::string> Zeilen(const std::string& pfad) const {
-        const auto inhalt = fake.Inhalt(pfad);
-        EXPECT_TRUE(inhalt.has_value()) << pfad;
-        return inhalt ? Entwuerfelt(*inhalt) : std::vector<std::string>{};
+    // The plain lines of a scrambled file on the fake disk; none when it is missing.
+    Liste Zeilen(const std::string& pfad) const {
+        const std::optional<std::string> inhalt = fake.Inhalt(pfad);
+        return inhalt ? Entwuerfelt(*inhalt) : Liste{};
     }
 
     FakePlattform fake;
+    Programmlauf lauf{fake};
 };
-
-// The error report for a failure at `ort`.
-inline std::string Fehlerbericht(const std::string& ort, long nummer) {
-    return "Es ist folgender Fehler aufgetreten in Modul '" + ort + "':\r\rFehler Nr. " +
-           std::to_string(nummer) + "\r" + Fehlerbeschreibung(Fehler(nummer)) +
-           "\r\rDas Programm wird beendet.";
-}
 
 // A fresh fake Windows with a demo installation of the host planner on its disk, the window
 // and its steps, and short views of what the user sees.
@@ -69,7 +66,6 @@ class Testhost : public Kern {
     FakeFenster& fen = fake.fenster;
 
     void SetUp() override {
-        Kern::SetUp();
         Uhr_stellen(2025, 3, 14);
         Programm.Benutzername = testhost::Benutzer;
     }
@@ -86,31 +82,25 @@ class Testhost : public Kern {
 
     // A host data folder: a data file, Konfigdaten.dat with the given administrator list
     // and, if wanted, the Logs folder.
-    void Host_anlegen(const std::string& daten,
-                      std::vector<std::string> administratoren = {"A:meier"}, bool logs = true) {
+    void Host_anlegen(const std::string& daten, Liste administratoren = {"A:meier"},
+                      bool logs = true) {
         p.Datei_anlegen(daten + "PlanData.dat", "Abwesenheiten");
         Konfigdaten_anlegen(daten, std::move(administratoren));
         if (logs) p.Ordner_anlegen(daten + "Logs");
     }
 
-    void Konfigdaten_anlegen(const std::string& daten, std::vector<std::string> administratoren) {
-        std::vector<std::string> zeilen = testhost::Konfigkopf();
+    void Konfigdaten_anlegen(const std::string& daten, Liste administratoren) {
+        Liste zeilen = testhost::Konfigkopf();
         zeilen.insert(zeilen.end(), administratoren.begin(), administratoren.end());
-        p.Datei_anlegen(daten + "Konfigdaten.dat", orakel::Verwuerfelt(zeilen));
+        p.Datei_anlegen(daten + "Konfigdaten.dat", Verwuerfelt(zeilen));
     }
 
     // An earlier holiday-days file, as an earlier run (or the host) left it.
     void Ferientage_anlegen(const std::string& daten, const std::string& farbe,
                             const std::string& land) {
         p.Datei_anlegen(daten + "Ferientage.dat",
-                        orakel::Verwuerfelt({"[Ferientage]", testhost::Kennung, farbe, land, "void",
-                                             orakel::Monat("2408", {{1, 31}})}));
-    }
-
-    // The plain lines of a scrambled file on the fake disk; none when it is missing.
-    std::vector<std::string> Zeilen(const std::string& pfad) const {
-        const std::optional<std::string> inhalt = p.Inhalt(pfad);
-        return inhalt ? orakel::Entwuerfelt(*inhalt) : std::vector<std::string>{};
+                        Verwuerfelt({"[Ferientage]", testhost::Kennung, farbe, land, "void",
+                                     orakel::Monat("2408", {{1, 31}})}));
     }
 
     // What Main does for the window: create it, load it, show it. The holiday table is
@@ -129,39 +119,44 @@ class Testhost : public Kern {
         for (std::size_t i = 0; i < fen.eintraege.size(); ++i) {
             if (fen.eintraege[i] == name) {
                 fen.Auswahl_setzen(Element::cmbLaenderliste, static_cast<int>(i));
-                cmbLaenderliste_Click();
+                p.fensterereignisse->Ausgewaehlt(Element::cmbLaenderliste);
                 return;
             }
         }
         ADD_FAILURE() << "no list entry " << name;
     }
 
-    // One step as the user sees it: its status picture, then "+" or "-" for its frame
-    // and its control being enabled. "Pfeil++" is current, "Inaktiv--" not yet available.
-    std::string Schritt(int n) {
-        const Element steuer[] = {Element::Keins, Element::cmdAuswahl1, Element::cmbLaenderliste,
-                                  Element::cmdAuswahl3, Element::cmdAuswahl4};
-        const Element rahmen[] = {Element::Keins, Element::fraRahmen1, Element::fraRahmen2,
-                                  Element::fraRahmen3, Element::fraRahmen4};
-        // The picture's text, which screen readers announce, always tells the same.
-        const FakeFenster::Zustand& bild = fen.zustand[imgIcon(n)];
-        const std::map<Steuerelement, std::string> zustand = {
-            {Element::imgPfeil, "aktueller Schritt"},
-            {Element::imgOK, "erledigt"},
-            {Element::imgInaktiv, "noch nicht verfügbar"},
-            {Element::Keins, ""}};
-        const int angezeigt = n == 4 && !Programm.Aktivieren ? 2 : n;
-        EXPECT_EQ(bild.beschriftung,
-                  bild.bild == Element::Keins
-                      ? ""
-                      : "Schritt " + std::to_string(angezeigt) + ": " + zustand.at(bild.bild));
-        return testhost::Bildname(bild.bild) + (fen.zustand[rahmen[n]].aktiv ? "+" : "-") +
-               (fen.zustand[steuer[n]].aktiv ? "+" : "-");
+    // The user clicks the button cmdAuswahl(index); the window tells the program.
+    void Klicken(int index) {
+        static const std::map<int, Element> knopf = {{1, Element::cmdAuswahl1},
+                                                     {3, Element::cmdAuswahl3},
+                                                     {4, Element::cmdAuswahl4},
+                                                     {5, Element::cmdAuswahl5}};
+        p.fensterereignisse->Geklickt(knopf.at(index));
     }
-    std::vector<std::string> Schritte() { return {Schritt(1), Schritt(2), Schritt(3), Schritt(4)}; }
 
-    std::vector<std::string> Meldungen() const {
-        std::vector<std::string> texte;
+    // One step as the user sees it: its status picture, then "+" or "-" for its frame and
+    // its control being enabled. "Pfeil++" is current, "Inaktiv--" not yet available.
+    std::string Schritt(int n) {
+        const testhost::Schrittelemente& s = testhost::Schritt_von[n];
+        return testhost::Bildname(fen.zustand[s.bild].bild) +
+               (fen.zustand[s.rahmen].aktiv ? "+" : "-") +
+               (fen.zustand[s.steuer].aktiv ? "+" : "-");
+    }
+    // The steps the window shows, from the top.
+    std::string Schritte() {
+        std::string schritte;
+        for (int n = 1; n <= 4; ++n) {
+            if (!fen.zustand[testhost::Schritt_von[n].rahmen].sichtbar) continue;
+            schritte += (schritte.empty() ? "" : " ") + Schritt(n);
+        }
+        return schritte;
+    }
+    // What the status picture of step n says to a screen reader.
+    std::string Bildtext(int n) { return fen.zustand[testhost::Schritt_von[n].bild].beschriftung; }
+
+    Liste Meldungen() const {
+        Liste texte;
         for (const auto& m : p.meldungen) texte.push_back(m.text);
         return texte;
     }

@@ -14,7 +14,6 @@ namespace {
 class Logbuch : public Kern {
   protected:
     void SetUp() override {
-        Kern::SetUp();
         Programm.Logordner = "C:\\Daten\\Logs\\";
         fake.Ordner_anlegen("C:\\Daten\\Logs");
         Programm.Benutzername = "benutzer1";

@@ -68,6 +68,7 @@ TEST_F(Monatstabelle, ZeitraeumeWerdenTageweiseMarkiert) {
         {2026, "23.12.23 - 05.01.24", {}},
         {2025, "01.01.34 - 05.01.34", {}},
         {2025, "28.12.33 - 03.01.34", {Monat("3312", {{28, 31}})}},
+        {2025, "01.06.33 - 05.06.33", {Monat("3306", {{1, 5}})}},
         // A month strictly inside a period gets all 31 flags, whatever its length.
         {2025,
          "30.05.26 - 01.07.26",

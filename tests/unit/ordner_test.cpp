@@ -8,8 +8,6 @@
 
 namespace {
 
-using Liste = std::vector<std::string>;
-
 struct Auswahl {
     const char* fall;
     Liste ordner;         // folders on the disk
@@ -36,125 +34,29 @@ TEST_P(Ordnerwahl, Datenordner) {
     EXPECT_TRUE(p.meldungen.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ordner, Ordnerwahl,
-    ::testing::Values(
-        Auswahl{"Abgebrochen", {}, {}, {}, "", "", false},
-        Auswahl{"Sicherungen",
-                {"C:\\Host\\Data\\Backups"},
-                {},
-                {},
-                "C:\\Host\\Data\\Backups",
-                "C:\\Host\\Data\\",
-                true},
-        Auswahl{"Inidateien",
-                {"C:\\Host\\DATA\\IniFiles"},
-                {},
-                {},
-                "C:\\Host\\DATA\\IniFiles",
-                "C:\\Host\\DATA\\",
-                true},
-        Auswahl{"Logs",
-                {"C:\\Host\\data\\logs"},
-                {},
-                {},
-                "C:\\Host\\data\\logs",
-                "C:\\Host\\data\\",
-                true},
-        Auswahl{"NurEinmalHoch",
-                {"C:\\Host\\data\\logs\\old"},
-                {},
-                {},
-                "C:\\Host\\data\\logs\\old",
-                "C:\\Host\\data\\logs\\old\\",
-                true},
-        Auswahl{"EndetNurAufData",
-                {"D:\\X\\mydata\\logs"},
-                {},
-                {},
-                "D:\\X\\mydata\\logs",
-                "D:\\X\\mydata\\",
-                true},
-        Auswahl{"Hochgestiegen und hinab",
-                {"D:\\X\\mydata\\logs", "D:\\X\\mydata\\Data"},
-                {},
-                {},
-                "D:\\X\\mydata\\logs",
-                "D:\\X\\mydata\\Data\\",
-                true},
-        Auswahl{"Installationsordner",
-                {"C:\\Host\\Data"},
-                {},
-                {},
-                "C:\\Host",
-                "C:\\Host\\Data\\",
-                true},
-        Auswahl{"Abwesenheitsordner",
-                {"C:\\Host\\AnAbwesenheitsdaten"},
-                {},
-                {},
-                "C:\\Host",
-                "C:\\Host\\AnAbwesenheitsdaten\\",
-                true},
-        Auswahl{"AbwesenheitsordnerMitData",
-                {"C:\\Host\\AnAbwesenheitsdaten\\Data"},
-                {},
-                {},
-                "C:\\Host",
-                "C:\\Host\\AnAbwesenheitsdaten\\Data\\",
-                true},
-        Auswahl{"AbwesenheitsordnerMitDatenUndData",
-                {"C:\\Host\\AnAbwesenheitsdaten\\Data"},
-                {"C:\\Host\\AnAbwesenheitsdaten\\PlanData.dat"},
-                {},
-                "C:\\Host",
-                "C:\\Host\\AnAbwesenheitsdaten\\",
-                true},
-        Auswahl{"DataVorAbwesenheitsordner",
-                {"C:\\Host\\AnAbwesenheitsdaten\\Data", "C:\\Host\\Data"},
-                {},
-                {},
-                "C:\\Host",
-                "C:\\Host\\Data\\",
-                true},
-        Auswahl{"MitDatendateien",
-                {"C:\\Host\\Data"},
-                {"C:\\Host\\PlanData.dat"},
-                {},
-                "C:\\Host",
-                "C:\\Host\\",
-                true},
-        Auswahl{"VersteckteDatendatei",
-                {"C:\\Host\\Data"},
-                {},
-                {"C:\\Host\\PlanData.dat"},
-                "C:\\Host",
-                "C:\\Host\\Data\\",
-                true},
-        Auswahl{"DataOhneDaten",
-                {"C:\\Host\\Data\\Data"},
-                {},
-                {},
-                "C:\\Host\\Data",
-                "C:\\Host\\Data\\",
-                true},
-        Auswahl{"DateiNamensData",
-                {"C:\\Host"},
-                {"C:\\Host\\Data"},
-                {},
-                "C:\\Host",
-                "C:\\Host\\",
-                true},
-        Auswahl{"Laufwerk", {}, {"C:\\PlanData.dat"}, {}, "C:\\", "C:\\", true},
-        Auswahl{"MitBackslash", {"C:\\Host\\Data"}, {}, {}, "C:\\Host\\", "C:\\Host\\Data\\", true},
-        Auswahl{"OhneDaten", {"C:\\Leer"}, {}, {}, "C:\\Leer", "C:\\Leer\\", true}),
-    [](const ::testing::TestParamInfo<Auswahl>& info) {
-        std::string name;
-        for (char c : std::string(info.param.fall)) {
-            if (c != ' ') name += c;
-        }
-        return name;
-    });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ordner, Ordnerwahl, ::testing::Values(
+    Auswahl{"Abgebrochen", {}, {}, {}, "", "", false},
+    Auswahl{"Sicherungen", {"C:\\Host\\Data\\Backups"}, {}, {}, "C:\\Host\\Data\\Backups", "C:\\Host\\Data\\", true},
+    Auswahl{"Inidateien", {"C:\\Host\\DATA\\IniFiles"}, {}, {}, "C:\\Host\\DATA\\IniFiles", "C:\\Host\\DATA\\", true},
+    Auswahl{"Logs", {"C:\\Host\\data\\logs"}, {}, {}, "C:\\Host\\data\\logs", "C:\\Host\\data\\", true},
+    Auswahl{"NurEinmalHoch", {"C:\\Host\\data\\logs\\old"}, {}, {}, "C:\\Host\\data\\logs\\old", "C:\\Host\\data\\logs\\old\\", true},
+    Auswahl{"EndetNurAufData", {"D:\\X\\mydata\\logs"}, {}, {}, "D:\\X\\mydata\\logs", "D:\\X\\mydata\\", true},
+    Auswahl{"HochgestiegenUndHinab", {"D:\\X\\mydata\\logs", "D:\\X\\mydata\\Data"}, {}, {}, "D:\\X\\mydata\\logs", "D:\\X\\mydata\\Data\\", true},
+    Auswahl{"Installationsordner", {"C:\\Host\\Data"}, {}, {}, "C:\\Host", "C:\\Host\\Data\\", true},
+    Auswahl{"Abwesenheitsordner", {"C:\\Host\\AnAbwesenheitsdaten"}, {}, {}, "C:\\Host", "C:\\Host\\AnAbwesenheitsdaten\\", true},
+    Auswahl{"AbwesenheitsordnerMitData", {"C:\\Host\\AnAbwesenheitsdaten\\Data"}, {}, {}, "C:\\Host", "C:\\Host\\AnAbwesenheitsdaten\\Data\\", true},
+    Auswahl{"AbwesenheitsordnerMitDatenUndData", {"C:\\Host\\AnAbwesenheitsdaten\\Data"}, {"C:\\Host\\AnAbwesenheitsdaten\\PlanData.dat"}, {}, "C:\\Host", "C:\\Host\\AnAbwesenheitsdaten\\", true},
+    Auswahl{"DataVorAbwesenheitsordner", {"C:\\Host\\AnAbwesenheitsdaten\\Data", "C:\\Host\\Data"}, {}, {}, "C:\\Host", "C:\\Host\\Data\\", true},
+    Auswahl{"MitDatendateien", {"C:\\Host\\Data"}, {"C:\\Host\\PlanData.dat"}, {}, "C:\\Host", "C:\\Host\\", true},
+    Auswahl{"VersteckteDatendatei", {"C:\\Host\\Data"}, {}, {"C:\\Host\\PlanData.dat"}, "C:\\Host", "C:\\Host\\Data\\", true},
+    Auswahl{"DataOhneDaten", {"C:\\Host\\Data\\Data"}, {}, {}, "C:\\Host\\Data", "C:\\Host\\Data\\", true},
+    Auswahl{"DateiNamensData", {"C:\\Host"}, {"C:\\Host\\Data"}, {}, "C:\\Host", "C:\\Host\\", true},
+    Auswahl{"Laufwerk", {}, {"C:\\PlanData.dat"}, {}, "C:\\", "C:\\", true},
+    Auswahl{"MitBackslash", {"C:\\Host\\Data"}, {}, {}, "C:\\Host\\", "C:\\Host\\Data\\", true},
+    Auswahl{"OhneDaten", {"C:\\Leer"}, {}, {}, "C:\\Leer", "C:\\Leer\\", true}),
+    [](const auto& info) { return std::string(info.param.fall); });
+// clang-format on
 
 // A folder that can't be searched: the user is told, the choice is dropped.
 struct Gesperrt {
@@ -180,22 +82,12 @@ TEST_P(Ordnerwahl_ohne_Zugriff, Meldung) {
     EXPECT_EQ(p.meldungen[0].titel, "Velmorant - Schulferien kennzeichnen");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ordner, Ordnerwahl_ohne_Zugriff,
-    ::testing::Values(
-        Gesperrt{"Gewaehlt",
-                 {"C:\\Fremd"},
-                 "C:\\Fremd",
-                 "C:\\Fremd",
-                 "Auf 'C:\\Fremd' kann nicht zugegriffen werden. Bitte wählen Sie einen anderen "
-                 "Ordner."},
-        // The message names the folder reached when the probe failed.
-        Gesperrt{"Abwesenheitsordner",
-                 {"C:\\Host\\AnAbwesenheitsdaten"},
-                 "C:\\Host\\AnAbwesenheitsdaten",
-                 "C:\\Host",
-                 "Auf 'C:\\Host\\AnAbwesenheitsdaten' kann nicht zugegriffen werden. Bitte "
-                 "wählen Sie einen anderen Ordner."}),
-    [](const ::testing::TestParamInfo<Gesperrt>& info) { return std::string(info.param.fall); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ordner, Ordnerwahl_ohne_Zugriff, ::testing::Values(
+    Gesperrt{"Gewaehlt", {"C:\\Fremd"}, "C:\\Fremd", "C:\\Fremd", "Auf 'C:\\Fremd' kann nicht zugegriffen werden. Bitte wählen Sie einen anderen Ordner."},
+    // The message names the folder reached when the probe failed.
+    Gesperrt{"Abwesenheitsordner", {"C:\\Host\\AnAbwesenheitsdaten"}, "C:\\Host\\AnAbwesenheitsdaten", "C:\\Host", "Auf 'C:\\Host\\AnAbwesenheitsdaten' kann nicht zugegriffen werden. Bitte wählen Sie einen anderen Ordner."}),
+    [](const auto& info) { return std::string(info.param.fall); });
+// clang-format on
 
 }  // namespace

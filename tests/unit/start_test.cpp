@@ -18,9 +18,8 @@ TEST_F(Start, ModusAusDemEigenenProgrammnamen) {
         {"Schulferien_deaktiviert", true},
     };
     for (const auto& [name, aktivieren] : faelle) {
-        Programm = {};
+        Neu_starten();
         fake.programmname = name;
-        fake.fenster = FakeFenster{};
         Main();
         EXPECT_EQ(Programm.Aktivieren, aktivieren) << name;
         EXPECT_TRUE(fake.fenster.sichtbar);
@@ -34,8 +33,7 @@ TEST_F(Start, DatumUndBenutzer) {
     EXPECT_EQ(Programm.Heute, "261207");
     EXPECT_EQ(Programm.Benutzername, "benutzer1");
 
-    Programm = {};
-    fake.umgebung["USERNAME"] = "";
+    Neu_starten();
     fake.jetzt = Zeitpunkt{2030, 1, 5, 0, 0, 0};
     Main();
     EXPECT_EQ(Programm.Benutzername, "NoName");
@@ -51,42 +49,25 @@ TEST_F(Start, Installationsordner) {
         std::string erwartet;
     };
     const std::string vs = "C:\\Users\\Public\\AppData\\Local\\VirtualStore\\Program Files\\";
+    // clang-format off
     const std::vector<Fall> faelle = {
-        {"PUBLIC, nichts installiert",
-         "C:\\Users\\Public",
-         "C:\\Program Files",
-         {},
-         vs + "Velmorant\\"},
-        {"PUBLIC mit Backslash", "C:\\Users\\Public\\", "", {vs + "Orsalind"}, vs + "Orsalind\\"},
-        {"beide Ausgaben: die erste gewinnt",
-         "C:\\Users\\Public",
-         "",
-         {vs + "Orsalind", vs + "Brindavel"},
-         vs + "Brindavel\\"},
-        {"ProgramFiles bei leerem PUBLIC",
-         "",
-         "C:\\Program Files",
-         {"C:\\Program Files\\Brindavel"},
-         "C:\\Program Files\\Brindavel\\"},
-        {"ProgramFiles mit Backslash", "", "D:\\Progs\\", {}, "D:\\Progs\\Velmorant\\"},
-        {"PUBLIC vor ProgramFiles",
-         "C:\\Users\\Public",
-         "C:\\Program Files",
-         {"C:\\Program Files\\Brindavel"},
-         vs + "Velmorant\\"},
+        {"PUBLIC, nichts installiert",        "C:\\Users\\Public",   "C:\\Program Files", {},                                  vs + "Velmorant\\"},
+        {"PUBLIC mit Backslash",              "C:\\Users\\Public\\", "",                  {vs + "Orsalind"},                   vs + "Orsalind\\"},
+        {"beide Ausgaben: die erste gewinnt", "C:\\Users\\Public",   "",                  {vs + "Orsalind", vs + "Brindavel"}, vs + "Brindavel\\"},
+        {"ProgramFiles bei leerem PUBLIC",    "",                    "C:\\Program Files", {"C:\\Program Files\\Brindavel"},    "C:\\Program Files\\Brindavel\\"},
+        {"ProgramFiles mit Backslash",        "",                    "D:\\Progs\\",       {},                                  "D:\\Progs\\Velmorant\\"},
+        {"PUBLIC vor ProgramFiles",           "C:\\Users\\Public",   "C:\\Program Files", {"C:\\Program Files\\Brindavel"},    vs + "Velmorant\\"},
     };
+    // clang-format on
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
-        FakePlattform neu;
-        Plattform_setzen(&neu);
-        Programm = {};
-        if (!f.oeffentlich.empty()) neu.umgebung["PUBLIC"] = f.oeffentlich;
-        neu.umgebung["ProgramFiles"] = f.programme;
-        for (const auto& o : f.ordner) neu.Ordner_anlegen(o);
+        Neu_starten();
+        if (!f.oeffentlich.empty()) fake.umgebung["PUBLIC"] = f.oeffentlich;
+        fake.umgebung["ProgramFiles"] = f.programme;
+        for (const auto& o : f.ordner) fake.Ordner_anlegen(o);
         Main();
         EXPECT_EQ(Programm.Programmordner, f.erwartet);
     }
-    Plattform_setzen(&fake);
 }
 
 TEST_F(Start, DateiMitDemNamenEinerAusgabeIstKeinOrdner) {
@@ -112,7 +93,6 @@ TEST_F(Start, FehlenderFarbdialogEndetMitDerInstallationsmeldung) {
 class Pfadeinstellungen : public Kern {
   protected:
     void SetUp() override {
-        Kern::SetUp();
         Programm.Programmordner = "C:\\Prog\\Brindavel\\";
         fake.Ordner_anlegen("C:\\Prog\\Brindavel");
         fake.programmverzeichnis = "C:\\Tools";
@@ -136,30 +116,28 @@ TEST_F(Pfadeinstellungen, KlareUndVerwuerfelteDateien) {
     };
     auto laenger = gut;
     laenger.insert(laenger.end(), {"data_pfad=X:\\", "", "Müll"});
+    // clang-format off
     const std::vector<Fall> faelle = {
-        {"Klartext", Klartext(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
-        {"verwuerfelt", Verwuerfelt(gut), "D:\\Daten\\", "D:\\Daten\\Logs\\"},
-        {"weitere Zeilen", Klartext(laenger) + std::string("\0\0\r\n", 4), "D:\\Daten\\",
-         "D:\\Daten\\Logs\\"},
-        {"leerer Datenpfad", Klartext(mit(1, "data_pfad=")), "", "D:\\Daten\\Logs\\"},
-        {"Schluessel in anderer Schreibung", Verwuerfelt(mit(1, "Data_Pfad=D:\\Daten\\")), "", ""},
-        {"Log-Schluessel fehlt", Klartext(mit(2, "log=D:\\L\\")), "D:\\Daten\\", ""},
-        {"leerer Logpfad", Klartext(mit(2, "log_pfad=")), "D:\\Daten\\", ""},
-        {"Leerzeichen bleiben", Klartext(mit(1, "data_pfad= D:\\A B\\ ")), " D:\\A B\\ ",
-         "D:\\Daten\\Logs\\"},
-        {"Umlaute", Verwuerfelt(mit(1, "data_pfad=D:\\Schüler\\")), "D:\\Schüler\\",
-         "D:\\Daten\\Logs\\"},
-        {"fremde erste Zeile", Klartext(mit(0, "[zedrano]")), "", ""},
-        {"Klartext, zu kurz", Klartext({"[Zedrano]", "data_pfad=D:\\"}), "", ""},
-        {"Klartext, nur Kopf", Klartext({"[Zedrano]"}), "", ""},
-        {"LF-Zeilenenden", "[Zedrano]\ndata_pfad=D:\\\nlog_pfad=D:\\L\\\n", "", ""},
+        {"Klartext",                         Klartext(gut),                                                           "D:\\Daten\\",   "D:\\Daten\\Logs\\"},
+        {"verwuerfelt",                      Verwuerfelt(gut),                                                        "D:\\Daten\\",   "D:\\Daten\\Logs\\"},
+        {"weitere Zeilen",                   Klartext(laenger) + std::string("\0\0\r\n", 4),                          "D:\\Daten\\",   "D:\\Daten\\Logs\\"},
+        {"leerer Datenpfad",                 Klartext(mit(1, "data_pfad=")),                                          "",              "D:\\Daten\\Logs\\"},
+        {"Schluessel in anderer Schreibung", Verwuerfelt(mit(1, "Data_Pfad=D:\\Daten\\")),                            "",              ""},
+        {"Log-Schluessel fehlt",             Klartext(mit(2, "log=D:\\L\\")),                                         "D:\\Daten\\",   ""},
+        {"leerer Logpfad",                   Klartext(mit(2, "log_pfad=")),                                           "D:\\Daten\\",   ""},
+        {"Leerzeichen bleiben",              Klartext(mit(1, "data_pfad= D:\\A B\\ ")),                               " D:\\A B\\ ",   "D:\\Daten\\Logs\\"},
+        {"Umlaute",                          Verwuerfelt(mit(1, "data_pfad=D:\\Schüler\\")),                          "D:\\Schüler\\", "D:\\Daten\\Logs\\"},
+        {"fremde erste Zeile",               Klartext(mit(0, "[zedrano]")),                                           "",              ""},
+        {"Klartext, zu kurz",                Klartext({"[Zedrano]", "data_pfad=D:\\"}),                               "",              ""},
+        {"Klartext, nur Kopf",               Klartext({"[Zedrano]"}),                                                 "",              ""},
+        {"LF-Zeilenenden",                   "[Zedrano]\ndata_pfad=D:\\\nlog_pfad=D:\\L\\\n",                         "",              ""},
         // A damaged file fits no form: the user chooses the folder, start-up goes on.
-        {"leere Datei", "", "", ""},
-        {"leere erste Zeile", "\r\ndata_pfad=D:\\\r\nlog_pfad=D:\\L\\\r\n", "", ""},
-        {"verwuerfelt, zwei Zeilen", Verwuerfelt({"[Zedrano]", "data_pfad=D:\\"}), "", ""},
-        {"verwuerfelt, leere zweite Zeile",
-         Verwuerfelt({"[Zedrano]"}) + "\r\n" + Verwuerfelt({"log_pfad=D:\\L\\"}), "", ""},
+        {"leere Datei",                      "",                                                                      "",              ""},
+        {"leere erste Zeile",                "\r\ndata_pfad=D:\\\r\nlog_pfad=D:\\L\\\r\n",                            "",              ""},
+        {"verwuerfelt, zwei Zeilen",         Verwuerfelt({"[Zedrano]", "data_pfad=D:\\"}),                            "",              ""},
+        {"verwuerfelt, leere zweite Zeile",  Verwuerfelt({"[Zedrano]"}) + "\r\n" + Verwuerfelt({"log_pfad=D:\\L\\"}), "",              ""},
     };
+    // clang-format on
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         Programm.Datenordner = Programm.Logordner = "";

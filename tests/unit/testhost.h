@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "form/schritte.h"
+#include "form/steuerelemente.h"
 #include "platform/plattform.h"
 #include "services/text.h"
 #include "tests/support/ferien.h"
@@ -33,6 +33,18 @@ inline std::vector<std::string> Konfigkopf() {
             "1",
             "[Administratoren]"};
 }
+
+// Each step's status picture, frame and control; steps 1 to 4.
+struct Schrittelemente {
+    Element bild, rahmen, steuer;
+};
+inline constexpr Schrittelemente Schritt_von[] = {
+    {Element::Keins, Element::Keins, Element::Keins},
+    {Element::imgIcon1, Element::fraRahmen1, Element::cmdAuswahl1},
+    {Element::imgIcon2, Element::fraRahmen2, Element::cmbLaenderliste},
+    {Element::imgIcon3, Element::fraRahmen3, Element::cmdAuswahl3},
+    {Element::imgIcon4, Element::fraRahmen4, Element::cmdAuswahl4},
+};
 
 inline std::string Bildname(Steuerelement bild) {
     switch (bild) {

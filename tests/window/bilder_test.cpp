@@ -72,7 +72,7 @@ TEST(Versionsressource, TraegtNamenVersionUndUmlauteUnverfaelscht) {
         }
         return Schmal(std::wstring(text, laenge ? laenge - 1 : 0));
     };
-    EXPECT_EQ(wert(L"ProductName"), SCHULFERIEN_PRODUKT);
+    EXPECT_EQ(wert(L"ProductName"), "Schulferien kennzeichnen");
     EXPECT_EQ(wert(L"FileVersion"), SCHULFERIEN_VERSION_TEXT);
     EXPECT_EQ(wert(L"FileDescription"),
               "Kennzeichnet die Schulferien der Bundesländer im Velmorant");

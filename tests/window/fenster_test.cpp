@@ -17,8 +17,8 @@
 #include "platform/win32/fenster_win32.h"
 #include "platform/win32/plattform_win32.h"
 #include "ressourcen.h"
-#include "services/programmzustand.h"
 #include "tests/support/pixel.h"
+#include "tests/support/programmlauf.h"
 #include "tests/support/ressource_win32.h"
 #include "ui/frm_schulferien.h"
 
@@ -29,16 +29,11 @@ using orakel::Pixel;
 class FensterTest : public testing::Test {
   protected:
     void SetUp() override {
-        Programm = {};
-        Plattform_setzen(&p);
         frmSchulferien_erstellen();
         f = &static_cast<Win32Fenster&>(p.Hauptfenster());
         dpi = static_cast<int>(GetDpiForWindow(f->Handle()));
     }
-    void TearDown() override {
-        Plattform_setzen(nullptr);
-        Nachrichten_abarbeiten();
-    }
+    void TearDown() override { Nachrichten_abarbeiten(); }
     static void Nachrichten_abarbeiten() {
         MSG m;
         while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
@@ -69,6 +64,7 @@ class FensterTest : public testing::Test {
     }
 
     Win32Plattform p;
+    Programmlauf lauf{p};
     Win32Fenster* f = nullptr;
     int dpi = 96;
 };
