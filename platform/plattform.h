@@ -39,6 +39,9 @@ class Plattform {
     virtual Zeitpunkt Jetzt() = 0;
     // The system's ANSI code page (GetACP), in which the files shared with the host are written.
     virtual const Codetabelle& Ansi_codetabelle() = 0;
+    // `text` in small letters, as the system maps letter case, so that a name compares as the
+    // host compares it; a stray byte stays itself.
+    virtual std::string Kleinbuchstaben(const std::string& text) = 0;
 
     // Whether an ordinary file matches `muster`, a path whose last part may hold * and ?
     // (C:\D\Konfigdaten.dat, C:\D\*Data.dat). Names compare without regard to case; hidden

@@ -4,6 +4,7 @@
 
 #include "platform/codetabellen.h"
 #include "platform/ersatzname.h"
+#include "platform/utf8.h"
 #include "platform/win32/dialoge_win32.h"
 #include "platform/win32/fenster_win32.h"
 
@@ -102,6 +103,22 @@ const Codetabelle& Win32Plattform::Ansi_codetabelle() {
         codetabelle_ = bekannt ? *bekannt : Codetabelle_von_Windows(codepage);
     }
     return *codetabelle_;
+}
+
+std::string Win32Plattform::Kleinbuchstaben(const std::string& text) {
+    std::string klein;
+    klein.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = Zeichen_lesen(text, i);
+        // Stray bytes lie among the surrogates; characters beyond them keep their case.
+        if (c < 0xD800 || (c > 0xDFFF && c < 0x10000)) {
+            wchar_t w = static_cast<wchar_t>(c);
+            CharLowerBuffW(&w, 1);
+            c = w;
+        }
+        Zeichen_anhaengen(klein, c);
+    }
+    return klein;
 }
 
 // --- Probes ---

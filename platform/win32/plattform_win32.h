@@ -30,6 +30,8 @@ class Win32Plattform : public Plattform {
     // GetACP's code page: the tables of 1252 and 1250 the program carries, others as Windows
     // converts them.
     const Codetabelle& Ansi_codetabelle() override;
+    // CharLowerBuffW, Windows' own case mapping, character by character.
+    std::string Kleinbuchstaben(const std::string& text) override;
 
     bool Datei_vorhanden(const std::string& muster) override;
     std::uint32_t Attribute_lesen(const std::string& pfad) override;

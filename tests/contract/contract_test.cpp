@@ -492,6 +492,28 @@ TEST_F(Dateidienste, NamenMitUmlautenInUtf8) {
     EXPECT_EQ(u->Namen(ordner), (Namen{"Log é.log", "Neu ö ß.dat"}));
 }
 
+// Letter case as Windows maps it, for Latin, Greek and Cyrillic names; a byte that is no
+// UTF-8 stays itself.
+TEST_F(Dateidienste, KleinbuchstabenWieWindowsSieBildet) {
+    // clang-format off
+    const std::pair<std::string, std::string> faelle[] = {
+        {"ÄÖÜ ABC ß Ÿ", "äöü abc ß ÿ"},
+        {"ŁÓDŹ ŚĄČĘŇŐŘŠŤŮŰŽ Œ İ", "łódź śąčęňőřšťůűž œ İ"},
+        {"ΓΙΏΡΓΟΣ ΠΑΠΑΔΌΠΟΥΛΟΣ", "γιώργοσ παπαδόπουλοσ"},
+        {"ΆΈΉΊΌΎΏ ΪΫ", "άέήίόύώ ϊϋ"},
+        {"ЮЛИЯ ЁЖИКОВА", "юлия ёжикова"},
+        {"ІВАН ЇЖАК ҐЄЎЈ", "іван їжак ґєўј"},
+        {"ЂОРЂЕ ЉУБА ЊЕГОШ ЋИРИЋ ЏАФЕР Ѕ", "ђорђе љуба његош ћирић џафер ѕ"},
+        {"A\xC4Z", "a\xC4z"},
+        {"\xC1\x81", "\xC1\x81"},  // "A" in two bytes
+    };
+    // clang-format on
+    for (const auto& [text, klein] : faelle) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(p.Kleinbuchstaben(text), klein);
+    }
+}
+
 TEST_F(Dateidienste, UmgebungsvariablenOhneRuecksichtAufGrossschreibung) {
     u->Variable_setzen("SfkVertragsTest", "C:\\Users\\Öffentlich");
     EXPECT_EQ(p.Umgebungsvariable("SfkVertragsTest"), "C:\\Users\\Öffentlich");

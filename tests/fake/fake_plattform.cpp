@@ -152,6 +152,10 @@ const Codetabelle& FakePlattform::Ansi_codetabelle() {
     return *tabelle;
 }
 
+std::string FakePlattform::Kleinbuchstaben(const std::string& text) {
+    return Klein(text);
+}
+
 bool FakePlattform::Belegt(Knoten& k) {
     for (int versuch = 0; versuch <= Wiederholungen; ++versuch) {
         if (k.gesperrt) return true;

@@ -28,6 +28,8 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     Zeitpunkt Jetzt() override { return jetzt; }
     // The table of `codepage`; one the program knows no table of is a set-up mistake.
     const Codetabelle& Ansi_codetabelle() override;
+    // From a table of the letters of Latin, Greek and Cyrillic (fake_namen.h).
+    std::string Kleinbuchstaben(const std::string& text) override;
 
     bool Datei_vorhanden(const std::string& muster) override;
     std::uint32_t Attribute_lesen(const std::string& pfad) override;
