@@ -49,7 +49,17 @@ FakePlattform::Ort FakePlattform::Aufloesen(const std::string& eingabe, bool mus
     std::string pfad = eingabe;
     std::replace(pfad.begin(), pfad.end(), '/', '\\');
     if (pfad.empty()) throw Fehler(Fehlernummer::PfadNichtGefunden);
-    if (pfad.size() < 2 || pfad[1] != ':') {
+    // A share, \\server\share, is a root like a drive: its name is the first part.
+    std::string wurzel;
+    if (pfad.rfind("\\\\", 0) == 0) {
+        const std::size_t server = pfad.find('\\', 2);
+        const std::size_t freigabe =
+            server == std::string::npos ? server : pfad.find('\\', server + 1);
+        wurzel = pfad.substr(0, freigabe);
+        if (server == std::string::npos || server == 2 || server + 1 == wurzel.size())
+            throw Fehler(Fehlernummer::DateinameFalsch);
+        pfad = "\\" + pfad.substr(wurzel.size());  // what follows the root
+    } else if (pfad.size() < 2 || pfad[1] != ':') {
         // Relative to the program's folder; "\x" relative to its drive.
         const std::string basis = programmverzeichnis.substr(0, pfad[0] == '\\' ? 2 : 1000);
         pfad = basis + "\\" + pfad;
@@ -63,8 +73,8 @@ FakePlattform::Ort FakePlattform::Aufloesen(const std::string& eingabe, bool mus
         roh.push_back(pfad.substr(anfang, ende - anfang));
         anfang = ende + 1;
     }
-    if (!Ist_Laufwerk(roh[0])) throw Fehler(Fehlernummer::DateinameFalsch);
-    ort.teile.push_back(roh[0]);
+    if (wurzel.empty() && !Ist_Laufwerk(roh[0])) throw Fehler(Fehlernummer::DateinameFalsch);
+    ort.teile.push_back(wurzel.empty() ? roh[0] : wurzel);
     std::size_t letzter = roh.size();  // the last non-empty part may hold wildcards
     while (letzter > 1 && roh[letzter - 1].empty()) --letzter;
     for (std::size_t i = 1; i < roh.size(); ++i) {

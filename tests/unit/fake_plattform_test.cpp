@@ -188,6 +188,19 @@ TEST(FakePlattform, LaufwerkeUndWurzeln) {
     EXPECT_FALSE(p.Datei_vorhanden("Q:\\Daten\\Konfigdaten.dat"));
     p.Datei_anlegen("Q:\\Daten\\Konfigdaten.dat", "x");
     EXPECT_TRUE(p.Datei_vorhanden("q:/daten/KONFIGDATEN.DAT"));
+
+    // A share is a root like a drive; there is nothing above it.
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Attribute_lesen("\\\\srv\\freigabe\\"); }),
+              Fehlernummer::PfadNichtGefunden);
+    for (const char* ohne_freigabe : {"\\\\srv", "\\\\srv\\", "\\\\srv\\\\Daten", "\\\\\\x"})
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Attribute_lesen(ohne_freigabe); }),
+                  Fehlernummer::DateinameFalsch)
+            << ohne_freigabe;
+    p.Datei_anlegen("\\\\srv\\freigabe\\Daten\\Konfigdaten.dat", "x");
+    EXPECT_EQ(p.Attribute_lesen("\\\\SRV\\Freigabe"), Attribut::Verzeichnis);
+    EXPECT_TRUE(p.Datei_vorhanden("\\\\srv\\FREIGABE\\..\\daten\\*.dat"));
+    EXPECT_FALSE(p.Datei_vorhanden("\\\\srv\\andere\\Daten\\Konfigdaten.dat"));
+    EXPECT_EQ(p.Dateien("\\\\srv\\freigabe"), Namen{"Daten"});
 }
 
 TEST(FakePlattform, AttributeNormalGibtNormal) {

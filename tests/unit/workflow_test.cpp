@@ -116,36 +116,43 @@ TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
     EXPECT_TRUE(fen.entladen);
 }
 
+// The folders of the host's path settings on a local drive or on a server's share.
 TEST_F(Arbeitsablauf, StartMitPfadeinstellungenUndFruehererKennzeichnung) {
-    Installation();
-    const std::string eigene_daten = "D:\\Velmorant\\Daten\\";
-    p.Datei_anlegen(Programmordner_Host + "Zedrano.dat",
-                    "[Zedrano]\r\ndata_pfad=D:\\Velmorant\\Daten\\\r\n"
-                    "log_pfad=D:\\Velmorant\\Protokolle\\\r\n");
-    Host_anlegen(eigene_daten, {"A:meier"}, false);
-    p.Ordner_anlegen("D:\\Velmorant\\Protokolle");
-    Ferientage_anlegen(eigene_daten, "&H0080FF", "Bayern");
-    Main();
+    for (const std::string wurzel : {"D:\\Velmorant\\", "\\\\server\\freigabe\\Velmorant\\"}) {
+        SCOPED_TRACE(wurzel);
+        Programm = {};
+        p.meldungen.clear();
+        p.fenster = FakeFenster{};
+        Installation();
+        const std::string eigene_daten = wurzel + "Daten\\";
+        p.Datei_anlegen(Programmordner_Host + "Zedrano.dat",
+                        "[Zedrano]\r\ndata_pfad=" + eigene_daten + "\r\nlog_pfad=" + wurzel +
+                            "Protokolle\\\r\n");
+        Host_anlegen(eigene_daten, {"A:meier"}, false);
+        p.Ordner_anlegen(wurzel + "Protokolle");
+        Ferientage_anlegen(eigene_daten, "&H0080FF", "Bayern");
+        Main();
 
-    // At first display the earlier choice is back and only step 4 waits.
-    EXPECT_TRUE(p.meldungen.empty());
-    EXPECT_TRUE(p.ordnerdialoge.empty());
-    EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
-    EXPECT_EQ(Gewaehlt(), "Bayern");
-    EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, 33023u);
-    EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
-              "Schritt 4: Schulferiendaten aktualisieren");
-    EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung, "Schulferiendaten aktualisieren");
-    EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);  // not moved while the window was hidden
+        // At first display the earlier choice is back and only step 4 waits.
+        EXPECT_TRUE(p.meldungen.empty());
+        EXPECT_TRUE(p.ordnerdialoge.empty());
+        EXPECT_EQ(Schritte(), (Liste{"OK+-", "OK++", "OK++", "Pfeil++"}));
+        EXPECT_EQ(Gewaehlt(), "Bayern");
+        EXPECT_EQ(fen.zustand[Element::cmdAuswahl3].hintergrundfarbe, 33023u);
+        EXPECT_EQ(fen.zustand[Element::fraRahmen4].beschriftung,
+                  "Schritt 4: Schulferiendaten aktualisieren");
+        EXPECT_EQ(fen.zustand[Element::cmdAuswahl4].beschriftung, "Schulferiendaten aktualisieren");
+        EXPECT_EQ(fen.fokus, Element::cmdAuswahl5);  // not moved while the window was hidden
 
-    cmdAuswahl_Click(4);
-    ASSERT_EQ(p.meldungen.size(), 1u);
-    EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[2], "&H0080FF");
-    EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[3], "Bayern");
-    EXPECT_EQ(Zeilen("D:\\Velmorant\\Protokolle\\2503 Zedrano.log"),
-              Liste{Logeintrag("Daten der Schulferien für Land Bayern aktualisiert, Stand der "
-                               "Daten: 15.06.24")});
-    EXPECT_EQ(Schritt(4), "OK+-");
+        cmdAuswahl_Click(4);
+        ASSERT_EQ(p.meldungen.size(), 1u);
+        EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[2], "&H0080FF");
+        EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[3], "Bayern");
+        EXPECT_EQ(Zeilen(wurzel + "Protokolle\\2503 Zedrano.log"),
+                  Liste{Logeintrag("Daten der Schulferien für Land Bayern aktualisiert, Stand der "
+                                   "Daten: 15.06.24")});
+        EXPECT_EQ(Schritt(4), "OK+-");
+    }
 }
 
 // What an earlier Ferientage.dat in the data folder of the host's path settings gives at
