@@ -35,6 +35,25 @@ bool Laeuft_noch(DWORD prozess) {
     return GetExitCodeProcess(h.get(), &code) && code == STILL_ACTIVE;
 }
 
+// The computer's name, as other writers of a share see it in the names of its files.
+std::string Computername() {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1];
+    DWORD laenge = MAX_COMPUTERNAME_LENGTH + 1;
+    return GetComputerNameW(name, &laenge) ? Schmal(std::wstring(name, laenge)) : std::string();
+}
+
+// The age of a file written at `zeit`, in seconds by the system's clock; negative for a time
+// ahead of it.
+std::int64_t Alter(const FILETIME& zeit) {
+    FILETIME jetzt;
+    GetSystemTimeAsFileTime(&jetzt);
+    const auto wert = [](const FILETIME& t) {
+        return static_cast<std::int64_t>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) |
+                                         t.dwLowDateTime);
+    };
+    return (wert(jetzt) - wert(zeit)) / 10000000;
+}
+
 }  // namespace
 
 Win32Plattform::Offene_Datei::~Offene_Datei() {
@@ -199,7 +218,11 @@ std::string Win32Plattform::Datei_lesen(const std::string& pfad) {
 }
 
 std::wstring Win32Plattform::Neuer_Ersatzname(const std::string& ziel) {
-    return Api_pfad(Ersatzname(ziel, GetCurrentProcessId(), ++temp_zaehler_));
+    return Api_pfad(Ersatzname(ziel, GetCurrentProcessId(), ++temp_zaehler_, computername_));
+}
+
+std::wstring Win32Plattform::Neuer_Sicherungsname(const std::string& ziel) {
+    return Api_pfad(Sicherungsname(ziel, GetCurrentProcessId(), ++temp_zaehler_, computername_));
 }
 
 void Win32Plattform::Reste_entfernen(const std::string& ziel) {
@@ -214,11 +237,12 @@ void Win32Plattform::Reste_entfernen(const std::string& ziel) {
     if (!suche) return;
     do {
         if (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        // A writer that still runs may have closed its new file and be about to put it in
-        // place: its files stay. A file someone holds open (without FILE_SHARE_DELETE) can't
-        // be deleted: that one stays as well.
-        const auto prozess = Ersatzname_prozess(Schmal(daten.cFileName), zielname);
-        if (!prozess || Laeuft_noch(*prozess)) continue;
+        // A writer may have closed its new file and be about to put it in place: only what
+        // Rest_entfernbar lets go is deleted. A file someone holds open (without
+        // FILE_SHARE_DELETE) can't be deleted: that one stays as well.
+        if (!Rest_entfernbar(Schmal(daten.cFileName), zielname, computername_,
+                             Alter(daten.ftLastWriteTime), Laeuft_noch))
+            continue;
         DeleteFileW(Api_pfad(ordner + daten.cFileName).c_str());
     } while (FindNextFileW(suche.get(), &daten));
 }
@@ -330,7 +354,7 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
     };
     DWORD fehler = ERROR_FILE_NOT_FOUND;
     if (GetFileAttributesW(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const std::wstring sicherung = Neuer_Ersatzname(Schmal(datei.ziel));
+        const std::wstring sicherung = Neuer_Sicherungsname(Schmal(datei.ziel));
         fehler = Wiederholt(wiederholung, [&] {
             return ReplaceFileW(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
@@ -366,7 +390,7 @@ void Win32Plattform::Beenden(int exitcode) {
 
 // --- The window, its dialogs and messages ---
 
-Win32Plattform::Win32Plattform() = default;
+Win32Plattform::Win32Plattform() : computername_(Computername()) {}
 
 Win32Plattform::~Win32Plattform() {
     fenster_.reset();

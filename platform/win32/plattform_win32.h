@@ -75,9 +75,12 @@ class Win32Plattform : public Plattform {
         Offene_Datei& operator=(const Offene_Datei&) = delete;
     };
     std::wstring Modulpfad();
+    // The names of a new file and of a backup beside `ziel` (Ersatzname, Sicherungsname), in
+    // the form the file functions take.
     std::wstring Neuer_Ersatzname(const std::string& ziel);
-    // Removes what writers of `ziel` left behind (Ersatzname_prozess) that no one holds open
-    // and whose writer has ended.
+    std::wstring Neuer_Sicherungsname(const std::string& ziel);
+    // Removes the new files that writers of `ziel` left behind, as far as Rest_entfernbar
+    // lets them go and no one holds them open.
     void Reste_entfernen(const std::string& ziel);
     // Puts the finished new file in the target's place.
     void Uebernehmen(Offene_Datei& datei);
@@ -85,6 +88,7 @@ class Win32Plattform : public Plattform {
     std::map<int, Offene_Datei> offen_;
     int naechste_nummer_ = 1;
     unsigned temp_zaehler_ = 0;
+    const std::string computername_;  // in the names of new files and backups
     std::optional<Codetabelle> codetabelle_;
 
     std::unique_ptr<class Win32Fenster> fenster_;

@@ -2,6 +2,8 @@
 // against Windows itself, so that the fake can't drift away from what Windows does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -263,6 +265,12 @@ TEST_F(Dateidienste, ErsetzenTauschtDenInhaltErstBeimSchliessen) {
     p.Datei_schreiben(nr, "");
     p.Datei_schreiben(nr, "neu 2\r\n");
     EXPECT_EQ(p.Datei_lesen(pfad), "alter Inhalt");
+    // The new file beside it carries this computer's name.
+    const Namen daneben = u->Namen(w);
+    ASSERT_EQ(daneben.size(), 2u);
+    const std::string ende = std::string(1, '@').append(u->Computername()).append(".tmp");
+    EXPECT_EQ(daneben[1].rfind("Ferientage.dat.~", 0), 0u) << daneben[1];
+    EXPECT_EQ(daneben[1].substr(daneben[1].size() - ende.size()), ende) << daneben[1];
     p.Datei_schliessen(nr, true);
 
     EXPECT_EQ(u->Inhalt(pfad), "neu 1\r\nneu 2\r\n");
@@ -340,30 +348,63 @@ TEST_F(Dateidienste, ErsetzenScheitertBeimSchliessenWennDieDateiInzwischenOffenI
     EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
 }
 
+// What earlier writers left beside Ferientage.dat, as a writer on another computer of the
+// share may still be writing it. A new file goes when it was written more than an hour ago
+// (or its time lies more than an hour ahead), or when this computer's process that wrote it no
+// longer runs (odd numbers: no process has one). Another computer's young file stays, as does
+// one in the earlier form without a computer's name; backups, files held open, other names
+// and what lies in folders below stay always.
 TEST_F(Dateidienste, ErsetzenRaeumtAufWasAbgebrocheneSchreiberLiegenLiessen) {
-    const Namen bleiben = {
-        "Anderes.dat.~1f-3.tmp",         // another target's
-        "Ferientage.dat.~1f-.tmp",       // not of that form
-        "Ferientage.dat.~1f-3.tmp.bak",  //
-        "Ferientage.dat.~2a-1.tmp",      // its writer holds it open
-        "Ferientage.dat.~alt.tmp",       //
-        "Ferientage.dat.~x1f-3.tmp",     //
-        "Unter",                         // a folder
+    const std::string pc = std::string(1, '@').append(u->Computername()), fremd = "@ANDERER-PC";
+    char laeuft[16];
+    std::snprintf(laeuft, sizeof laeuft, "%x", static_cast<unsigned>(u->Laufender_Prozess()));
+    const std::string lebt = std::string("Ferientage.dat.~") + laeuft;
+    constexpr long H = 3600;  // an hour
+    struct Rest {
+        std::string name;
+        long alter;  // seconds
+        bool bleibt;
     };
-    for (const std::string& name : bleiben)
-        if (name != "Unter") u->Datei_anlegen(In(name), "rest");
+    // clang-format off
+    const Rest reste[] = {
+        {"Ferientage.dat.~1f-3" + pc + ".tmp", 0, false},
+        {lebt + "-3" + pc + ".tmp", 0, true},
+        {lebt + "-4" + pc + ".tmp", 2 * H, false},
+        {"Ferientage.dat.~1f-3" + fremd + ".tmp", 0, true},
+        {"Ferientage.dat.~1f-4" + fremd + ".tmp", H - 60, true},
+        {"Ferientage.dat.~1f-5" + fremd + ".tmp", H + 60, false},
+        {"Ferientage.dat.~1f-6" + fremd + ".tmp", -2 * H, false},
+        {"Ferientage.dat.~1f-7" + fremd + ".tmp", -H + 60, true},
+        {"Ferientage.dat.~1f-8" + fremd + ".tmp", 2 * H, true},  // held open
+        {"Ferientage.dat.~1f-3.tmp", 0, true},
+        {"FERIENTAGE.DAT.~A0B-10.TMP", 2 * H, false},
+        {"Ferientage.dat.~1f-9" + pc + ".bak", 2 * H, true},
+        {"Ferientage.dat.~1f-9" + fremd + ".bak", 2 * H, true},
+        {"Anderes.dat.~1f-3.tmp", 2 * H, true},
+        {"Ferientage.dat.~1f-.tmp", 2 * H, true},
+        {"Ferientage.dat.~1f-3.tmp.bak", 2 * H, true},
+        {"Ferientage.dat.~alt.tmp", 2 * H, true},
+        {"Ferientage.dat.~x1f-3.tmp", 2 * H, true},
+        {"Ferientage.dat.~1f-3@.tmp", 2 * H, true},
+    };
+    // clang-format on
     u->Ordner_anlegen(In("Unter"));
     u->Datei_anlegen(In("Unter\\Ferientage.dat.~1f-3.tmp"), "rest");
-    u->Sperren(In("Ferientage.dat.~2a-1.tmp"));
-    for (const char* name : {"Ferientage.dat.~1f-3.tmp", "FERIENTAGE.DAT.~A0B-10.TMP"})
-        u->Datei_anlegen(In(name), "rest");
+    u->Alter_setzen(In("Unter\\Ferientage.dat.~1f-3.tmp"), 2 * H);
+    Namen erwartet = {"Ferientage.dat", "Unter"};
+    for (const Rest& r : reste) {
+        u->Datei_anlegen(In(r.name), "rest");
+        u->Alter_setzen(In(r.name), r.alter);
+        if (r.bleibt) erwartet.push_back(r.name);
+    }
+    const std::string offen = "Ferientage.dat.~1f-8" + fremd + ".tmp";
+    u->Sperren(In(offen));
     u->Datei_anlegen(In("Ferientage.dat"), "alt");
 
     Ersetzen(In("Ferientage.dat"), "neu");
-    u->Freigeben(In("Ferientage.dat.~2a-1.tmp"));
+    u->Freigeben(In(offen));
 
-    Namen erwartet = bleiben;
-    erwartet.insert(erwartet.begin() + 1, "Ferientage.dat");
+    std::sort(erwartet.begin(), erwartet.end());
     EXPECT_EQ(u->Namen(w), erwartet);
     EXPECT_EQ(u->Namen(In("Unter")), Namen{"Ferientage.dat.~1f-3.tmp"});
     EXPECT_EQ(u->Inhalt(In("Ferientage.dat")), "neu");

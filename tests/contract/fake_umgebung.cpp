@@ -22,6 +22,15 @@ class Fake_Umgebung : public Umgebung {
     void Variable_setzen(const std::string& name, const std::string& wert) override {
         fake_.umgebung[name] = wert;
     }
+    void Alter_setzen(const std::string& pfad, std::int64_t sekunden) override {
+        fake_.Alter_setzen(pfad, sekunden);
+    }
+
+    std::string Computername() override { return fake_.computername; }
+    std::uint32_t Laufender_Prozess() override {
+        fake_.laufende_prozesse.insert(0x5c);
+        return 0x5c;
+    }
 
     std::optional<std::string> Inhalt(const std::string& pfad) override {
         return fake_.Inhalt(pfad);

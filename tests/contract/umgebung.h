@@ -29,6 +29,13 @@ class Umgebung {
     // an indexer), then lets go by itself: on Windows after 300 ms.
     virtual void Kurz_sperren(const std::string& pfad) = 0;
     virtual void Variable_setzen(const std::string& name, const std::string& wert) = 0;
+    // The file was last written `sekunden` ago (negative: that far ahead of the clock).
+    virtual void Alter_setzen(const std::string& pfad, std::int64_t sekunden) = 0;
+
+    // The computer's name, as the platform writes it into the names of its new files.
+    virtual std::string Computername() = 0;
+    // The number of another process of this computer, one that runs while the test does.
+    virtual std::uint32_t Laufender_Prozess() = 0;
 
     // What is really there, seen without the platform under test.
     virtual std::optional<std::string> Inhalt(const std::string& pfad) = 0;

@@ -28,6 +28,11 @@ class Win32_Umgebung : public Umgebung {
             Einrichtung_gescheitert("CreateDirectoryW", Schmal(wurzel_));
     }
     ~Win32_Umgebung() override {
+        if (prozess_.hProcess) {
+            TerminateProcess(prozess_.hProcess, 0);
+            CloseHandle(prozess_.hProcess);
+            CloseHandle(prozess_.hThread);
+        }
         plattform_.reset();  // its open files first
         Kurze_Sperre_abwarten();
         sperren_.clear();
@@ -87,6 +92,42 @@ class Win32_Umgebung : public Umgebung {
         variablen_.push_back(Breit(name));
     }
 
+    void Alter_setzen(const std::string& pfad, std::int64_t sekunden) override {
+        FILETIME jetzt;
+        GetSystemTimeAsFileTime(&jetzt);
+        ULARGE_INTEGER t{};
+        t.LowPart = jetzt.dwLowDateTime;
+        t.HighPart = jetzt.dwHighDateTime;
+        t.QuadPart -= static_cast<ULONGLONG>(sekunden * 10000000);
+        const FILETIME zeit{t.LowPart, t.HighPart};
+        const Handle datei(CreateFileW(Api_pfad(pfad).c_str(), FILE_WRITE_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!datei || !SetFileTime(datei.get(), nullptr, nullptr, &zeit))
+            Einrichtung_gescheitert("SetFileTime", pfad);
+    }
+
+    std::string Computername() override {
+        wchar_t name[MAX_COMPUTERNAME_LENGTH + 1];
+        DWORD laenge = MAX_COMPUTERNAME_LENGTH + 1;
+        if (!GetComputerNameW(name, &laenge)) Einrichtung_gescheitert("GetComputerNameW", "");
+        return Schmal(std::wstring(name, laenge));
+    }
+
+    // This test program once more, suspended until the test ends.
+    std::uint32_t Laufender_Prozess() override {
+        if (!prozess_.hProcess) {
+            wchar_t programm[MAX_PATH + 1];
+            GetModuleFileNameW(nullptr, programm, MAX_PATH + 1);
+            STARTUPINFOW start{};
+            start.cb = sizeof(start);
+            if (!CreateProcessW(programm, nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                                nullptr, nullptr, &start, &prozess_))
+                Einrichtung_gescheitert("CreateProcessW", Schmal(programm));
+        }
+        return prozess_.dwProcessId;
+    }
+
     std::optional<std::string> Inhalt(const std::string& pfad) override {
         const Handle datei(CreateFileW(Api_pfad(pfad).c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -131,6 +172,7 @@ class Win32_Umgebung : public Umgebung {
     }
 
     HANDLE kurze_sperre_ = nullptr;  // the thread that lets go of a file held for a moment
+    PROCESS_INFORMATION prozess_{};  // Laufender_Prozess
     std::unique_ptr<Win32Plattform> plattform_ = std::make_unique<Win32Plattform>();
     std::wstring wurzel_;
     std::map<std::string, Handle> sperren_;

@@ -18,6 +18,17 @@ std::uint32_t Gelesene_Attribute(std::uint32_t attribute) {
     return attribute == 0 ? Attribut::Normal : attribute;
 }
 
+// Seconds since 1 January 1970 (days counted as in the proleptic Gregorian calendar).
+std::int64_t Sekunden(const Zeitpunkt& z) {
+    const int jahr = z.Jahr - (z.Monat <= 2 ? 1 : 0);
+    const int aera = (jahr >= 0 ? jahr : jahr - 399) / 400;
+    const int im_zyklus = jahr - aera * 400;
+    const int tag_im_jahr = (153 * (z.Monat + (z.Monat > 2 ? -3 : 9)) + 2) / 5 + z.Tag - 1;
+    const int tag_im_zyklus = im_zyklus * 365 + im_zyklus / 4 - im_zyklus / 100 + tag_im_jahr;
+    const std::int64_t tage = aera * 146097LL + tag_im_zyklus - 719468;
+    return tage * 86400 + z.Stunde * 3600 + z.Minute * 60 + z.Sekunde;
+}
+
 std::logic_error Einrichtungsfehler(const std::string& was, const std::string& pfad) {
     return std::logic_error("FakePlattform: " + was + ": " + pfad);
 }
@@ -145,6 +156,7 @@ FakePlattform::Knoten& FakePlattform::Anlegen(const Ort& ort, bool ordner) {
         neu.name = teil.Pfad();
         neu.ordner = ordner || !ist_ziel;
         neu.attribute = neu.ordner ? 0 : Attribut::Archiv;
+        neu.zeit = Jetzt_in_sekunden();
         knoten.emplace(schluessel, std::move(neu));
     }
     return knoten.at(ort.Schluessel());
@@ -266,8 +278,8 @@ int FakePlattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     } else {
         Reste_entfernen(ort);
         Ort temp = ort;
-        temp.teile.back() =
-            Ersatzname(temp.teile.back(), prozessnummer, static_cast<std::uint32_t>(nr));
+        temp.teile.back() = Ersatzname(temp.teile.back(), prozessnummer,
+                                       static_cast<std::uint32_t>(nr), computername);
         o.temp = temp.Schluessel();
         if (Finden(o.temp)) throw Fehler(Fehlernummer::PfadZugriff);
         Anlegen(temp, false);
@@ -285,11 +297,13 @@ void FakePlattform::Reste_entfernen(const Ort& ort) {
         const bool eigener = std::any_of(offen.begin(), offen.end(),
                                          [&](const auto& o) { return o.second.temp == it->first; });
         const bool darunter = it->first.find('\\', praefix.size()) != std::string::npos;
-        const auto prozess = Ersatzname_prozess(name, ort.teile.back());
-        const bool laeuft =
-            prozess && *prozess != prozessnummer && laufende_prozesse.count(*prozess);
+        const auto laeuft = [&](std::uint32_t prozess) {
+            return prozess != prozessnummer && laufende_prozesse.count(prozess) > 0;
+        };
         if (!darunter && !k.ordner && !k.gesperrt && k.gesperrt_fuer == 0 && !eigener &&
-            !(k.attribute & Attribut::Schreibgeschuetzt) && prozess && !laeuft)
+            !(k.attribute & Attribut::Schreibgeschuetzt) &&
+            Rest_entfernbar(name, ort.teile.back(), computername, Jetzt_in_sekunden() - k.zeit,
+                            laeuft))
             it = knoten.erase(it);
         else
             ++it;
@@ -306,7 +320,10 @@ void FakePlattform::Datei_schreiben(int nr, const std::string& bytes) {
     const bool voll = schreibgrenze && bytes.size() > *schreibgrenze;
     if (voll) teil.resize(*schreibgrenze);
     if (schreibgrenze) *schreibgrenze -= teil.size();
-    if (datei) datei->inhalt += teil;
+    if (datei) {
+        datei->inhalt += teil;
+        datei->zeit = Jetzt_in_sekunden();
+    }
     if (voll) {
         o.fehler = Fehlernummer::DatentraegerVoll;
         throw Fehler(Fehlernummer::DatentraegerVoll);
@@ -322,6 +339,7 @@ void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
 
     const auto temp = knoten.find(o.temp);
     std::string inhalt = temp == knoten.end() ? std::string() : temp->second.inhalt;
+    const std::int64_t zeit = temp == knoten.end() ? Jetzt_in_sekunden() : temp->second.zeit;
     if (temp != knoten.end()) knoten.erase(temp);
     if (!uebernehmen) return;
     if (o.fehler) throw Fehler(*o.fehler);
@@ -336,6 +354,7 @@ void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
     if (ziel) knoten.erase(ort.Schluessel());
     Knoten& neu = Anlegen(ort, false);
     neu.inhalt = std::move(inhalt);
+    neu.zeit = zeit;
 }
 
 // --- Set-up and inspection ---
@@ -352,12 +371,23 @@ void FakePlattform::Datei_anlegen(const std::string& pfad, const std::string& by
     Knoten& k = Anlegen(ort, false);
     k.inhalt = bytes;
     k.attribute = attribute & ~Attribut::Verzeichnis;
+    k.zeit = Jetzt_in_sekunden();
 }
 
 void FakePlattform::Attribute_setzen(const std::string& pfad, std::uint32_t attribute) {
     Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k) throw Einrichtungsfehler("no such entry", pfad);
     k->attribute = attribute & ~Attribut::Verzeichnis;
+}
+
+void FakePlattform::Alter_setzen(const std::string& pfad, std::int64_t sekunden) {
+    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
+    if (!k) throw Einrichtungsfehler("no such entry", pfad);
+    k->zeit = Jetzt_in_sekunden() - sekunden;
+}
+
+std::int64_t FakePlattform::Jetzt_in_sekunden() const {
+    return Sekunden(jetzt);
 }
 
 void FakePlattform::Sperren(const std::string& pfad, bool gesperrt) {

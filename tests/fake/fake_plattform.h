@@ -89,6 +89,9 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // The next write fails after this many more bytes have been written (disk full).
     // The disk then stays full until Schreibfehler_aufheben.
     void Schreibfehler_nach(std::size_t bytes) { schreibgrenze = bytes; }
+    // The file was last written `sekunden` before the clock's time (negative: after it).
+    // Every entry is written at the clock's time when it is made or written to.
+    void Alter_setzen(const std::string& pfad, std::int64_t sekunden);
     void Schreibfehler_aufheben() { schreibgrenze.reset(); }
     bool Vorhanden(const std::string& pfad) const;  // any entry, hidden or not
     std::optional<std::string> Inhalt(const std::string& pfad) const;
@@ -99,9 +102,11 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     std::string programmname = "Schulferien";
     std::string programmverzeichnis = "C:\\Tools";
     Zeitpunkt jetzt{2025, 3, 14, 9, 30, 0};
-    unsigned codepage = 1252;                   // the system's ANSI code page
-    std::uint32_t prozessnummer = 0x2a4;        // in the names of new files beside their targets
-    std::set<std::uint32_t> laufende_prozesse;  // other processes that run now
+    unsigned codepage = 1252;  // the system's ANSI code page
+    // In the names of new files beside their targets: the process and the computer.
+    std::uint32_t prozessnummer = 0x2a4;
+    std::string computername = "BUERO-7";
+    std::set<std::uint32_t> laufende_prozesse;  // other processes of this computer that run now
 
     int pieptoene = 0;
     bool beendet = false;
@@ -116,6 +121,7 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
         bool gesperrt = false;
         int gesperrt_fuer = 0;  // attempts that still find it locked
         bool kein_zugriff = false;
+        std::int64_t zeit = 0;  // last written, in seconds of the clock (Sekunden)
     };
     struct Offen {
         std::string pfad;  // the target, as given to Datei_oeffnen
@@ -143,10 +149,11 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     Knoten& Anlegen(const Ort& ort, bool ordner);  // with its parent folders (test set-up)
     // True when another program holds the file open through every try of one step.
     bool Belegt(Knoten& k);
-    // Removes the new files that writers of the target at `ort` left behind, unless they
-    // are held open (by another program, or by this one for a replacement in progress) or
-    // their writer still runs.
+    // Removes the new files that writers of the target at `ort` left behind, as far as
+    // Rest_entfernbar lets them go, unless they are held open (by another program, or by this
+    // one for a replacement in progress).
     void Reste_entfernen(const Ort& ort);
+    std::int64_t Jetzt_in_sekunden() const;
 
     std::map<std::string, Knoten> knoten;  // key: the normalised path in upper case
     std::map<int, Offen> offen;
