@@ -174,7 +174,7 @@ bool Win32Plattform::Datei_vorhanden(const std::string& muster) {
 }
 
 std::uint32_t Win32Plattform::Attribute_lesen(const std::string& pfad) {
-    const DWORD attribute = GetFileAttributesW(Api_pfad(pfad).c_str());
+    const DWORD attribute = dateifunktionen.Attribute(Api_pfad(pfad).c_str());
     if (attribute == INVALID_FILE_ATTRIBUTES) throw Win32_fehler(GetLastError());
     return attribute;
 }
@@ -186,7 +186,8 @@ void Win32Plattform::Attribute_normal(const std::string& pfad) {
 
 void Win32Plattform::Datei_entfernen(const std::string& pfad) {
     const std::wstring p = Api_pfad(pfad);
-    const DWORD fehler = Wiederholt(wiederholung, [&] { return DeleteFileW(p.c_str()) != 0; });
+    const DWORD fehler =
+        Wiederholt(wiederholung, [&] { return dateifunktionen.Loeschen(p.c_str()) != 0; });
     if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
 }
 
@@ -197,7 +198,7 @@ std::string Win32Plattform::Datei_lesen(const std::string& pfad) {
     const std::wstring p = Api_pfad(pfad);
     Handle datei;
     const DWORD fehler = Wiederholt(wiederholung, [&] {
-        datei = Handle(CreateFileW(
+        datei = Handle(dateifunktionen.Oeffnen(
             p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         return static_cast<bool>(datei);
@@ -243,7 +244,7 @@ void Win32Plattform::Reste_entfernen(const std::string& ziel) {
         if (!Rest_entfernbar(Schmal(daten.cFileName), zielname, computername_,
                              Alter(daten.ftLastWriteTime), Laeuft_noch))
             continue;
-        DeleteFileW(Api_pfad(ordner + daten.cFileName).c_str());
+        dateifunktionen.Loeschen(Api_pfad(ordner + daten.cFileName).c_str());
     } while (FindNextFileW(suche.get(), &daten));
 }
 
@@ -254,15 +255,16 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     if (art == Schreibart::Anhaengen) {
         // Windows refuses write access to a read-only file by itself; asking first gives the
         // same answer where the file system would let the write through (Wine run as root).
-        const DWORD attribute = GetFileAttributesW(ziel.c_str());
+        const DWORD attribute = dateifunktionen.Attribute(ziel.c_str());
         if (attribute != INVALID_FILE_ATTRIBUTES &&
             (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
             throw Fehler(Fehlernummer::ZugriffVerweigert);
         Handle datei;
         const DWORD fehler = Wiederholt(wiederholung, [&] {
-            datei = Handle(CreateFileW(ziel.c_str(), FILE_APPEND_DATA,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            datei = Handle(
+                dateifunktionen.Oeffnen(ziel.c_str(), FILE_APPEND_DATA,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
             return static_cast<bool>(datei);
         });
         if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
@@ -272,7 +274,7 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     }
 
     // Ersetzen: only start when the old file could be replaced now.
-    const DWORD attribute = GetFileAttributesW(ziel.c_str());
+    const DWORD attribute = dateifunktionen.Attribute(ziel.c_str());
     if (attribute == INVALID_FILE_ATTRIBUTES) {
         const DWORD fehler = GetLastError();
         if (fehler != ERROR_FILE_NOT_FOUND) throw Win32_fehler(fehler);
@@ -280,8 +282,9 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
         if (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
             throw Fehler(Fehlernummer::ZugriffVerweigert);
         const DWORD fehler = Wiederholt(wiederholung, [&] {
-            const Handle probe(CreateFileW(ziel.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ,
-                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            const Handle probe(dateifunktionen.Oeffnen(ziel.c_str(), GENERIC_WRITE | DELETE,
+                                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                       FILE_ATTRIBUTE_NORMAL, nullptr));
             return static_cast<bool>(probe);
         });
         if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
@@ -291,8 +294,9 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     // The new file beside the old one, under a name no other file has.
     for (int versuch = 0;; ++versuch) {
         std::wstring temp = Neuer_Ersatzname(pfad);
-        Handle datei(CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
+        Handle datei(dateifunktionen.Oeffnen(
+            temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
         if (datei) {
             offen_.try_emplace(nr, std::move(datei), std::move(ziel), std::move(temp), art);
             ++naechste_nummer_;
@@ -343,40 +347,57 @@ void Win32Plattform::Datei_schliessen(int nr, bool uebernehmen) {
 
 // An existing target is replaced with ReplaceFileW, which keeps what the old file carried
 // (security settings, owner, creation time, alternate streams); the old file goes to a backup
-// name first, so that it survives every failure. A missing target is simply moved into place.
+// name first, so that it survives every failure. A missing target is simply moved into place,
+// and so is every target on a file system that knows no ReplaceFileW (some network storage).
 // Either way the file has normal attributes afterwards.
 void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
-    const auto verschieben = [&](const std::wstring& von, const std::wstring& nach) {
+    Dateifunktionen& f = dateifunktionen;
+    const auto verschieben = [&](const std::wstring& von, const std::wstring& nach, DWORD art) {
         return Wiederholt(wiederholung, [&] {
-            return MoveFileExW(von.c_str(), nach.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+            return f.Verschieben(von.c_str(), nach.c_str(), art | MOVEFILE_WRITE_THROUGH) != 0;
         });
     };
+    // The new file is the target now; the old one under the backup name goes.
+    const auto uebernommen = [&](const std::wstring& sicherung) {
+        datei.temp.clear();
+        f.Loeschen(sicherung.c_str());
+        SetFileAttributesW(datei.ziel.c_str(), FILE_ATTRIBUTE_NORMAL);
+    };
     DWORD fehler = ERROR_FILE_NOT_FOUND;
-    if (GetFileAttributesW(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    if (f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES) {
         const std::wstring sicherung = Neuer_Sicherungsname(Schmal(datei.ziel));
         fehler = Wiederholt(wiederholung, [&] {
-            return ReplaceFileW(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
-                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+            return f.Ersetzen(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
+                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
         });
         switch (fehler) {
             case ERROR_SUCCESS:
-                datei.temp.clear();              // it is the target now
-                DeleteFileW(sicherung.c_str());  // or the next write removes it
-                SetFileAttributesW(datei.ziel.c_str(), FILE_ATTRIBUTE_NORMAL);
+                uebernommen(sicherung);
                 return;
             case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
-                // The old file is under the backup name and the new one under its own: the old
-                // one goes back.
-                verschieben(sicherung, datei.ziel);
+                // Halfway: the old file is under the backup name, the new one under its own,
+                // and the target's name is free. The old one goes back, but never over a new
+                // file that another writer has put there meanwhile: the write has failed.
+                if (verschieben(sicherung, datei.ziel, 0) == ERROR_SUCCESS)
+                    throw Win32_fehler(fehler);
+                // Else the new one takes the place, as any newer write would: it has succeeded.
+                if (verschieben(datei.temp, datei.ziel, MOVEFILE_REPLACE_EXISTING) ==
+                    ERROR_SUCCESS) {
+                    uebernommen(sicherung);
+                    return;
+                }
+                // Else the old content stays under the backup name, which no clean-up removes.
                 throw Win32_fehler(fehler);
-            case ERROR_FILE_NOT_FOUND:  // the target went away meanwhile
+            case ERROR_FILE_NOT_FOUND:    // the target went away meanwhile
+            case ERROR_INVALID_FUNCTION:  // a file system without ReplaceFileW
+            case ERROR_NOT_SUPPORTED:
+            case ERROR_INVALID_PARAMETER:
                 break;
             default:  // ERROR_UNABLE_TO_MOVE_REPLACEMENT among them: nothing has moved
                 throw Win32_fehler(fehler);
         }
     }
-    fehler = verschieben(datei.temp, datei.ziel);
+    fehler = verschieben(datei.temp, datei.ziel, MOVEFILE_REPLACE_EXISTING);
     if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
     datei.temp.clear();  // it is the target now
 }

@@ -55,6 +55,19 @@ class Win32Plattform : public Plattform {
     std::string Ordner_auswaehlen(const std::string& titel) override;
     std::optional<std::uint32_t> Farbe_auswaehlen(std::uint32_t farbe, bool voll) override;
 
+    // The file functions whose answers depend on the file system and on other writers: a
+    // share that knows no ReplaceFileW, a replacement that stops halfway, a file that another
+    // program replaces or deletes at the same moment. The platform calls them through this
+    // table, so that a test can give those answers where its own disk never would.
+    struct Dateifunktionen {
+        decltype(&::CreateFileW) Oeffnen = ::CreateFileW;
+        decltype(&::DeleteFileW) Loeschen = ::DeleteFileW;
+        decltype(&::GetFileAttributesW) Attribute = ::GetFileAttributesW;
+        decltype(&::MoveFileExW) Verschieben = ::MoveFileExW;
+        decltype(&::ReplaceFileW) Ersetzen = ::ReplaceFileW;
+    };
+    Dateifunktionen dateifunktionen;
+
   private:
     // How a file held open for a moment by another program is waited for.
     const Wiederholung wiederholung;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -408,6 +409,50 @@ TEST_F(Dateidienste, ErsetzenRaeumtAufWasAbgebrocheneSchreiberLiegenLiessen) {
     EXPECT_EQ(u->Namen(w), erwartet);
     EXPECT_EQ(u->Namen(In("Unter")), Namen{"Ferientage.dat.~1f-3.tmp"});
     EXPECT_EQ(u->Inhalt(In("Ferientage.dat")), "neu");
+}
+
+// A replacement never loses the old content. One that stops halfway puts the old file back;
+// when that can't move, the new one takes its place, and the write has succeeded; when neither
+// can, the old content stays beside the target under a backup's name that no later write
+// removes. A file system that knows no replacing in one step gets the new file all the same.
+TEST_F(Dateidienste, ErsetzenVerliertDenAltenInhaltNie) {
+    using E = Umgebung::Ersetzung;
+    const struct {
+        E art;
+        long nummer;
+        std::optional<std::string> inhalt;
+        bool sicherung;  // the old content beside, under a backup's name
+    } faelle[] = {
+        {E::Nicht_unterstuetzt, 0, "neu", false},
+        {E::Halb_zurueck, Fehlernummer::PfadZugriff, "alt", false},
+        {E::Halb_neue, 0, "neu", false},
+        {E::Halb_keine, Fehlernummer::PfadZugriff, std::nullopt, true},
+    };
+    int nr = 0;
+    for (const auto& fall : faelle) {
+        const std::string ordner = In("Fall" + std::to_string(++nr)),
+                          ziel = ordner + "\\Ferientage.dat";
+        SCOPED_TRACE(ordner);
+        u->Ordner_anlegen(ordner);
+        u->Datei_anlegen(ziel, "alt");
+        u->Ersetzen_wie(fall.art);
+        EXPECT_EQ(Fehlernummer_bei([&] { Ersetzen(ziel, "neu"); }), fall.nummer);
+        u->Ersetzen_wie(E::Normal);
+        EXPECT_EQ(u->Inhalt(ziel), fall.inhalt);
+        const Namen namen = u->Namen(ordner);
+        if (!fall.sicherung) {
+            EXPECT_EQ(namen, Namen{"Ferientage.dat"});
+            EXPECT_EQ(p.Attribute_lesen(ziel) & (Versteckt | System | Schreibgeschuetzt), 0u);
+            continue;
+        }
+        ASSERT_EQ(namen.size(), 1u);
+        const std::string sicherung = namen[0];
+        EXPECT_EQ(sicherung.rfind("Ferientage.dat.~", 0), 0u) << sicherung;
+        EXPECT_EQ(sicherung.substr(sicherung.size() - 4), ".bak") << sicherung;
+        EXPECT_EQ(u->Inhalt(ordner + "\\" + sicherung), "alt");
+        Ersetzen(ziel, "neuer");
+        EXPECT_EQ(u->Namen(ordner), (Namen{"Ferientage.dat", sicherung}));
+    }
 }
 
 // A file that another program holds open for a moment is waited for, at every step.

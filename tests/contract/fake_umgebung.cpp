@@ -22,6 +22,14 @@ class Fake_Umgebung : public Umgebung {
     void Variable_setzen(const std::string& name, const std::string& wert) override {
         fake_.umgebung[name] = wert;
     }
+    // Replacing in one step is the fake's own business: every file system of it knows it.
+    void Ersetzen_wie(Ersetzung art) override {
+        using E = FakePlattform::Ersetzung;
+        fake_.ersetzung = art == Ersetzung::Halb_zurueck ? E::Halb_zurueck
+                          : art == Ersetzung::Halb_neue  ? E::Halb_neue
+                          : art == Ersetzung::Halb_keine ? E::Halb_keine
+                                                         : E::Normal;
+    }
     void Alter_setzen(const std::string& pfad, std::int64_t sekunden) override {
         fake_.Alter_setzen(pfad, sekunden);
     }

@@ -29,6 +29,16 @@ class Umgebung {
     // an indexer), then lets go by itself: on Windows after 300 ms.
     virtual void Kurz_sperren(const std::string& pfad) = 0;
     virtual void Variable_setzen(const std::string& name, const std::string& wert) = 0;
+    // How the next replacements of an existing file go on this file system.
+    enum class Ersetzung {
+        Normal,
+        Nicht_unterstuetzt,  // no replacing in one step (some network storage)
+        // The old file moved aside to a backup's name, the new one can't follow; then:
+        Halb_zurueck,  // the old one can move back
+        Halb_neue,     // it can't, but the new one can take the place
+        Halb_keine,    // neither can move
+    };
+    virtual void Ersetzen_wie(Ersetzung art) = 0;
     // The file was last written `sekunden` ago (negative: that far ahead of the clock).
     virtual void Alter_setzen(const std::string& pfad, std::int64_t sekunden) = 0;
 

@@ -1,6 +1,6 @@
 // What only the Windows side of the platform has to show: the program's own name and
-// folder, files given up when the platform goes away, what a replacement keeps, the long
-// form of paths and the code page tables.
+// folder, files given up when the platform goes away, what a replacement keeps, the answers
+// of a file system without ReplaceFileW, the long form of paths and the code page tables.
 #include <gtest/gtest.h>
 
 #include "platform/win32/plattform_win32.h"
@@ -66,6 +66,33 @@ TEST(Win32Plattform, ErsetzenBehaeltDieErstellzeitDerAltenDatei) {
     EXPECT_TRUE(Erstellzeit(ziel) == frueher);
     EXPECT_EQ(u->Inhalt(ziel), "neu");
     EXPECT_EQ(u->Namen(u->Wurzel()), std::vector<std::string>{"Ferientage.dat"});
+}
+
+// What a file system without ReplaceFileW answers (some network storage): the new file is
+// moved into the old one's place instead.
+DWORD ohne_ersetzen = 0;
+BOOL WINAPI Ersetzen_unbekannt(LPCWSTR, LPCWSTR, LPCWSTR, DWORD, LPVOID, LPVOID) {
+    SetLastError(ohne_ersetzen);
+    return FALSE;
+}
+
+TEST(Win32Plattform, OhneReplaceFileWWirdVerschoben) {
+    auto u = Neue_Umgebung();
+    const std::string ziel = u->Wurzel() + "\\Ferientage.dat";
+    u->Datei_anlegen(ziel, "alt");
+    Win32Plattform p;
+    p.dateifunktionen.Ersetzen = Ersetzen_unbekannt;
+    for (const DWORD fehler :
+         {ERROR_INVALID_FUNCTION, ERROR_NOT_SUPPORTED, ERROR_INVALID_PARAMETER}) {
+        SCOPED_TRACE(fehler);
+        ohne_ersetzen = fehler;
+        const std::string neu = "neu " + std::to_string(fehler);
+        const int nr = p.Datei_oeffnen(ziel, Plattform::Schreibart::Ersetzen);
+        p.Datei_schreiben(nr, neu);
+        p.Datei_schliessen(nr, true);
+        EXPECT_EQ(u->Inhalt(ziel), neu);
+        EXPECT_EQ(u->Namen(u->Wurzel()), std::vector<std::string>{"Ferientage.dat"});
+    }
 }
 
 TEST(Win32Pfade, LangeFormAbDerGrenze) {

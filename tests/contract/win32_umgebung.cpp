@@ -14,6 +14,37 @@ namespace {
     throw std::runtime_error(was + " " + pfad + ": Win32 error " + std::to_string(GetLastError()));
 }
 
+// What Ersetzen_wie asks of the file system, for the file functions below.
+using Ersetzung = Umgebung::Ersetzung;
+Ersetzung ersetzung = Ersetzung::Normal;
+
+// ReplaceFileW as a file system answers that knows none, or one that stops halfway.
+BOOL WINAPI Ersetzen_wie_verlangt(LPCWSTR ziel, LPCWSTR ersatz, LPCWSTR sicherung, DWORD art,
+                                  LPVOID ausschluss, LPVOID reserviert) {
+    if (ersetzung == Ersetzung::Normal)
+        return ReplaceFileW(ziel, ersatz, sicherung, art, ausschluss, reserviert);
+    if (ersetzung == Ersetzung::Nicht_unterstuetzt) {
+        SetLastError(ERROR_INVALID_FUNCTION);
+        return FALSE;
+    }
+    if (!MoveFileExW(ziel, sicherung, 0)) return FALSE;
+    SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+    return FALSE;
+}
+
+// MoveFileExW after a halfway replacement: the moves that Ersetzen_wie rules out fail as on a
+// share that has gone away.
+BOOL WINAPI Verschieben_wie_verlangt(LPCWSTR von, LPCWSTR nach, DWORD art) {
+    const std::wstring v = von;
+    const bool zurueck = v.size() > 4 && v.compare(v.size() - 4, 4, L".bak") == 0;
+    if ((zurueck && (ersetzung == Ersetzung::Halb_neue || ersetzung == Ersetzung::Halb_keine)) ||
+        (!zurueck && ersetzung == Ersetzung::Halb_keine)) {
+        SetLastError(ERROR_UNEXP_NET_ERR);
+        return FALSE;
+    }
+    return MoveFileExW(von, nach, art);
+}
+
 class Win32_Umgebung : public Umgebung {
   public:
     Win32_Umgebung() {
@@ -26,6 +57,9 @@ class Win32_Umgebung : public Umgebung {
         Baum_entfernen(wurzel_);  // left over by an earlier run that was killed
         if (!CreateDirectoryW(wurzel_.c_str(), nullptr))
             Einrichtung_gescheitert("CreateDirectoryW", Schmal(wurzel_));
+        ersetzung = Ersetzung::Normal;
+        plattform_->dateifunktionen.Ersetzen = Ersetzen_wie_verlangt;
+        plattform_->dateifunktionen.Verschieben = Verschieben_wie_verlangt;
     }
     ~Win32_Umgebung() override {
         if (prozess_.hProcess) {
@@ -92,6 +126,7 @@ class Win32_Umgebung : public Umgebung {
         variablen_.push_back(Breit(name));
     }
 
+    void Ersetzen_wie(Ersetzung art) override { ersetzung = art; }
     void Alter_setzen(const std::string& pfad, std::int64_t sekunden) override {
         FILETIME jetzt;
         GetSystemTimeAsFileTime(&jetzt);

@@ -162,6 +162,13 @@ FakePlattform::Knoten& FakePlattform::Anlegen(const Ort& ort, bool ordner) {
     return knoten.at(ort.Schluessel());
 }
 
+void FakePlattform::Umbenennen(const Ort& von, const Ort& nach) {
+    Knoten k = knoten.at(von.Schluessel());
+    k.name = nach.Pfad();
+    knoten.erase(von.Schluessel());
+    knoten.emplace(nach.Schluessel(), std::move(k));
+}
+
 // --- Process and environment ---
 
 FakePlattform::FakePlattform() {
@@ -351,7 +358,19 @@ void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
     if (ziel && (ziel->ordner || ziel->kein_zugriff ||
                  (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
-    if (ziel) knoten.erase(ort.Schluessel());
+    if (ziel && ersetzung != Ersetzung::Normal) {
+        // Halfway: the old file under a backup's name, the new one under its own.
+        Ort sicherung = ort;
+        sicherung.teile.back() =
+            Sicherungsname(ort.teile.back(), prozessnummer,
+                           static_cast<std::uint32_t>(naechste_nummer++), computername);
+        Umbenennen(ort, sicherung);
+        if (ersetzung == Ersetzung::Halb_zurueck) Umbenennen(sicherung, ort);
+        if (ersetzung != Ersetzung::Halb_neue) throw Fehler(Fehlernummer::PfadZugriff);
+        knoten.erase(sicherung.Schluessel());
+    } else if (ziel) {
+        knoten.erase(ort.Schluessel());
+    }
     Knoten& neu = Anlegen(ort, false);
     neu.inhalt = std::move(inhalt);
     neu.zeit = zeit;

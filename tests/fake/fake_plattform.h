@@ -89,6 +89,11 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // The next write fails after this many more bytes have been written (disk full).
     // The disk then stays full until Schreibfehler_aufheben.
     void Schreibfehler_nach(std::size_t bytes) { schreibgrenze = bytes; }
+    // How the next replacements of an existing file go. Halfway ones move the old file aside
+    // under a backup's name and can't put the new one in place; then the old one goes back,
+    // or else the new one takes the place, or neither can move.
+    enum class Ersetzung { Normal, Halb_zurueck, Halb_neue, Halb_keine };
+    Ersetzung ersetzung = Ersetzung::Normal;
     // The file was last written `sekunden` before the clock's time (negative: after it).
     // Every entry is written at the clock's time when it is made or written to.
     void Alter_setzen(const std::string& pfad, std::int64_t sekunden);
@@ -147,6 +152,7 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // The existing file at `pfad` for reading or changing; throws as Windows would.
     Knoten& Vorhandene_Datei(const std::string& pfad);
     Knoten& Anlegen(const Ort& ort, bool ordner);  // with its parent folders (test set-up)
+    void Umbenennen(const Ort& von, const Ort& nach);
     // True when another program holds the file open through every try of one step.
     bool Belegt(Knoten& k);
     // Removes the new files that writers of the target at `ort` left behind, as far as
