@@ -56,9 +56,10 @@ Codetabelle Codetabelle_von_Windows(UINT codepage) {
 }
 
 bool Voruebergehend_belegt(DWORD code) {
-    // ReplaceFileW says ERROR_UNABLE_TO_REMOVE_REPLACED when the old file is held open.
+    // ReplaceFileW says ERROR_UNABLE_TO_REMOVE_REPLACED when the old file is held open; a
+    // file whose delete is pending goes when the program that holds it lets go.
     return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
-           code == ERROR_UNABLE_TO_REMOVE_REPLACED;
+           code == ERROR_UNABLE_TO_REMOVE_REPLACED || code == ERROR_DELETE_PENDING;
 }
 
 long Fehlernummer_von(DWORD code) {

@@ -174,9 +174,19 @@ bool Win32Plattform::Datei_vorhanden(const std::string& muster) {
 }
 
 std::uint32_t Win32Plattform::Attribute_lesen(const std::string& pfad) {
-    const DWORD attribute = dateifunktionen.Attribute(Api_pfad(pfad).c_str());
-    if (attribute == INVALID_FILE_ATTRIBUTES) throw Win32_fehler(GetLastError());
-    return attribute;
+    const std::wstring p = Api_pfad(pfad);
+    const DWORD attribute = dateifunktionen.Attribute(p.c_str());
+    if (attribute != INVALID_FILE_ATTRIBUTES) return attribute;
+    const DWORD fehler = GetLastError();
+    // A file whose delete is pending answers "access denied", but its name stands in its
+    // folder until the last program that holds it lets go: the folder's entry counts.
+    if (fehler == ERROR_ACCESS_DENIED || fehler == ERROR_DELETE_PENDING) {
+        WIN32_FIND_DATAW daten;
+        const Suchhandle suche(FindFirstFileExW(p.c_str(), FindExInfoBasic, &daten,
+                                                FindExSearchNameMatch, nullptr, 0));
+        if (suche) return daten.dwFileAttributes;
+    }
+    throw Win32_fehler(fehler);
 }
 
 void Win32Plattform::Attribute_normal(const std::string& pfad) {
@@ -185,10 +195,21 @@ void Win32Plattform::Attribute_normal(const std::string& pfad) {
 }
 
 void Win32Plattform::Datei_entfernen(const std::string& pfad) {
+    Dateifunktionen& f = dateifunktionen;
     const std::wstring p = Api_pfad(pfad);
-    const DWORD fehler =
-        Wiederholt(wiederholung, [&] { return dateifunktionen.Loeschen(p.c_str()) != 0; });
+    const DWORD fehler = Wiederholt(wiederholung, [&] { return f.Loeschen(p.c_str()) != 0; });
     if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
+    // A program that holds the file open sharing delete (a virus scanner, a reader on a
+    // share) keeps its name, the delete pending, until it lets go: waited for as for a lock.
+    const DWORD bleibt = Wiederholt(wiederholung, [&] {
+        if (f.Attribute(p.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            const DWORD e = GetLastError();
+            if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) return true;
+        }
+        SetLastError(ERROR_DELETE_PENDING);
+        return false;
+    });
+    if (bleibt != ERROR_SUCCESS) throw Fehler(Fehlernummer::ZugriffVerweigert);
 }
 
 // --- Contents ---

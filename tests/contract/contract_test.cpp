@@ -221,6 +221,27 @@ TEST_F(Dateidienste, DateiEntfernenScheitert) {
     EXPECT_EQ(u->Namen(w), (Namen{"Offen.dat", "Ordner"}));
 }
 
+// A file that another program holds open sharing delete keeps its name until that program
+// lets go. A delete waits for the name to go, as for a lock; when it stays, the delete fails
+// and the file is still there: listed, with attributes, and no second delete removes it.
+TEST_F(Dateidienste, AnstehendesLoeschenWirdAbgewartet) {
+    const std::string pfad = In("Ferientage.dat");
+    u->Datei_anlegen(pfad, "x");
+    u->Loeschen_kurz_aufhalten(pfad);
+    p.Datei_entfernen(pfad);
+    EXPECT_EQ(u->Namen(w), Namen{});
+
+    u->Datei_anlegen(pfad, "x");
+    u->Loeschen_aufhalten(pfad);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_entfernen(pfad); }), Fehlernummer::ZugriffVerweigert);
+    EXPECT_TRUE(p.Datei_vorhanden(pfad));
+    EXPECT_EQ(p.Attribute_lesen(pfad) & Ordner, 0u);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_entfernen(pfad); }), Fehlernummer::ZugriffVerweigert);
+    EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
+    u->Freigeben(pfad);
+    EXPECT_EQ(u->Namen(w), Namen{});
+}
+
 // --- Reading ---
 
 TEST_F(Dateidienste, DateiLesenGibtAlleBytes) {

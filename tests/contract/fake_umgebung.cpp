@@ -17,8 +17,15 @@ class Fake_Umgebung : public Umgebung {
         fake_.Datei_anlegen(pfad, bytes, attribute);
     }
     void Sperren(const std::string& pfad) override { fake_.Sperren(pfad, true); }
-    void Freigeben(const std::string& pfad) override { fake_.Sperren(pfad, false); }
+    void Freigeben(const std::string& pfad) override {
+        fake_.Sperren(pfad, false);
+        fake_.Loeschen_aufhalten(pfad, 0);
+    }
     void Kurz_sperren(const std::string& pfad) override { fake_.Kurz_sperren(pfad, 3); }
+    void Loeschen_aufhalten(const std::string& pfad) override { fake_.Loeschen_aufhalten(pfad); }
+    void Loeschen_kurz_aufhalten(const std::string& pfad) override {
+        fake_.Loeschen_aufhalten(pfad, 3);
+    }
     void Variable_setzen(const std::string& name, const std::string& wert) override {
         fake_.umgebung[name] = wert;
     }

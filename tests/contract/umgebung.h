@@ -28,6 +28,11 @@ class Umgebung {
     // Another program holds the file open without sharing for a moment (a virus scanner,
     // an indexer), then lets go by itself: on Windows after 300 ms.
     virtual void Kurz_sperren(const std::string& pfad) = 0;
+    // Another program holds the file open sharing delete (a virus scanner, a reader on a
+    // share): a delete succeeds, but the name stays, the delete pending, until Freigeben;
+    // or, for a moment, until it lets go by itself.
+    virtual void Loeschen_aufhalten(const std::string& pfad) = 0;
+    virtual void Loeschen_kurz_aufhalten(const std::string& pfad) = 0;
     virtual void Variable_setzen(const std::string& name, const std::string& wert) = 0;
     // How the next replacements of an existing file go on this file system.
     enum class Ersetzung {

@@ -2,6 +2,8 @@
 // set up and inspected with the W functions directly, and Win32Plattform under test.
 #include <algorithm>
 #include <map>
+#include <mutex>
+#include <set>
 #include <stdexcept>
 
 #include "platform/win32/plattform_win32.h"
@@ -45,6 +47,60 @@ BOOL WINAPI Verschieben_wie_verlangt(LPCWSTR von, LPCWSTR nach, DWORD art) {
     return MoveFileExW(von, nach, art);
 }
 
+// A file that the test holds open sharing delete keeps its name after a delete, the delete
+// pending. Windows then answers "access denied" to every look at it and every try to open or
+// delete it, where Wine reads it as any other file: the file functions below answer as
+// Windows does. Guarded, since a thread of the test lets go of a file held for a moment.
+struct Loeschfreigaben {
+    std::mutex sperre;
+    std::set<std::wstring> gehalten;   // keys: the path as the platform passes it, small letters
+    std::set<std::wstring> anstehend;  // deleted since
+};
+Loeschfreigaben loeschfreigaben;
+
+std::wstring Schluessel(std::wstring pfad) {
+    CharLowerBuffW(pfad.data(), static_cast<DWORD>(pfad.size()));
+    return pfad;
+}
+
+bool Verweigert(LPCWSTR pfad) {
+    const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
+    if (loeschfreigaben.anstehend.count(Schluessel(pfad)) == 0) return false;
+    SetLastError(ERROR_ACCESS_DENIED);
+    return true;
+}
+
+DWORD WINAPI Attribute_wie_windows(LPCWSTR pfad) {
+    return Verweigert(pfad) ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(pfad);
+}
+
+HANDLE WINAPI Oeffnen_wie_windows(LPCWSTR pfad, DWORD zugriff, DWORD teilen,
+                                  LPSECURITY_ATTRIBUTES sicherheit, DWORD art, DWORD attribute,
+                                  HANDLE vorlage) {
+    if (Verweigert(pfad)) return INVALID_HANDLE_VALUE;
+    return CreateFileW(pfad, zugriff, teilen, sicherheit, art, attribute, vorlage);
+}
+
+BOOL WINAPI Loeschen_wie_windows(LPCWSTR pfad) {
+    if (Verweigert(pfad) || !DeleteFileW(pfad)) return FALSE;
+    const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
+    if (loeschfreigaben.gehalten.count(Schluessel(pfad)))
+        loeschfreigaben.anstehend.insert(Schluessel(pfad));
+    return TRUE;
+}
+
+void Loslassen(const std::wstring& schluessel) {
+    const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
+    loeschfreigaben.gehalten.erase(schluessel);
+    loeschfreigaben.anstehend.erase(schluessel);
+}
+
+// A file held open by the test until a thread lets go of it, 300 ms from now.
+struct Kurz_gehalten {
+    HANDLE datei;
+    std::wstring schluessel;  // of a file held sharing delete; else empty
+};
+
 class Win32_Umgebung : public Umgebung {
   public:
     Win32_Umgebung() {
@@ -58,8 +114,14 @@ class Win32_Umgebung : public Umgebung {
         if (!CreateDirectoryW(wurzel_.c_str(), nullptr))
             Einrichtung_gescheitert("CreateDirectoryW", Schmal(wurzel_));
         ersetzung = Ersetzung::Normal;
-        plattform_->dateifunktionen.Ersetzen = Ersetzen_wie_verlangt;
-        plattform_->dateifunktionen.Verschieben = Verschieben_wie_verlangt;
+        loeschfreigaben.gehalten.clear();
+        loeschfreigaben.anstehend.clear();
+        Win32Plattform::Dateifunktionen& f = plattform_->dateifunktionen;
+        f.Ersetzen = Ersetzen_wie_verlangt;
+        f.Verschieben = Verschieben_wie_verlangt;
+        f.Attribute = Attribute_wie_windows;
+        f.Oeffnen = Oeffnen_wie_windows;
+        f.Loeschen = Loeschen_wie_windows;
     }
     ~Win32_Umgebung() override {
         if (prozess_.hProcess) {
@@ -100,24 +162,20 @@ class Win32_Umgebung : public Umgebung {
             Einrichtung_gescheitert("SetFileAttributesW", pfad);
     }
 
-    void Sperren(const std::string& pfad) override { sperren_[pfad] = Ohne_Teilen_oeffnen(pfad); }
-    void Freigeben(const std::string& pfad) override { sperren_.erase(pfad); }
-
+    void Sperren(const std::string& pfad) override { sperren_[pfad] = Oeffnen(pfad, 0); }
+    void Freigeben(const std::string& pfad) override {
+        sperren_.erase(pfad);
+        Loslassen(Schluessel(Api_pfad(pfad)));
+    }
     void Kurz_sperren(const std::string& pfad) override {
-        Kurze_Sperre_abwarten();
-        HANDLE datei = Ohne_Teilen_oeffnen(pfad).Abgeben();
-        kurze_sperre_ = CreateThread(
-            nullptr, 0,
-            [](void* h) -> DWORD {
-                Sleep(300);
-                CloseHandle(static_cast<HANDLE>(h));
-                return 0;
-            },
-            datei, 0, nullptr);
-        if (!kurze_sperre_) {
-            CloseHandle(datei);
-            Einrichtung_gescheitert("CreateThread", pfad);
-        }
+        Kurz_halten(new Kurz_gehalten{Oeffnen(pfad, 0).Abgeben(), {}});
+    }
+    void Loeschen_aufhalten(const std::string& pfad) override {
+        sperren_[pfad] = Mit_Loeschfreigabe_oeffnen(pfad);
+    }
+    void Loeschen_kurz_aufhalten(const std::string& pfad) override {
+        HANDLE datei = Mit_Loeschfreigabe_oeffnen(pfad).Abgeben();
+        Kurz_halten(new Kurz_gehalten{datei, Schluessel(Api_pfad(pfad))});
     }
 
     void Variable_setzen(const std::string& name, const std::string& wert) override {
@@ -193,11 +251,35 @@ class Win32_Umgebung : public Umgebung {
     }
 
   private:
-    static Handle Ohne_Teilen_oeffnen(const std::string& pfad) {
-        Handle datei(CreateFileW(Api_pfad(pfad).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!datei) Einrichtung_gescheitert("CreateFileW (lock)", pfad);
+    static Handle Oeffnen(const std::string& pfad, DWORD teilen) {
+        Handle datei(CreateFileW(Api_pfad(pfad).c_str(), GENERIC_READ | GENERIC_WRITE, teilen,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!datei) Einrichtung_gescheitert("CreateFileW (hold)", pfad);
         return datei;
+    }
+    static Handle Mit_Loeschfreigabe_oeffnen(const std::string& pfad) {
+        Handle datei = Oeffnen(pfad, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
+        loeschfreigaben.gehalten.insert(Schluessel(Api_pfad(pfad)));
+        return datei;
+    }
+    void Kurz_halten(Kurz_gehalten* gehalten) {
+        Kurze_Sperre_abwarten();
+        kurze_sperre_ = CreateThread(
+            nullptr, 0,
+            [](void* g) -> DWORD {
+                const std::unique_ptr<Kurz_gehalten> k(static_cast<Kurz_gehalten*>(g));
+                Sleep(300);
+                CloseHandle(k->datei);
+                if (!k->schluessel.empty()) Loslassen(k->schluessel);
+                return 0;
+            },
+            gehalten, 0, nullptr);
+        if (!kurze_sperre_) {
+            CloseHandle(gehalten->datei);
+            delete gehalten;
+            Einrichtung_gescheitert("CreateThread", "");
+        }
     }
     void Kurze_Sperre_abwarten() {
         if (!kurze_sperre_) return;

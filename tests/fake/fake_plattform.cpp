@@ -186,6 +186,7 @@ std::string FakePlattform::Kleinbuchstaben(const std::string& text) {
 }
 
 bool FakePlattform::Belegt(Knoten& k) {
+    if (k.loeschen_anstehend) return true;
     for (int versuch = 0; versuch <= Wiederholungen; ++versuch) {
         if (k.gesperrt) return true;
         if (k.gesperrt_fuer == 0) return false;
@@ -249,7 +250,8 @@ void FakePlattform::Attribute_normal(const std::string& pfad) {
     Knoten* k = Finden(ort.Schluessel());
     if (!k) throw Fehler(Fehlernummer::DateiNichtGefunden);
     if (!k->ordner && ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
-    if (!k->ordner && k->kein_zugriff) throw Fehler(Fehlernummer::ZugriffVerweigert);
+    if (!k->ordner && (k->kein_zugriff || k->loeschen_anstehend))
+        throw Fehler(Fehlernummer::ZugriffVerweigert);
     k->attribute = k->ordner ? 0 : Attribut::Normal;
 }
 
@@ -257,6 +259,12 @@ void FakePlattform::Datei_entfernen(const std::string& pfad) {
     Knoten& k = Vorhandene_Datei(pfad);
     if ((k.attribute & Attribut::Schreibgeschuetzt) || k.kein_zugriff || Belegt(k))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
+    // The name goes when the last program that holds the file lets go; that is waited for as
+    // long as for a lock.
+    k.loeschen_anstehend = k.loeschen_aufgehalten != 0;
+    for (int blick = 0; blick <= Wiederholungen && k.loeschen_aufgehalten > 0; ++blick)
+        k.loeschen_anstehend = --k.loeschen_aufgehalten != 0;
+    if (k.loeschen_anstehend) throw Fehler(Fehlernummer::ZugriffVerweigert);
     knoten.erase(Aufloesen(pfad).Schluessel());
 }
 
@@ -308,7 +316,7 @@ void FakePlattform::Reste_entfernen(const Ort& ort) {
             return prozess != prozessnummer && laufende_prozesse.count(prozess) > 0;
         };
         if (!darunter && !k.ordner && !k.gesperrt && k.gesperrt_fuer == 0 && !eigener &&
-            !(k.attribute & Attribut::Schreibgeschuetzt) &&
+            !k.loeschen_anstehend && !(k.attribute & Attribut::Schreibgeschuetzt) &&
             Rest_entfernbar(name, ort.teile.back(), computername, Jetzt_in_sekunden() - k.zeit,
                             laeuft))
             it = knoten.erase(it);
@@ -419,6 +427,17 @@ void FakePlattform::Kurz_sperren(const std::string& pfad, int versuche) {
     Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k) throw Einrichtungsfehler("no such entry", pfad);
     k->gesperrt_fuer = versuche;
+}
+
+void FakePlattform::Loeschen_aufhalten(const std::string& pfad, int blicke) {
+    const std::string schluessel = Aufloesen(pfad).Schluessel();
+    Knoten* k = Finden(schluessel);
+    if (!k) throw Einrichtungsfehler("no such entry", pfad);
+    if (blicke == 0 && k->loeschen_anstehend) {
+        knoten.erase(schluessel);
+        return;
+    }
+    k->loeschen_aufgehalten = blicke;
 }
 
 void FakePlattform::Zugriff_sperren(const std::string& pfad, bool gesperrt) {

@@ -82,6 +82,13 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // Win32 side does (100 ms apart), before a lock counts as a failure.
     void Kurz_sperren(const std::string& pfad, int versuche);
     static constexpr int Wiederholungen = 10;
+    // Another program holds the file open sharing delete (a virus scanner, a reader on a
+    // share): deleting it succeeds, but its name stays, the delete pending, until that program
+    // lets go, after `blicke` more looks at the name (a delete looks as long as it waits for a
+    // lock) or at Loeschen_aufhalten(pfad, 0). While its delete is pending the file is listed
+    // and its attributes can be read, but it can't be opened, changed or deleted again.
+    static constexpr int Bis_zur_Freigabe = -1;
+    void Loeschen_aufhalten(const std::string& pfad, int blicke = Bis_zur_Freigabe);
     // A folder without access: probes in it throw DateinameFalsch, files in it can't be
     // read or written. A file without access is still listed and its attributes can be
     // read, but it can't be read, written, changed in its attributes or deleted.
@@ -126,7 +133,9 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
         bool gesperrt = false;
         int gesperrt_fuer = 0;  // attempts that still find it locked
         bool kein_zugriff = false;
-        std::int64_t zeit = 0;  // last written, in seconds of the clock (Sekunden)
+        std::int64_t zeit = 0;         // last written, in seconds of the clock (Sekunden)
+        int loeschen_aufgehalten = 0;  // looks until the holder lets go; Bis_zur_Freigabe
+        bool loeschen_anstehend = false;
     };
     struct Offen {
         std::string pfad;  // the target, as given to Datei_oeffnen
@@ -153,7 +162,8 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     Knoten& Vorhandene_Datei(const std::string& pfad);
     Knoten& Anlegen(const Ort& ort, bool ordner);  // with its parent folders (test set-up)
     void Umbenennen(const Ort& von, const Ort& nach);
-    // True when another program holds the file open through every try of one step.
+    // True when another program holds the file open through every try of one step, or the
+    // file's delete is pending.
     bool Belegt(Knoten& k);
     // Removes the new files that writers of the target at `ort` left behind, as far as
     // Rest_entfernbar lets them go, unless they are held open (by another program, or by this

@@ -485,7 +485,9 @@ struct Entfernen {
     const char* fall;
     bool vorhanden;
     std::uint32_t attribute;
-    bool gesperrt;
+    // Another program holds it: without sharing, or sharing delete (the delete stays pending
+    // until it lets go, here for good or after a moment).
+    enum { Frei, Gesperrt, Loeschen_aufgehalten, Loeschen_kurz_aufgehalten } gehalten;
     bool geloescht;
 };
 
@@ -498,7 +500,9 @@ TEST_P(Kennzeichnung_aufheben, Klick) {
     if (e.vorhanden) {
         Ferientage_anlegen(daten, "&H0080FF", "Bayern");
         p.Attribute_setzen(ferientage, e.attribute);
-        p.Sperren(ferientage, e.gesperrt);
+        p.Sperren(ferientage, e.gehalten == Entfernen::Gesperrt);
+        if (e.gehalten == Entfernen::Loeschen_aufgehalten) p.Loeschen_aufhalten(ferientage);
+        if (e.gehalten == Entfernen::Loeschen_kurz_aufgehalten) p.Loeschen_aufhalten(ferientage, 3);
     }
     Fenster_laden(false);
     p.ordner_antworten = {"D:\\Planer"};
@@ -514,14 +518,20 @@ TEST_P(Kennzeichnung_aufheben, Klick) {
         EXPECT_EQ(Zeilen(logbuch), Liste{Logeintrag("Kennzeichnen der Schulferien aufgehoben")});
         EXPECT_EQ(Schritt(4), "OK+-");
     } else {
-        // The full path, not shortened; the user may try again.
-        EXPECT_EQ(Meldungen(),
-                  Liste{"Löschen der Datei 'D:\\Planer\\Data\\Ferientage.dat' fehlgeschlagen."});
+        // The full path, not shortened; the user may try again, and meets the same as long
+        // as the other program holds the file.
+        const std::string fehlschlag =
+            "Löschen der Datei 'D:\\Planer\\Data\\Ferientage.dat' fehlgeschlagen.";
+        EXPECT_EQ(Meldungen(), Liste{fehlschlag});
+        cmdAuswahl_Click(4);
+        EXPECT_EQ(Meldungen(), (Liste{fehlschlag, fehlschlag}));
         EXPECT_TRUE(p.Vorhanden(ferientage));
         EXPECT_TRUE(p.Dateien(daten + "Logs").empty());
         EXPECT_EQ(Schritt(4), "Pfeil++");
 
         p.Sperren(ferientage, false);
+        p.Loeschen_aufhalten(ferientage, 0);
+        p.meldungen.clear();
         cmdAuswahl_Click(4);
         EXPECT_FALSE(p.Vorhanden(ferientage));
         EXPECT_EQ(Zeilen(logbuch), Liste{Logeintrag("Kennzeichnen der Schulferien aufgehoben")});
@@ -531,12 +541,17 @@ TEST_P(Kennzeichnung_aufheben, Klick) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arbeitsablauf, Kennzeichnung_aufheben,
-    ::testing::Values(Entfernen{"Vorhanden", true, Attribut::Archiv, false, true},
-                      Entfernen{"Fehlt", false, 0, false, true},
-                      Entfernen{"Schreibschutz", true, Attribut::Schreibgeschuetzt, false, true},
+    ::testing::Values(Entfernen{"Vorhanden", true, Attribut::Archiv, Entfernen::Frei, true},
+                      Entfernen{"Fehlt", false, 0, Entfernen::Frei, true},
+                      Entfernen{"Schreibschutz", true, Attribut::Schreibgeschuetzt, Entfernen::Frei,
+                                true},
                       Entfernen{"VersteckteSystemdatei", true,
-                                Attribut::Versteckt | Attribut::System, false, true},
-                      Entfernen{"Gesperrt", true, Attribut::Archiv, true, false}),
+                                Attribut::Versteckt | Attribut::System, Entfernen::Frei, true},
+                      Entfernen{"Gesperrt", true, Attribut::Archiv, Entfernen::Gesperrt, false},
+                      Entfernen{"LoeschenAufgehalten", true, Attribut::Archiv,
+                                Entfernen::Loeschen_aufgehalten, false},
+                      Entfernen{"LoeschenKurzAufgehalten", true, Attribut::Archiv,
+                                Entfernen::Loeschen_kurz_aufgehalten, true}),
     [](const ::testing::TestParamInfo<Entfernen>& info) { return std::string(info.param.fall); });
 
 TEST_F(Arbeitsablauf, EntfernenOhneRechte) {
