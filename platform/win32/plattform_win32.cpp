@@ -197,6 +197,12 @@ void Win32Plattform::Attribute_normal(const std::string& pfad) {
 void Win32Plattform::Datei_entfernen(const std::string& pfad) {
     Dateifunktionen& f = dateifunktionen;
     const std::wstring p = Api_pfad(pfad);
+    // A read-only file and a folder are refused at once; "access denied" for any other file
+    // is waited for (Wiederholt).
+    const DWORD attribute = f.Attribute(p.c_str());
+    if (attribute != INVALID_FILE_ATTRIBUTES &&
+        (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+        throw Fehler(Fehlernummer::ZugriffVerweigert);
     const DWORD fehler = Wiederholt(wiederholung, [&] { return f.Loeschen(p.c_str()) != 0; });
     if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
     // A program that holds the file open sharing delete (a virus scanner, a reader on a
@@ -217,6 +223,10 @@ void Win32Plattform::Datei_entfernen(const std::string& pfad) {
 std::string Win32Plattform::Datei_lesen(const std::string& pfad) {
     // Shared for every use, so that reading never keeps a writer from replacing the file.
     const std::wstring p = Api_pfad(pfad);
+    // A folder can't be read; "access denied" for a file is waited for (Wiederholt).
+    const DWORD attribute = dateifunktionen.Attribute(p.c_str());
+    if (attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY))
+        throw Fehler(Fehlernummer::ZugriffVerweigert);
     Handle datei;
     const DWORD fehler = Wiederholt(wiederholung, [&] {
         datei = Handle(dateifunktionen.Oeffnen(
@@ -294,22 +304,25 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
         return nr;
     }
 
-    // Ersetzen: only start when the old file could be replaced now.
-    const DWORD attribute = dateifunktionen.Attribute(ziel.c_str());
-    if (attribute == INVALID_FILE_ATTRIBUTES) {
-        const DWORD fehler = GetLastError();
-        if (fehler != ERROR_FILE_NOT_FOUND) throw Win32_fehler(fehler);
-    } else {
+    // Ersetzen: only start when the old file could be replaced now. One that another writer
+    // replaces or deletes at this moment is waited for; one that it has just taken away is
+    // missing, and the new file simply takes its place.
+    DWORD attribute = INVALID_FILE_ATTRIBUTES;
+    DWORD fehler = Wiederholt(wiederholung, [&] {
+        attribute = dateifunktionen.Attribute(ziel.c_str());
+        return attribute != INVALID_FILE_ATTRIBUTES;
+    });
+    if (fehler == ERROR_SUCCESS) {
         if (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
             throw Fehler(Fehlernummer::ZugriffVerweigert);
-        const DWORD fehler = Wiederholt(wiederholung, [&] {
+        fehler = Wiederholt(wiederholung, [&] {
             const Handle probe(dateifunktionen.Oeffnen(ziel.c_str(), GENERIC_WRITE | DELETE,
                                                        FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                                        FILE_ATTRIBUTE_NORMAL, nullptr));
             return static_cast<bool>(probe);
         });
-        if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
     }
+    if (fehler != ERROR_SUCCESS && fehler != ERROR_FILE_NOT_FOUND) throw Win32_fehler(fehler);
     Reste_entfernen(pfad);
 
     // The new file beside the old one, under a name no other file has.
@@ -323,7 +336,7 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
             ++naechste_nummer_;
             return nr;
         }
-        const DWORD fehler = GetLastError();
+        fehler = GetLastError();
         if ((fehler != ERROR_FILE_EXISTS && fehler != ERROR_ALREADY_EXISTS) || versuch >= 100)
             throw Win32_fehler(fehler);
     }
@@ -384,8 +397,10 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
         f.Loeschen(sicherung.c_str());
         SetFileAttributesW(datei.ziel.c_str(), FILE_ATTRIBUTE_NORMAL);
     };
-    DWORD fehler = ERROR_FILE_NOT_FOUND;
-    if (f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    // A target that another writer replaces at this moment is waited for.
+    DWORD fehler = Wiederholt(
+        wiederholung, [&] { return f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    if (fehler == ERROR_SUCCESS) {
         const std::wstring sicherung = Neuer_Sicherungsname(Schmal(datei.ziel));
         fehler = Wiederholt(wiederholung, [&] {
             return f.Ersetzen(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
@@ -414,7 +429,7 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
             case ERROR_NOT_SUPPORTED:
             case ERROR_INVALID_PARAMETER:
                 break;
-            default:  // ERROR_UNABLE_TO_MOVE_REPLACEMENT among them: nothing has moved
+            default:  // a lasting ERROR_UNABLE_TO_MOVE_REPLACEMENT among them: nothing has moved
                 throw Win32_fehler(fehler);
         }
     }

@@ -21,7 +21,9 @@ class Fake_Umgebung : public Umgebung {
         fake_.Sperren(pfad, false);
         fake_.Loeschen_aufhalten(pfad, 0);
     }
-    void Kurz_sperren(const std::string& pfad) override { fake_.Kurz_sperren(pfad, 3); }
+    void Kurz_stoeren(const std::string& pfad, Stoerung art) override {
+        if (art != Stoerung::Ziel_weg) fake_.Kurz_sperren(pfad, 3);
+    }
     void Loeschen_aufhalten(const std::string& pfad) override { fake_.Loeschen_aufhalten(pfad); }
     void Loeschen_kurz_aufhalten(const std::string& pfad) override {
         fake_.Loeschen_aufhalten(pfad, 3);

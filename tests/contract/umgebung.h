@@ -25,9 +25,19 @@ class Umgebung {
     // Another program holds the file open without sharing, until Freigeben.
     virtual void Sperren(const std::string& pfad) = 0;
     virtual void Freigeben(const std::string& pfad) = 0;
-    // Another program holds the file open without sharing for a moment (a virus scanner,
-    // an indexer), then lets go by itself: on Windows after 300 ms.
-    virtual void Kurz_sperren(const std::string& pfad) = 0;
+    // For a moment the file is busy, in one of the ways that other programs and another
+    // writer on this computer cause; then it is free again by itself.
+    enum class Stoerung {
+        Gesperrt,            // held open without sharing (a virus scanner): 300 ms on Windows
+        Zugriff_verweigert,  // being replaced or deleted: "access denied"
+        Loeschen_anstehend,  // being deleted: "delete pending"
+        Alte_bleibt,         // ReplaceFileW can't remove the old file yet
+        Neue_bleibt,         // ReplaceFileW can't move the new file yet
+        Ziel_weg,            // just taken away, as the file is checked: it is missing then
+    };
+    // Win32 answers the next three tries of its file functions on the file with the error;
+    // the fake finds it locked for three tries (it knows no one taking it away).
+    virtual void Kurz_stoeren(const std::string& pfad, Stoerung art) = 0;
     // Another program holds the file open sharing delete (a virus scanner, a reader on a
     // share): a delete succeeds, but the name stays, the delete pending, until Freigeben;
     // or, for a moment, until it lets go by itself.

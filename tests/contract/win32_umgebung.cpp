@@ -21,8 +21,12 @@ using Ersetzung = Umgebung::Ersetzung;
 Ersetzung ersetzung = Ersetzung::Normal;
 
 // ReplaceFileW as a file system answers that knows none, or one that stops halfway.
+enum class Funktion { Attribute, Oeffnen, Loeschen, Verschieben, Ersetzen };
+bool Verweigert(LPCWSTR pfad, Funktion funktion);
+
 BOOL WINAPI Ersetzen_wie_verlangt(LPCWSTR ziel, LPCWSTR ersatz, LPCWSTR sicherung, DWORD art,
                                   LPVOID ausschluss, LPVOID reserviert) {
+    if (Verweigert(ziel, Funktion::Ersetzen)) return FALSE;
     if (ersetzung == Ersetzung::Normal)
         return ReplaceFileW(ziel, ersatz, sicherung, art, ausschluss, reserviert);
     if (ersetzung == Ersetzung::Nicht_unterstuetzt) {
@@ -37,6 +41,7 @@ BOOL WINAPI Ersetzen_wie_verlangt(LPCWSTR ziel, LPCWSTR ersatz, LPCWSTR sicherun
 // MoveFileExW after a halfway replacement: the moves that Ersetzen_wie rules out fail as on a
 // share that has gone away.
 BOOL WINAPI Verschieben_wie_verlangt(LPCWSTR von, LPCWSTR nach, DWORD art) {
+    if (Verweigert(nach, Funktion::Verschieben)) return FALSE;
     const std::wstring v = von;
     const bool zurueck = v.size() > 4 && v.compare(v.size() - 4, 4, L".bak") == 0;
     if ((zurueck && (ersetzung == Ersetzung::Halb_neue || ersetzung == Ersetzung::Halb_keine)) ||
@@ -51,10 +56,12 @@ BOOL WINAPI Verschieben_wie_verlangt(LPCWSTR von, LPCWSTR nach, DWORD art) {
 // pending. Windows then answers "access denied" to every look at it and every try to open or
 // delete it, where Wine reads it as any other file: the file functions below answer as
 // Windows does. Guarded, since a thread of the test lets go of a file held for a moment.
+// And what Kurz_stoeren asks: an error for the next tries on a file.
 struct Loeschfreigaben {
     std::mutex sperre;
     std::set<std::wstring> gehalten;   // keys: the path as the platform passes it, small letters
     std::set<std::wstring> anstehend;  // deleted since
+    std::map<std::wstring, std::pair<DWORD, int>> stoerungen;  // the error, tries left
 };
 Loeschfreigaben loeschfreigaben;
 
@@ -63,26 +70,45 @@ std::wstring Schluessel(std::wstring pfad) {
     return pfad;
 }
 
-bool Verweigert(LPCWSTR pfad) {
+// True, with the error set, when a try of `funktion` on `pfad` meets a pending delete or a
+// disturbance: ReplaceFileW's own errors only ReplaceFileW, a file just taken away only the
+// next open, the others every function.
+bool Verweigert(LPCWSTR pfad, Funktion funktion) {
     const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
-    if (loeschfreigaben.anstehend.count(Schluessel(pfad)) == 0) return false;
+    const std::wstring schluessel = Schluessel(pfad);
+    const auto stoerung = loeschfreigaben.stoerungen.find(schluessel);
+    if (stoerung != loeschfreigaben.stoerungen.end()) {
+        auto& [fehler, versuche] = stoerung->second;
+        const Funktion nur =
+            fehler == ERROR_UNABLE_TO_REMOVE_REPLACED || fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT
+                ? Funktion::Ersetzen
+            : fehler == ERROR_FILE_NOT_FOUND ? Funktion::Oeffnen
+                                             : funktion;
+        if (versuche > 0 && funktion == nur) {
+            --versuche;
+            SetLastError(fehler);
+            return true;
+        }
+    }
+    if (loeschfreigaben.anstehend.count(schluessel) == 0) return false;
     SetLastError(ERROR_ACCESS_DENIED);
     return true;
 }
 
 DWORD WINAPI Attribute_wie_windows(LPCWSTR pfad) {
-    return Verweigert(pfad) ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(pfad);
+    return Verweigert(pfad, Funktion::Attribute) ? INVALID_FILE_ATTRIBUTES
+                                                 : GetFileAttributesW(pfad);
 }
 
 HANDLE WINAPI Oeffnen_wie_windows(LPCWSTR pfad, DWORD zugriff, DWORD teilen,
                                   LPSECURITY_ATTRIBUTES sicherheit, DWORD art, DWORD attribute,
                                   HANDLE vorlage) {
-    if (Verweigert(pfad)) return INVALID_HANDLE_VALUE;
+    if (Verweigert(pfad, Funktion::Oeffnen)) return INVALID_HANDLE_VALUE;
     return CreateFileW(pfad, zugriff, teilen, sicherheit, art, attribute, vorlage);
 }
 
 BOOL WINAPI Loeschen_wie_windows(LPCWSTR pfad) {
-    if (Verweigert(pfad) || !DeleteFileW(pfad)) return FALSE;
+    if (Verweigert(pfad, Funktion::Loeschen) || !DeleteFileW(pfad)) return FALSE;
     const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
     if (loeschfreigaben.gehalten.count(Schluessel(pfad)))
         loeschfreigaben.anstehend.insert(Schluessel(pfad));
@@ -116,6 +142,7 @@ class Win32_Umgebung : public Umgebung {
         ersetzung = Ersetzung::Normal;
         loeschfreigaben.gehalten.clear();
         loeschfreigaben.anstehend.clear();
+        loeschfreigaben.stoerungen.clear();
         Win32Plattform::Dateifunktionen& f = plattform_->dateifunktionen;
         f.Ersetzen = Ersetzen_wie_verlangt;
         f.Verschieben = Verschieben_wie_verlangt;
@@ -167,8 +194,20 @@ class Win32_Umgebung : public Umgebung {
         sperren_.erase(pfad);
         Loslassen(Schluessel(Api_pfad(pfad)));
     }
-    void Kurz_sperren(const std::string& pfad) override {
-        Kurz_halten(new Kurz_gehalten{Oeffnen(pfad, 0).Abgeben(), {}});
+    void Kurz_stoeren(const std::string& pfad, Stoerung art) override {
+        if (art == Stoerung::Gesperrt) {
+            Kurz_halten(new Kurz_gehalten{Oeffnen(pfad, 0).Abgeben(), {}});
+            return;
+        }
+        const std::map<Stoerung, std::pair<DWORD, int>> fehler = {
+            {Stoerung::Zugriff_verweigert, {ERROR_ACCESS_DENIED, 3}},
+            {Stoerung::Loeschen_anstehend, {ERROR_DELETE_PENDING, 3}},
+            {Stoerung::Alte_bleibt, {ERROR_UNABLE_TO_REMOVE_REPLACED, 3}},
+            {Stoerung::Neue_bleibt, {ERROR_UNABLE_TO_MOVE_REPLACEMENT, 3}},
+            {Stoerung::Ziel_weg, {ERROR_FILE_NOT_FOUND, 1}},
+        };
+        const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
+        loeschfreigaben.stoerungen[Schluessel(Api_pfad(pfad))] = fehler.at(art);
     }
     void Loeschen_aufhalten(const std::string& pfad) override {
         sperren_[pfad] = Mit_Loeschfreigabe_oeffnen(pfad);
