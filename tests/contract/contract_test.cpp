@@ -567,6 +567,44 @@ TEST_F(Dateidienste, LangePfade) {
     }
 }
 
+// The host's data folder on a server's share: what marking and removing do works there as on
+// a drive, in paths past MAX_PATH too.
+TEST_F(Dateidienste, AufEinerFreigabe) {
+    const std::optional<std::string> freigabe = u->Auf_einer_Freigabe();
+    if (!freigabe) GTEST_SKIP() << "no share at hand";
+    std::string daten = *freigabe + "\\Velmorant";
+    u->Ordner_anlegen(daten);
+    for (int tiefe = 0; tiefe < 2; ++tiefe) {
+        SCOPED_TRACE(daten);
+        u->Ordner_anlegen(daten + "\\Logs");
+        u->Datei_anlegen(daten + "\\PlanData.dat", "x");
+        u->Datei_anlegen(daten + "\\Ferientage.dat", "alt");
+        u->Datei_anlegen(daten + "\\Ferientage.dat.~1f-3.tmp", "rest");
+        u->Alter_setzen(daten + "\\Ferientage.dat.~1f-3.tmp", 2 * 3600);
+
+        EXPECT_NE(p.Attribute_lesen(*freigabe) & Ordner, 0u);
+        EXPECT_NE(p.Attribute_lesen(daten + "\\") & Ordner, 0u);
+        EXPECT_TRUE(p.Datei_vorhanden(daten + "\\*Data.dat"));
+        EXPECT_EQ(p.Datei_lesen(daten + "\\Ferientage.dat"), "alt");
+        Ersetzen(daten + "\\Ferientage.dat", "neu");
+        const int nr = p.Datei_oeffnen(daten + "\\Logs\\2503 Zedrano.log", Schreibart::Anhaengen);
+        p.Datei_schreiben(nr, "eins");
+        p.Datei_schliessen(nr, true);
+        EXPECT_EQ(u->Inhalt(daten + "\\Ferientage.dat"), "neu");
+        EXPECT_EQ(u->Inhalt(daten + "\\Logs\\2503 Zedrano.log"), "eins");
+        EXPECT_EQ(u->Namen(daten), (Namen{"Ferientage.dat", "Logs", "PlanData.dat"}));
+        p.Attribute_normal(daten + "\\Ferientage.dat");
+        p.Datei_entfernen(daten + "\\Ferientage.dat");
+        EXPECT_EQ(u->Namen(daten), (Namen{"Logs", "PlanData.dat"}));
+
+        // Once more in a folder whose path passes MAX_PATH.
+        while (daten.size() < 300) {
+            daten += "\\" + std::string(80, 'o');
+            u->Ordner_anlegen(daten);
+        }
+    }
+}
+
 // --- Writing: Anhaengen ---
 
 TEST_F(Dateidienste, AnhaengenLegtAnUndHaengtAn) {

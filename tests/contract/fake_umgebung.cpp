@@ -43,6 +43,10 @@ class Fake_Umgebung : public Umgebung {
         fake_.Alter_setzen(pfad, sekunden);
     }
 
+    std::optional<std::string> Auf_einer_Freigabe() override {
+        fake_.Ordner_anlegen("\\\\server\\freigabe\\Vertrag");
+        return "\\\\server\\freigabe\\Vertrag";
+    }
     std::string Computername() override { return fake_.computername; }
     std::uint32_t Laufender_Prozess() override {
         fake_.laufende_prozesse.insert(0x5c);

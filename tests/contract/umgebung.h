@@ -57,6 +57,10 @@ class Umgebung {
     // The file was last written `sekunden` ago (negative: that far ahead of the clock).
     virtual void Alter_setzen(const std::string& pfad, std::int64_t sekunden) = 0;
 
+    // An empty folder of this test's own on a server's share, \\server\share\...; none
+    // where no share is at hand.
+    virtual std::optional<std::string> Auf_einer_Freigabe() = 0;
+
     // The computer's name, as the platform writes it into the names of its new files.
     virtual std::string Computername() = 0;
     // The number of another process of this computer, one that runs while the test does.

@@ -161,6 +161,7 @@ class Win32_Umgebung : public Umgebung {
         sperren_.clear();
         for (const std::wstring& name : variablen_) SetEnvironmentVariableW(name.c_str(), nullptr);
         Baum_entfernen(Api_pfad(wurzel_));
+        if (!freigabe_.empty()) Baum_entfernen(Api_pfad(freigabe_));
     }
 
     Plattform& plattform() override { return *plattform_; }
@@ -237,6 +238,20 @@ class Win32_Umgebung : public Umgebung {
                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!datei || !SetFileTime(datei.get(), nullptr, nullptr, &zeit))
             Einrichtung_gescheitert("SetFileTime", pfad);
+    }
+
+    // The share \\sfk-server\freigabe, when the test command provides it: under Wine a
+    // folder linked into the prefix as dosdevices/unc/sfk-server/freigabe.
+    std::optional<std::string> Auf_einer_Freigabe() override {
+        const std::wstring freigabe = L"\\\\sfk-server\\freigabe";
+        const DWORD attribute = GetFileAttributesW(freigabe.c_str());
+        if (attribute == INVALID_FILE_ATTRIBUTES || !(attribute & FILE_ATTRIBUTE_DIRECTORY))
+            return std::nullopt;
+        freigabe_ = freigabe + wurzel_.substr(wurzel_.find_last_of(L'\\'));
+        Baum_entfernen(freigabe_);  // left over by an earlier run that was killed
+        if (!CreateDirectoryW(freigabe_.c_str(), nullptr))
+            Einrichtung_gescheitert("CreateDirectoryW", Schmal(freigabe_));
+        return Schmal(freigabe_);
     }
 
     std::string Computername() override {
@@ -331,6 +346,7 @@ class Win32_Umgebung : public Umgebung {
     PROCESS_INFORMATION prozess_{};  // Laufender_Prozess
     std::unique_ptr<Win32Plattform> plattform_ = std::make_unique<Win32Plattform>();
     std::wstring wurzel_;
+    std::wstring freigabe_;  // Auf_einer_Freigabe
     std::map<std::string, Handle> sperren_;
     std::vector<std::wstring> variablen_;
 };
