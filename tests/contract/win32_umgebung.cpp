@@ -20,10 +20,10 @@ namespace {
 using Ersetzung = Umgebung::Ersetzung;
 Ersetzung ersetzung = Ersetzung::Normal;
 
-// ReplaceFileW as a file system answers that knows none, or one that stops halfway.
 enum class Funktion { Attribute, Oeffnen, Loeschen, Verschieben, Ersetzen };
 bool Verweigert(LPCWSTR pfad, Funktion funktion);
 
+// ReplaceFileW as a file system answers that knows none, or one that stops halfway.
 BOOL WINAPI Ersetzen_wie_verlangt(LPCWSTR ziel, LPCWSTR ersatz, LPCWSTR sicherung, DWORD art,
                                   LPVOID ausschluss, LPVOID reserviert) {
     if (Verweigert(ziel, Funktion::Ersetzen)) return FALSE;
@@ -55,8 +55,8 @@ BOOL WINAPI Verschieben_wie_verlangt(LPCWSTR von, LPCWSTR nach, DWORD art) {
 // A file that the test holds open sharing delete keeps its name after a delete, the delete
 // pending. Windows then answers "access denied" to every look at it and every try to open or
 // delete it, where Wine reads it as any other file: the file functions below answer as
-// Windows does. Guarded, since a thread of the test lets go of a file held for a moment.
-// And what Kurz_stoeren asks: an error for the next tries on a file.
+// Windows does, and give the errors that Kurz_stoeren asks for. Guarded, since a thread of
+// the test lets go of a file held for a moment.
 struct Loeschfreigaben {
     std::mutex sperre;
     std::set<std::wstring> gehalten;   // keys: the path as the platform passes it, small letters
