@@ -41,9 +41,11 @@ bool Datenordner_auswaehlen() {
         if (Programm.Datenordner.empty()) return false;
         Programm.Datenordner = Mit_Backslash(Programm.Datenordner);
 
+        // Never above a root: a share \\data\logs\ is itself the folder chosen.
         for (const char* ende : Unterordner_von_data) {
             if (Endet_mit(Kleinbuchstaben(Programm.Datenordner), ende)) {
-                Programm.Datenordner = ParentDir(Programm.Datenordner);
+                const std::string oben = ParentDir(Programm.Datenordner);
+                if (!oben.empty()) Programm.Datenordner = oben;
                 break;
             }
         }

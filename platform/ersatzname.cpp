@@ -1,5 +1,7 @@
 #include "platform/ersatzname.h"
 
+#include <optional>
+
 #include "platform/hex.h"
 
 namespace {
@@ -25,18 +27,40 @@ bool Gleich_ohne_Gross(const std::string& a, std::size_t von, const std::string&
     return true;
 }
 
-}  // namespace
-
-std::string Ersatzname(const std::string& ziel, std::uint32_t prozess, std::uint32_t nummer) {
-    return ziel + ".~" + Hex(prozess, 1, false) + "-" + Hex(nummer, 1, false) + ".tmp";
+std::string Name(const std::string& ziel, std::uint32_t prozess, std::uint32_t nummer,
+                 const std::string& computer, const char* endung) {
+    return ziel + ".~" + Hex(prozess, 1, false) + "-" + Hex(nummer, 1, false) +
+           (computer.empty() ? "" : "@" + computer) + endung;
 }
 
-std::optional<std::uint32_t> Ersatzname_prozess(const std::string& name,
-                                                const std::string& zielname) {
-    if (!Gleich_ohne_Gross(name, 0, zielname + ".~")) return std::nullopt;
+}  // namespace
+
+std::string Ersatzname(const std::string& ziel, std::uint32_t prozess, std::uint32_t nummer,
+                       const std::string& computer) {
+    return Name(ziel, prozess, nummer, computer, ".tmp");
+}
+
+std::string Sicherungsname(const std::string& ziel, std::uint32_t prozess, std::uint32_t nummer,
+                           const std::string& computer) {
+    return Name(ziel, prozess, nummer, computer, ".bak");
+}
+
+bool Rest_entfernbar(const std::string& name, const std::string& zielname,
+                     const std::string& computer, std::int64_t alter,
+                     const std::function<bool(std::uint32_t)>& laeuft) {
+    if (!Gleich_ohne_Gross(name, 0, zielname + ".~")) return false;
     std::size_t i = zielname.size() + 2;
     const std::optional<std::uint32_t> prozess = Hexzahl(name, i);
-    if (!prozess || i >= name.size() || name[i++] != '-' || !Hexzahl(name, i)) return std::nullopt;
-    if (i + 4 != name.size() || !Gleich_ohne_Gross(name, i, ".tmp")) return std::nullopt;
-    return prozess;
+    if (!prozess || i >= name.size() || name[i++] != '-' || !Hexzahl(name, i)) return false;
+    if (name.size() < i + 4 || !Gleich_ohne_Gross(name, name.size() - 4, ".tmp")) return false;
+    std::string von;  // the writer's computer; none in the earlier form
+    if (i + 4 != name.size()) {
+        if (name[i] != '@' || i + 5 == name.size()) return false;
+        von = name.substr(i + 1, name.size() - 4 - i - 1);
+    }
+    if (alter > Rest_nach_sekunden || alter < -Rest_nach_sekunden) return true;
+    if (von.empty() || computer.empty() || von.size() != computer.size() ||
+        !Gleich_ohne_Gross(von, 0, computer))
+        return false;
+    return !laeuft(*prozess);
 }

@@ -1,15 +1,33 @@
-// The names of what a replacement leaves beside its target, for both implementations of the
-// platform.
+// The names of what a replacement leaves beside its target, and which of them a later writer
+// may remove, for both implementations of the platform.
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <functional>
 #include <string>
 
 // The new file of a replacement while it is written, beside the target:
-// "<target>.~<p>-<n>.tmp", p the writing process's number and n a count, both hexadecimal.
-std::string Ersatzname(const std::string& ziel, std::uint32_t prozess, std::uint32_t nummer);
-// When `name` is such a file of the target named `zielname` (letters in any case), the number
-// of the process that wrote it: what a writer that did not finish leaves behind.
-std::optional<std::uint32_t> Ersatzname_prozess(const std::string& name,
-                                                const std::string& zielname);
+// "<target>.~<p>-<n>@<computer>.tmp", p the writing process's number and n a count, both
+// hexadecimal, and the name of the computer it runs on. Several computers write to one share:
+// with the computer's name the names are unique among all of them, and a writer can tell its
+// own computer's files.
+std::string Ersatzname(const std::string& ziel, std::uint32_t prozess, std::uint32_t nummer,
+                       const std::string& computer);
+// The old file while the new one takes its place: the same, ending in ".bak".
+std::string Sicherungsname(const std::string& ziel, std::uint32_t prozess, std::uint32_t nummer,
+                           const std::string& computer);
+
+// A writer takes under a second from its new file's first byte to its place; what a crashed
+// one left is older than this, in seconds.
+inline constexpr std::int64_t Rest_nach_sekunden = 3600;
+
+// Whether the file `name` beside the target named `zielname` (letters in any case) is a new
+// file that a writer left behind and that may go now: one written more than an hour ago, or
+// more than an hour ahead of the clock (`alter`, its age in seconds, can't place it), or one
+// that a process of this computer (`computer`) wrote which no longer runs (`laeuft`). A young
+// file of another computer, or of the form without a computer's name that earlier versions
+// wrote, may belong to a writer that is about to put it in place: it stays. A backup never
+// goes: after a failure it may hold the only old content.
+bool Rest_entfernbar(const std::string& name, const std::string& zielname,
+                     const std::string& computer, std::int64_t alter,
+                     const std::function<bool(std::uint32_t)>& laeuft);

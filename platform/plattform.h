@@ -39,22 +39,31 @@ class Plattform {
     virtual Zeitpunkt Jetzt() = 0;
     // The system's ANSI code page (GetACP), in which the files shared with the host are written.
     virtual const Codetabelle& Ansi_codetabelle() = 0;
+    // `text` in small letters, as the system maps letter case, so that a name compares as the
+    // host compares it; a stray byte stays itself.
+    virtual std::string Kleinbuchstaben(const std::string& text) = 0;
 
     // Whether an ordinary file matches `muster`, a path whose last part may hold * and ?
     // (C:\D\Konfigdaten.dat, C:\D\*Data.dat). Names compare without regard to case; hidden
     // and system files and folders are never found. A folder that can't be searched (no
     // access, bad name) throws Laufzeitfehler(DateinameFalsch); a missing folder finds nothing.
     virtual bool Datei_vorhanden(const std::string& muster) = 0;
-    // Throws Laufzeitfehler when the path can't be examined or does not exist.
+    // Throws Laufzeitfehler when the path can't be examined or does not exist. A file whose
+    // delete is pending is still there until the last program that holds it lets go.
     virtual std::uint32_t Attribute_lesen(const std::string& pfad) = 0;
     virtual void Attribute_normal(const std::string& pfad) = 0;
+    // Deletes a file. When another program holds it open sharing delete, its name stays, the
+    // delete pending, until that program lets go: waited for as for a lock; a name that stays
+    // throws Laufzeitfehler(ZugriffVerweigert).
     virtual void Datei_entfernen(const std::string& pfad) = 0;
 
     // File contents. All of these throw Laufzeitfehler on failure.
     virtual std::string Datei_lesen(const std::string& pfad) = 0;  // the whole file
     // Writing: `Ersetzen` writes a new file beside the old one and puts it in the old one's
     // place in one step at Datei_schliessen(nr, true); until then the old file is untouched,
-    // and closing with false (or a failure) leaves it so and removes the new one.
+    // and closing with false (or a failure) leaves it so and removes the new one. A
+    // replacement that stops halfway never loses the old content: it goes back, or the new
+    // file takes its place, or it stays beside under its backup's name (Sicherungsname).
     // `Anhaengen` appends to the file (created when missing), shared with other writers.
     enum class Schreibart { Ersetzen, Anhaengen };
     virtual int Datei_oeffnen(const std::string& pfad, Schreibart art) = 0;

@@ -78,7 +78,7 @@ std::optional<std::string> LineIn_falls_vorhanden() {
         if (Dateiende()) return std::nullopt;
         const std::string zeile = Zeile_lesen();
         if (zeile.empty()) return std::nullopt;
-        return Von_Ansi(Entwuerfeln(zeile));
+        return Von_Ansi(Entwuerfeln(zeile), plattform().Ansi_codetabelle());
     });
 }
 

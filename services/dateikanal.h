@@ -1,5 +1,6 @@
 // The one text-file channel: at most one open file, read and written line by line in the
-// host's scrambled line form (key character, shifted characters, CR LF; Windows-1252).
+// host's scrambled line form (key character, shifted characters, CR LF), in the system's ANSI
+// code page.
 #pragma once
 
 #include <optional>

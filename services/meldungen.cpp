@@ -14,6 +14,15 @@ namespace {
     std::abort();  // a platform's Beenden never returns
 }
 
+// The length of the root of a share's path, \\server\share\ (the whole path when it ends
+// there); 0 for any other path.
+std::size_t Wurzellaenge(const std::string& pfad) {
+    if (pfad.rfind("\\\\", 0) != 0) return 0;
+    const std::size_t server = pfad.find('\\', 2);
+    const std::size_t freigabe = server == std::string::npos ? server : pfad.find('\\', server + 1);
+    return freigabe == std::string::npos ? pfad.size() : freigabe + 1;
+}
+
 }  // namespace
 
 void Meldung_anzeigen(const std::string& text) {
@@ -48,7 +57,9 @@ std::string ParentDir(const std::string& pfad) {
         // The last character is never taken; a backslash is never part of a longer
         // UTF-8 sequence, so searching the bytes before the last one is enough.
         const std::size_t i = pfad.find_last_of('\\', pfad.size() - 2);
-        return i == std::string::npos ? std::string() : pfad.substr(0, i + 1);
+        // A share's root \\server\share\ is the top, as C:\ is: \\server\ is no folder.
+        if (i == std::string::npos || i + 1 < Wurzellaenge(pfad)) return std::string();
+        return pfad.substr(0, i + 1);
     });
 }
 

@@ -11,6 +11,7 @@ void Meldung_anzeigen(const std::string& text);
 [[noreturn]] void Fehler_melden(const std::string& ort, const Laufzeitfehler& fehler);
 [[noreturn]] void Programm_abbrechen(const std::string& text);
 std::string Pfad_kuerzen(const std::string& pfad);
+// The folder that holds `pfad`, with its backslash; "" for a root (C:\, \\server\share\).
 std::string ParentDir(const std::string& pfad);
 // The folder path with a backslash at its end.
 std::string Mit_Backslash(const std::string& ordner);

@@ -7,18 +7,6 @@
 
 namespace {
 
-// Latin Extended-A pairs a capital with the small letter after it, from 0x100 on even
-// capitals, from 0x139 and 0x179 odd ones; U+0130 (capital I with dot) has no small letter of
-// its own length and stays.
-char32_t Klein(char32_t c) {
-    if (c >= 'A' && c <= 'Z') return c + 32;
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
-    if ((c >= 0x100 && c <= 0x137 && c != 0x130) || (c >= 0x14A && c <= 0x177)) return c | 1;
-    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 1 ? c + 1 : c;
-    if (c == 0x178) return 0xFF;
-    return c;
-}
-
 // Byte offset of character `n` (0-based), or s.size() when the text is shorter.
 std::size_t Versatz(const std::string& s, std::size_t n) {
     std::size_t i = 0;
@@ -52,10 +40,7 @@ std::string Mitte(const std::string& s, std::size_t start, std::size_t n) {
 }
 
 std::string Kleinbuchstaben(const std::string& s) {
-    std::string aus;
-    aus.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) Zeichen_anhaengen(aus, Klein(Zeichen_lesen(s, i)));
-    return aus;
+    return plattform().Kleinbuchstaben(s);
 }
 
 std::string Nach_Ansi(const std::string& utf8, const Codetabelle& tabelle) {

@@ -12,8 +12,7 @@ std::string Links(const std::string& s, std::size_t n);
 std::string Rechts(const std::string& s, std::size_t n);
 // From character `start` (counted from 1), `n` characters (all the rest by default).
 std::string Mitte(const std::string& s, std::size_t start, std::size_t n = std::string::npos);
-// Lower case for ASCII and the letters of Windows-1252 and Windows-1250 (Latin-1 and Latin
-// Extended-A); a letter keeps its length in bytes.
+// Small letters, as the system maps letter case (Plattform::Kleinbuchstaben).
 std::string Kleinbuchstaben(const std::string& s);
 // UTF-8 to bytes of the code page (characters it lacks become "?") and back; a stray byte
 // keeps its value both ways.

@@ -287,7 +287,18 @@ void Win32Fenster::Entladen() {
     if (hwnd) DestroyWindow(hwnd.get());
 }
 
+Win32Fenster::Schritt_laeuft::Schritt_laeuft(Win32Fenster& f) : fenster(f) {
+    ++fenster.schritte;
+}
+
+Win32Fenster::Schritt_laeuft::~Schritt_laeuft() {
+    if (--fenster.schritte == 0 && fenster.gezeigt && fenster.schliessen_verlangt)
+        fenster.Entladen();
+}
+
 void Win32Fenster::Zeigen() {
+    gezeigt = true;
+    if (schliessen_verlangt) Entladen();
     if (!hwnd) return;
     ShowWindow(hwnd.get(), SW_SHOWNORMAL);
     UpdateWindow(hwnd.get());
@@ -349,7 +360,20 @@ LRESULT Win32Fenster::Nachricht(UINT msg, WPARAM w, LPARAM l) {
             Kontrast_lesen();
             return DefWindowProcW(hwnd.get(), msg, w, l);
         case WM_CLOSE:
-            Entladen();
+            if (Beschaeftigt()) {
+                schliessen_verlangt = true;
+            } else {
+                Entladen();
+            }
+            return 0;
+        case WM_QUERYENDSESSION:
+            // No file is open while the program waits for the user; but a step that waits is
+            // finished first, so the session waits for it, and the window closes after it.
+            if (!Beschaeftigt()) return TRUE;
+            schliessen_verlangt = true;
+            return FALSE;
+        case WM_ENDSESSION:
+            if (w && !Beschaeftigt()) Entladen();
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -382,6 +406,7 @@ void Win32Fenster::Befehl(int id, int code, HWND steuerelement) {
     const Steuerelement nr = Steuerelement_von_Id(id);
     const Zustand* z = Z_falls(nr);
     if (!z) return;
+    const Schritt_laeuft schritt(*this);
     if (code == BN_CLICKED && z->knopf) {
         ereignisse->Geklickt(nr);
     } else if (code == CBN_SELCHANGE) {

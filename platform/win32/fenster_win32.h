@@ -49,7 +49,8 @@ class Win32Fenster : public Fenster {
     bool Ist_sichtbar() override;
     void Entladen() override;
 
-    // Shows the window and gives the focus to the first control in the tab order.
+    // Shows the window and gives the focus to the first control in the tab order; a window
+    // that was closed from outside before is unloaded instead.
     void Zeigen();
     HWND Handle() const { return hwnd.get(); }  // nullptr once the window is gone
     HWND Handle_von(Steuerelement e) const;
@@ -88,6 +89,21 @@ class Win32Fenster : public Fenster {
     Zustand* Z_falls(Steuerelement e);  // nullptr for a number of no control
     bool Ist_Quelle(Steuerelement e) const;
     HWND Pflicht(Steuerelement e);
+
+    // While a step runs (a click or a pick: its message box or dialog may be open) or the
+    // window has not yet been shown, a close from outside (WM_CLOSE, the end of the session)
+    // waits: the step finishes with the window it started with, then the window closes.
+    struct Schritt_laeuft {
+        explicit Schritt_laeuft(Win32Fenster& f);
+        ~Schritt_laeuft();
+        Schritt_laeuft(const Schritt_laeuft&) = delete;
+        Schritt_laeuft& operator=(const Schritt_laeuft&) = delete;
+        Win32Fenster& fenster;
+    };
+    bool Beschaeftigt() const { return schritte > 0 || !gezeigt; }
+    int schritte = 0;
+    bool gezeigt = false;
+    bool schliessen_verlangt = false;
 
     const Fensterbeschreibung& beschreibung;
     Fensterereignisse* ereignisse;

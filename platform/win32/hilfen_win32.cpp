@@ -56,9 +56,21 @@ Codetabelle Codetabelle_von_Windows(UINT codepage) {
 }
 
 bool Voruebergehend_belegt(DWORD code) {
-    // ReplaceFileW says ERROR_UNABLE_TO_REMOVE_REPLACED when the old file is held open.
-    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
-           code == ERROR_UNABLE_TO_REMOVE_REPLACED;
+    switch (code) {
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        // A file that another writer replaces or deletes at this moment: Windows says access
+        // denied (or delete pending) while its delete is pending, Wine while it is moved
+        // over; ReplaceFileW's answers for an old file held open and for a new one that
+        // can't move yet, both leaving the files as they were.
+        case ERROR_ACCESS_DENIED:
+        case ERROR_DELETE_PENDING:
+        case ERROR_UNABLE_TO_REMOVE_REPLACED:
+        case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+            return true;
+        default:
+            return false;
+    }
 }
 
 long Fehlernummer_von(DWORD code) {

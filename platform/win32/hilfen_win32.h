@@ -25,8 +25,10 @@ inline std::wstring Api_pfad(const std::string& utf8) {
 // Windows gives no character (a lead byte of a double-byte code page) stays a stray byte.
 Codetabelle Codetabelle_von_Windows(UINT codepage);
 
-// Virus scanners, indexers and other readers hold files open for moments. A sharing or lock
-// violation is tried again `wiederholungen` times, `pause_ms` apart, before it counts.
+// Virus scanners, indexers and other readers hold files open for moments, and another copy of
+// the program, on this computer or another one, replaces or deletes the same file. What they
+// cause (Voruebergehend_belegt) is tried again `wiederholungen` times, `pause_ms` apart,
+// before it counts; genuinely missing rights are told a second later.
 struct Wiederholung {
     int wiederholungen = 10;
     DWORD pause_ms = 100;

@@ -4,6 +4,7 @@
 
 #include "platform/codetabellen.h"
 #include "platform/ersatzname.h"
+#include "platform/utf8.h"
 #include "platform/win32/dialoge_win32.h"
 #include "platform/win32/fenster_win32.h"
 
@@ -32,6 +33,25 @@ bool Laeuft_noch(DWORD prozess) {
     if (!h) return GetLastError() == ERROR_ACCESS_DENIED;
     DWORD code = 0;
     return GetExitCodeProcess(h.get(), &code) && code == STILL_ACTIVE;
+}
+
+// The computer's name, as other writers of a share see it in the names of its files.
+std::string Computername() {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1];
+    DWORD laenge = MAX_COMPUTERNAME_LENGTH + 1;
+    return GetComputerNameW(name, &laenge) ? Schmal(std::wstring(name, laenge)) : std::string();
+}
+
+// The age of a file written at `zeit`, in seconds by the system's clock; negative for a time
+// ahead of it.
+std::int64_t Alter(const FILETIME& zeit) {
+    FILETIME jetzt;
+    GetSystemTimeAsFileTime(&jetzt);
+    const auto wert = [](const FILETIME& t) {
+        return static_cast<std::int64_t>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) |
+                                         t.dwLowDateTime);
+    };
+    return (wert(jetzt) - wert(zeit)) / 10000000;
 }
 
 }  // namespace
@@ -104,6 +124,22 @@ const Codetabelle& Win32Plattform::Ansi_codetabelle() {
     return *codetabelle_;
 }
 
+std::string Win32Plattform::Kleinbuchstaben(const std::string& text) {
+    std::string klein;
+    klein.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = Zeichen_lesen(text, i);
+        // Stray bytes lie among the surrogates; characters beyond them keep their case.
+        if (c < 0xD800 || (c > 0xDFFF && c < 0x10000)) {
+            wchar_t w = static_cast<wchar_t>(c);
+            CharLowerBuffW(&w, 1);
+            c = w;
+        }
+        Zeichen_anhaengen(klein, c);
+    }
+    return klein;
+}
+
 // --- Probes ---
 
 // Only ordinary files count. FindFirstFileExW matches * and ? in the last part without
@@ -138,9 +174,19 @@ bool Win32Plattform::Datei_vorhanden(const std::string& muster) {
 }
 
 std::uint32_t Win32Plattform::Attribute_lesen(const std::string& pfad) {
-    const DWORD attribute = GetFileAttributesW(Api_pfad(pfad).c_str());
-    if (attribute == INVALID_FILE_ATTRIBUTES) throw Win32_fehler(GetLastError());
-    return attribute;
+    const std::wstring p = Api_pfad(pfad);
+    const DWORD attribute = dateifunktionen.Attribute(p.c_str());
+    if (attribute != INVALID_FILE_ATTRIBUTES) return attribute;
+    const DWORD fehler = GetLastError();
+    // A file whose delete is pending answers "access denied", but its name stands in its
+    // folder until the last program that holds it lets go: the folder's entry counts.
+    if (fehler == ERROR_ACCESS_DENIED || fehler == ERROR_DELETE_PENDING) {
+        WIN32_FIND_DATAW daten;
+        const Suchhandle suche(FindFirstFileExW(p.c_str(), FindExInfoBasic, &daten,
+                                                FindExSearchNameMatch, nullptr, 0));
+        if (suche) return daten.dwFileAttributes;
+    }
+    throw Win32_fehler(fehler);
 }
 
 void Win32Plattform::Attribute_normal(const std::string& pfad) {
@@ -149,9 +195,27 @@ void Win32Plattform::Attribute_normal(const std::string& pfad) {
 }
 
 void Win32Plattform::Datei_entfernen(const std::string& pfad) {
+    Dateifunktionen& f = dateifunktionen;
     const std::wstring p = Api_pfad(pfad);
-    const DWORD fehler = Wiederholt(wiederholung, [&] { return DeleteFileW(p.c_str()) != 0; });
+    // A read-only file and a folder are refused at once; "access denied" for any other file
+    // is waited for (Wiederholt).
+    const DWORD attribute = f.Attribute(p.c_str());
+    if (attribute != INVALID_FILE_ATTRIBUTES &&
+        (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+        throw Fehler(Fehlernummer::ZugriffVerweigert);
+    const DWORD fehler = Wiederholt(wiederholung, [&] { return f.Loeschen(p.c_str()) != 0; });
     if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
+    // A program that holds the file open sharing delete (a virus scanner, a reader on a
+    // share) keeps its name, the delete pending, until it lets go: waited for as for a lock.
+    const DWORD bleibt = Wiederholt(wiederholung, [&] {
+        if (f.Attribute(p.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            const DWORD e = GetLastError();
+            if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) return true;
+        }
+        SetLastError(ERROR_DELETE_PENDING);
+        return false;
+    });
+    if (bleibt != ERROR_SUCCESS) throw Fehler(Fehlernummer::ZugriffVerweigert);
 }
 
 // --- Contents ---
@@ -159,9 +223,13 @@ void Win32Plattform::Datei_entfernen(const std::string& pfad) {
 std::string Win32Plattform::Datei_lesen(const std::string& pfad) {
     // Shared for every use, so that reading never keeps a writer from replacing the file.
     const std::wstring p = Api_pfad(pfad);
+    // A folder can't be read; "access denied" for a file is waited for (Wiederholt).
+    const DWORD attribute = dateifunktionen.Attribute(p.c_str());
+    if (attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY))
+        throw Fehler(Fehlernummer::ZugriffVerweigert);
     Handle datei;
     const DWORD fehler = Wiederholt(wiederholung, [&] {
-        datei = Handle(CreateFileW(
+        datei = Handle(dateifunktionen.Oeffnen(
             p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         return static_cast<bool>(datei);
@@ -182,7 +250,11 @@ std::string Win32Plattform::Datei_lesen(const std::string& pfad) {
 }
 
 std::wstring Win32Plattform::Neuer_Ersatzname(const std::string& ziel) {
-    return Api_pfad(Ersatzname(ziel, GetCurrentProcessId(), ++temp_zaehler_));
+    return Api_pfad(Ersatzname(ziel, GetCurrentProcessId(), ++temp_zaehler_, computername_));
+}
+
+std::wstring Win32Plattform::Neuer_Sicherungsname(const std::string& ziel) {
+    return Api_pfad(Sicherungsname(ziel, GetCurrentProcessId(), ++temp_zaehler_, computername_));
 }
 
 void Win32Plattform::Reste_entfernen(const std::string& ziel) {
@@ -197,12 +269,13 @@ void Win32Plattform::Reste_entfernen(const std::string& ziel) {
     if (!suche) return;
     do {
         if (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        // A writer that still runs may have closed its new file and be about to put it in
-        // place: its files stay. A file someone holds open (without FILE_SHARE_DELETE) can't
-        // be deleted: that one stays as well.
-        const auto prozess = Ersatzname_prozess(Schmal(daten.cFileName), zielname);
-        if (!prozess || Laeuft_noch(*prozess)) continue;
-        DeleteFileW(Api_pfad(ordner + daten.cFileName).c_str());
+        // A writer may have closed its new file and be about to put it in place: only what
+        // Rest_entfernbar lets go is deleted. A file someone holds open (without
+        // FILE_SHARE_DELETE) can't be deleted: that one stays as well.
+        if (!Rest_entfernbar(Schmal(daten.cFileName), zielname, computername_,
+                             Alter(daten.ftLastWriteTime), Laeuft_noch))
+            continue;
+        dateifunktionen.Loeschen(Api_pfad(ordner + daten.cFileName).c_str());
     } while (FindNextFileW(suche.get(), &daten));
 }
 
@@ -213,15 +286,16 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     if (art == Schreibart::Anhaengen) {
         // Windows refuses write access to a read-only file by itself; asking first gives the
         // same answer where the file system would let the write through (Wine run as root).
-        const DWORD attribute = GetFileAttributesW(ziel.c_str());
+        const DWORD attribute = dateifunktionen.Attribute(ziel.c_str());
         if (attribute != INVALID_FILE_ATTRIBUTES &&
             (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
             throw Fehler(Fehlernummer::ZugriffVerweigert);
         Handle datei;
         const DWORD fehler = Wiederholt(wiederholung, [&] {
-            datei = Handle(CreateFileW(ziel.c_str(), FILE_APPEND_DATA,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            datei = Handle(
+                dateifunktionen.Oeffnen(ziel.c_str(), FILE_APPEND_DATA,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
             return static_cast<bool>(datei);
         });
         if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
@@ -230,34 +304,39 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
         return nr;
     }
 
-    // Ersetzen: only start when the old file could be replaced now.
-    const DWORD attribute = GetFileAttributesW(ziel.c_str());
-    if (attribute == INVALID_FILE_ATTRIBUTES) {
-        const DWORD fehler = GetLastError();
-        if (fehler != ERROR_FILE_NOT_FOUND) throw Win32_fehler(fehler);
-    } else {
+    // Ersetzen: only start when the old file could be replaced now. One that another writer
+    // replaces or deletes at this moment is waited for; one that it has just taken away is
+    // missing, and the new file simply takes its place.
+    DWORD attribute = INVALID_FILE_ATTRIBUTES;
+    DWORD fehler = Wiederholt(wiederholung, [&] {
+        attribute = dateifunktionen.Attribute(ziel.c_str());
+        return attribute != INVALID_FILE_ATTRIBUTES;
+    });
+    if (fehler == ERROR_SUCCESS) {
         if (attribute & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
             throw Fehler(Fehlernummer::ZugriffVerweigert);
-        const DWORD fehler = Wiederholt(wiederholung, [&] {
-            const Handle probe(CreateFileW(ziel.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ,
-                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        fehler = Wiederholt(wiederholung, [&] {
+            const Handle probe(dateifunktionen.Oeffnen(ziel.c_str(), GENERIC_WRITE | DELETE,
+                                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                       FILE_ATTRIBUTE_NORMAL, nullptr));
             return static_cast<bool>(probe);
         });
-        if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
     }
+    if (fehler != ERROR_SUCCESS && fehler != ERROR_FILE_NOT_FOUND) throw Win32_fehler(fehler);
     Reste_entfernen(pfad);
 
     // The new file beside the old one, under a name no other file has.
     for (int versuch = 0;; ++versuch) {
         std::wstring temp = Neuer_Ersatzname(pfad);
-        Handle datei(CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
+        Handle datei(dateifunktionen.Oeffnen(
+            temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
         if (datei) {
             offen_.try_emplace(nr, std::move(datei), std::move(ziel), std::move(temp), art);
             ++naechste_nummer_;
             return nr;
         }
-        const DWORD fehler = GetLastError();
+        fehler = GetLastError();
         if ((fehler != ERROR_FILE_EXISTS && fehler != ERROR_ALREADY_EXISTS) || versuch >= 100)
             throw Win32_fehler(fehler);
     }
@@ -302,40 +381,59 @@ void Win32Plattform::Datei_schliessen(int nr, bool uebernehmen) {
 
 // An existing target is replaced with ReplaceFileW, which keeps what the old file carried
 // (security settings, owner, creation time, alternate streams); the old file goes to a backup
-// name first, so that it survives every failure. A missing target is simply moved into place.
+// name first, so that it survives every failure. A missing target is simply moved into place,
+// and so is every target on a file system that knows no ReplaceFileW (some network storage).
 // Either way the file has normal attributes afterwards.
 void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
-    const auto verschieben = [&](const std::wstring& von, const std::wstring& nach) {
+    Dateifunktionen& f = dateifunktionen;
+    const auto verschieben = [&](const std::wstring& von, const std::wstring& nach, DWORD art) {
         return Wiederholt(wiederholung, [&] {
-            return MoveFileExW(von.c_str(), nach.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+            return f.Verschieben(von.c_str(), nach.c_str(), art | MOVEFILE_WRITE_THROUGH) != 0;
         });
     };
-    DWORD fehler = ERROR_FILE_NOT_FOUND;
-    if (GetFileAttributesW(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const std::wstring sicherung = Neuer_Ersatzname(Schmal(datei.ziel));
+    // The new file is the target now; the old one under the backup name goes.
+    const auto uebernommen = [&](const std::wstring& sicherung) {
+        datei.temp.clear();
+        f.Loeschen(sicherung.c_str());
+        SetFileAttributesW(datei.ziel.c_str(), FILE_ATTRIBUTE_NORMAL);
+    };
+    // A target that another writer replaces at this moment is waited for.
+    DWORD fehler = Wiederholt(
+        wiederholung, [&] { return f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    if (fehler == ERROR_SUCCESS) {
+        const std::wstring sicherung = Neuer_Sicherungsname(Schmal(datei.ziel));
         fehler = Wiederholt(wiederholung, [&] {
-            return ReplaceFileW(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
-                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+            return f.Ersetzen(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
+                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
         });
         switch (fehler) {
             case ERROR_SUCCESS:
-                datei.temp.clear();              // it is the target now
-                DeleteFileW(sicherung.c_str());  // or the next write removes it
-                SetFileAttributesW(datei.ziel.c_str(), FILE_ATTRIBUTE_NORMAL);
+                uebernommen(sicherung);
                 return;
             case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
-                // The old file is under the backup name and the new one under its own: the old
-                // one goes back.
-                verschieben(sicherung, datei.ziel);
+                // Halfway: the old file is under the backup name, the new one under its own,
+                // and the target's name is free. The old one goes back, but never over a new
+                // file that another writer has put there meanwhile: the write has failed.
+                if (verschieben(sicherung, datei.ziel, 0) == ERROR_SUCCESS)
+                    throw Win32_fehler(fehler);
+                // Else the new one takes the place, as any newer write would: it has succeeded.
+                if (verschieben(datei.temp, datei.ziel, MOVEFILE_REPLACE_EXISTING) ==
+                    ERROR_SUCCESS) {
+                    uebernommen(sicherung);
+                    return;
+                }
+                // Else the old content stays under the backup name, which no clean-up removes.
                 throw Win32_fehler(fehler);
-            case ERROR_FILE_NOT_FOUND:  // the target went away meanwhile
+            case ERROR_FILE_NOT_FOUND:    // the target went away meanwhile
+            case ERROR_INVALID_FUNCTION:  // a file system without ReplaceFileW
+            case ERROR_NOT_SUPPORTED:
+            case ERROR_INVALID_PARAMETER:
                 break;
-            default:  // ERROR_UNABLE_TO_MOVE_REPLACEMENT among them: nothing has moved
+            default:  // a lasting ERROR_UNABLE_TO_MOVE_REPLACEMENT among them: nothing has moved
                 throw Win32_fehler(fehler);
         }
     }
-    fehler = verschieben(datei.temp, datei.ziel);
+    fehler = verschieben(datei.temp, datei.ziel, MOVEFILE_REPLACE_EXISTING);
     if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
     datei.temp.clear();  // it is the target now
 }
@@ -349,7 +447,7 @@ void Win32Plattform::Beenden(int exitcode) {
 
 // --- The window, its dialogs and messages ---
 
-Win32Plattform::Win32Plattform() = default;
+Win32Plattform::Win32Plattform() : computername_(Computername()) {}
 
 Win32Plattform::~Win32Plattform() {
     fenster_.reset();

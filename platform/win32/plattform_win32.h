@@ -30,6 +30,8 @@ class Win32Plattform : public Plattform {
     // GetACP's code page: the tables of 1252 and 1250 the program carries, others as Windows
     // converts them.
     const Codetabelle& Ansi_codetabelle() override;
+    // CharLowerBuffW, Windows' own case mapping, character by character.
+    std::string Kleinbuchstaben(const std::string& text) override;
 
     bool Datei_vorhanden(const std::string& muster) override;
     std::uint32_t Attribute_lesen(const std::string& pfad) override;
@@ -53,6 +55,19 @@ class Win32Plattform : public Plattform {
     std::string Ordner_auswaehlen(const std::string& titel) override;
     std::optional<std::uint32_t> Farbe_auswaehlen(std::uint32_t farbe, bool voll) override;
 
+    // The file functions whose answers depend on the file system and on other writers: a
+    // share that knows no ReplaceFileW, a replacement that stops halfway, a file that another
+    // program replaces or deletes at the same moment. The platform calls them through this
+    // table, so that a test can give those answers where its own disk never would.
+    struct Dateifunktionen {
+        decltype(&::CreateFileW) Oeffnen = ::CreateFileW;
+        decltype(&::DeleteFileW) Loeschen = ::DeleteFileW;
+        decltype(&::GetFileAttributesW) Attribute = ::GetFileAttributesW;
+        decltype(&::MoveFileExW) Verschieben = ::MoveFileExW;
+        decltype(&::ReplaceFileW) Ersetzen = ::ReplaceFileW;
+    };
+    Dateifunktionen dateifunktionen;
+
   private:
     // How a file held open for a moment by another program is waited for.
     const Wiederholung wiederholung{};
@@ -73,9 +88,12 @@ class Win32Plattform : public Plattform {
         Offene_Datei& operator=(const Offene_Datei&) = delete;
     };
     std::wstring Modulpfad();
+    // The names of a new file and of a backup beside `ziel` (Ersatzname, Sicherungsname), in
+    // the form the file functions take.
     std::wstring Neuer_Ersatzname(const std::string& ziel);
-    // Removes what writers of `ziel` left behind (Ersatzname_prozess) that no one holds open
-    // and whose writer has ended.
+    std::wstring Neuer_Sicherungsname(const std::string& ziel);
+    // Removes the new files that writers of `ziel` left behind, as far as Rest_entfernbar
+    // lets them go and no one holds them open.
     void Reste_entfernen(const std::string& ziel);
     // Puts the finished new file in the target's place.
     void Uebernehmen(Offene_Datei& datei);
@@ -83,6 +101,7 @@ class Win32Plattform : public Plattform {
     std::map<int, Offene_Datei> offen_;
     int naechste_nummer_ = 1;
     unsigned temp_zaehler_ = 0;
+    const std::string computername_;  // in the names of new files and backups
     std::optional<Codetabelle> codetabelle_;
 
     std::unique_ptr<class Win32Fenster> fenster_;

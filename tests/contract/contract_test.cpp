@@ -2,6 +2,9 @@
 // against Windows itself, so that the fake can't drift away from what Windows does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -218,6 +221,27 @@ TEST_F(Dateidienste, DateiEntfernenScheitert) {
     EXPECT_EQ(u->Namen(w), (Namen{"Offen.dat", "Ordner"}));
 }
 
+// A file that another program holds open sharing delete keeps its name until that program
+// lets go. A delete waits for the name to go, as for a lock; when it stays, the delete fails
+// and the file is still there: listed, with attributes, and no second delete removes it.
+TEST_F(Dateidienste, AnstehendesLoeschenWirdAbgewartet) {
+    const std::string pfad = In("Ferientage.dat");
+    u->Datei_anlegen(pfad, "x");
+    u->Loeschen_kurz_aufhalten(pfad);
+    p.Datei_entfernen(pfad);
+    EXPECT_EQ(u->Namen(w), Namen{});
+
+    u->Datei_anlegen(pfad, "x");
+    u->Loeschen_aufhalten(pfad);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_entfernen(pfad); }), Fehlernummer::ZugriffVerweigert);
+    EXPECT_TRUE(p.Datei_vorhanden(pfad));
+    EXPECT_EQ(p.Attribute_lesen(pfad) & Ordner, 0u);
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_entfernen(pfad); }), Fehlernummer::ZugriffVerweigert);
+    EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
+    u->Freigeben(pfad);
+    EXPECT_EQ(u->Namen(w), Namen{});
+}
+
 // --- Reading ---
 
 TEST_F(Dateidienste, DateiLesenGibtAlleBytes) {
@@ -263,6 +287,12 @@ TEST_F(Dateidienste, ErsetzenTauschtDenInhaltErstBeimSchliessen) {
     p.Datei_schreiben(nr, "");
     p.Datei_schreiben(nr, "neu 2\r\n");
     EXPECT_EQ(p.Datei_lesen(pfad), "alter Inhalt");
+    // The new file beside it carries this computer's name.
+    const Namen daneben = u->Namen(w);
+    ASSERT_EQ(daneben.size(), 2u);
+    const std::string ende = std::string(1, '@').append(u->Computername()).append(".tmp");
+    EXPECT_EQ(daneben[1].rfind("Ferientage.dat.~", 0), 0u) << daneben[1];
+    EXPECT_EQ(daneben[1].substr(daneben[1].size() - ende.size()), ende) << daneben[1];
     p.Datei_schliessen(nr, true);
 
     EXPECT_EQ(u->Inhalt(pfad), "neu 1\r\nneu 2\r\n");
@@ -340,55 +370,167 @@ TEST_F(Dateidienste, ErsetzenScheitertBeimSchliessenWennDieDateiInzwischenOffenI
     EXPECT_EQ(u->Namen(w), Namen{"Ferientage.dat"});
 }
 
+// What earlier writers left beside Ferientage.dat, as a writer on another computer of the
+// share may still be writing it. A new file goes when it was written more than an hour ago
+// (or its time lies more than an hour ahead), or when this computer's process that wrote it no
+// longer runs (odd numbers: no process has one). Another computer's young file stays, as does
+// one in the earlier form without a computer's name; backups, files held open, other names
+// and what lies in folders below stay always.
 TEST_F(Dateidienste, ErsetzenRaeumtAufWasAbgebrocheneSchreiberLiegenLiessen) {
-    const Namen bleiben = {
-        "Anderes.dat.~1f-3.tmp",         // another target's
-        "Ferientage.dat.~1f-.tmp",       // not of that form
-        "Ferientage.dat.~1f-3.tmp.bak",  //
-        "Ferientage.dat.~2a-1.tmp",      // its writer holds it open
-        "Ferientage.dat.~alt.tmp",       //
-        "Ferientage.dat.~x1f-3.tmp",     //
-        "Unter",                         // a folder
+    const std::string pc = std::string(1, '@').append(u->Computername()), fremd = "@ANDERER-PC";
+    char laeuft[16];
+    std::snprintf(laeuft, sizeof laeuft, "%x", static_cast<unsigned>(u->Laufender_Prozess()));
+    const std::string lebt = std::string("Ferientage.dat.~") + laeuft;
+    constexpr long H = 3600;  // an hour
+    struct Rest {
+        std::string name;
+        long alter;  // seconds
+        bool bleibt;
     };
-    for (const std::string& name : bleiben)
-        if (name != "Unter") u->Datei_anlegen(In(name), "rest");
+    // clang-format off
+    const Rest reste[] = {
+        {"Ferientage.dat.~1f-3" + pc + ".tmp", 0, false},
+        {lebt + "-3" + pc + ".tmp", 0, true},
+        {lebt + "-4" + pc + ".tmp", 2 * H, false},
+        {"Ferientage.dat.~1f-3" + fremd + ".tmp", 0, true},
+        {"Ferientage.dat.~1f-4" + fremd + ".tmp", H - 60, true},
+        {"Ferientage.dat.~1f-5" + fremd + ".tmp", H + 60, false},
+        {"Ferientage.dat.~1f-6" + fremd + ".tmp", -2 * H, false},
+        {"Ferientage.dat.~1f-7" + fremd + ".tmp", -H + 60, true},
+        {"Ferientage.dat.~1f-8" + fremd + ".tmp", 2 * H, true},  // held open
+        {"Ferientage.dat.~1f-3.tmp", 0, true},
+        {"FERIENTAGE.DAT.~A0B-10.TMP", 2 * H, false},
+        {"Ferientage.dat.~1f-9" + pc + ".bak", 2 * H, true},
+        {"Ferientage.dat.~1f-9" + fremd + ".bak", 2 * H, true},
+        {"Anderes.dat.~1f-3.tmp", 2 * H, true},
+        {"Ferientage.dat.~1f-.tmp", 2 * H, true},
+        {"Ferientage.dat.~1f-3.tmp.bak", 2 * H, true},
+        {"Ferientage.dat.~alt.tmp", 2 * H, true},
+        {"Ferientage.dat.~x1f-3.tmp", 2 * H, true},
+        {"Ferientage.dat.~1f-3@.tmp", 2 * H, true},
+    };
+    // clang-format on
     u->Ordner_anlegen(In("Unter"));
     u->Datei_anlegen(In("Unter\\Ferientage.dat.~1f-3.tmp"), "rest");
-    u->Sperren(In("Ferientage.dat.~2a-1.tmp"));
-    for (const char* name : {"Ferientage.dat.~1f-3.tmp", "FERIENTAGE.DAT.~A0B-10.TMP"})
-        u->Datei_anlegen(In(name), "rest");
+    u->Alter_setzen(In("Unter\\Ferientage.dat.~1f-3.tmp"), 2 * H);
+    Namen erwartet = {"Ferientage.dat", "Unter"};
+    for (const Rest& r : reste) {
+        u->Datei_anlegen(In(r.name), "rest");
+        u->Alter_setzen(In(r.name), r.alter);
+        if (r.bleibt) erwartet.push_back(r.name);
+    }
+    const std::string offen = "Ferientage.dat.~1f-8" + fremd + ".tmp";
+    u->Sperren(In(offen));
     u->Datei_anlegen(In("Ferientage.dat"), "alt");
 
     Ersetzen(In("Ferientage.dat"), "neu");
-    u->Freigeben(In("Ferientage.dat.~2a-1.tmp"));
+    u->Freigeben(In(offen));
 
-    Namen erwartet = bleiben;
-    erwartet.insert(erwartet.begin() + 1, "Ferientage.dat");
+    std::sort(erwartet.begin(), erwartet.end());
     EXPECT_EQ(u->Namen(w), erwartet);
     EXPECT_EQ(u->Namen(In("Unter")), Namen{"Ferientage.dat.~1f-3.tmp"});
     EXPECT_EQ(u->Inhalt(In("Ferientage.dat")), "neu");
 }
 
-// A file that another program holds open for a moment is waited for, at every step.
-TEST_F(Dateidienste, KurzGehalteneDateiIstKeinFehler) {
-    const std::string pfad = In("Ferientage.dat");
-    u->Datei_anlegen(pfad, "alt");
+// A replacement never loses the old content. One that stops halfway puts the old file back;
+// when that can't move, the new one takes its place, and the write has succeeded; when neither
+// can, the old content stays beside the target under a backup's name that no later write
+// removes. A file system that knows no replacing in one step gets the new file all the same.
+TEST_F(Dateidienste, ErsetzenVerliertDenAltenInhaltNie) {
+    using E = Umgebung::Ersetzung;
+    const struct {
+        E art;
+        long nummer;
+        std::optional<std::string> inhalt;
+        bool sicherung;  // the old content beside, under a backup's name
+    } faelle[] = {
+        {E::Nicht_unterstuetzt, 0, "neu", false},
+        {E::Halb_zurueck, Fehlernummer::PfadZugriff, "alt", false},
+        {E::Halb_neue, 0, "neu", false},
+        {E::Halb_keine, Fehlernummer::PfadZugriff, std::nullopt, true},
+    };
+    int nr = 0;
+    for (const auto& fall : faelle) {
+        const std::string ordner = In("Fall" + std::to_string(++nr)),
+                          ziel = ordner + "\\Ferientage.dat";
+        SCOPED_TRACE(ordner);
+        u->Ordner_anlegen(ordner);
+        u->Datei_anlegen(ziel, "alt");
+        u->Ersetzen_wie(fall.art);
+        EXPECT_EQ(Fehlernummer_bei([&] { Ersetzen(ziel, "neu"); }), fall.nummer);
+        u->Ersetzen_wie(E::Normal);
+        EXPECT_EQ(u->Inhalt(ziel), fall.inhalt);
+        const Namen namen = u->Namen(ordner);
+        if (!fall.sicherung) {
+            EXPECT_EQ(namen, Namen{"Ferientage.dat"});
+            EXPECT_EQ(p.Attribute_lesen(ziel) & (Versteckt | System | Schreibgeschuetzt), 0u);
+            continue;
+        }
+        ASSERT_EQ(namen.size(), 1u);
+        const std::string sicherung = namen[0];
+        EXPECT_EQ(sicherung.rfind("Ferientage.dat.~", 0), 0u) << sicherung;
+        EXPECT_EQ(sicherung.substr(sicherung.size() - 4), ".bak") << sicherung;
+        EXPECT_EQ(u->Inhalt(ordner + "\\" + sicherung), "alt");
+        Ersetzen(ziel, "neuer");
+        EXPECT_EQ(u->Namen(ordner), (Namen{"Ferientage.dat", sicherung}));
+    }
+}
 
-    u->Kurz_sperren(pfad);
-    EXPECT_EQ(p.Datei_lesen(pfad), "alt");
-    u->Kurz_sperren(pfad);
-    Ersetzen(pfad, "neu 1");
-    EXPECT_EQ(u->Inhalt(pfad), "neu 1");
-    const int nr = p.Datei_oeffnen(pfad, Schreibart::Ersetzen);
-    p.Datei_schreiben(nr, "neu 2");
-    u->Kurz_sperren(pfad);
-    p.Datei_schliessen(nr, true);
-    EXPECT_EQ(u->Inhalt(pfad), "neu 2");
-    u->Kurz_sperren(pfad);
-    p.Datei_schliessen(p.Datei_oeffnen(pfad, Schreibart::Anhaengen), true);
-    u->Kurz_sperren(pfad);
-    p.Datei_entfernen(pfad);
-    EXPECT_EQ(u->Namen(w), Namen{});
+// What other programs and another writer on this computer cause for a moment is waited for,
+// at every step, and never taken for missing rights: a file held open without sharing, one
+// that is being replaced or deleted ("access denied", "delete pending"), a replacement that
+// can't remove the old file or move the new one yet. A file that has just been taken away
+// when a replacement starts is a missing one.
+TEST_F(Dateidienste, KurzeStoerungIstKeinFehler) {
+    using S = Umgebung::Stoerung;
+    enum Schritt { Lesen, Ersetzen_oeffnen, Ersetzen_schliessen, Anhaengen, Entfernen };
+    const std::vector<Schritt> alle = {Lesen, Ersetzen_oeffnen, Ersetzen_schliessen, Anhaengen,
+                                       Entfernen};
+    const struct {
+        S stoerung;
+        std::vector<Schritt> schritte;
+    } faelle[] = {
+        {S::Gesperrt, alle},
+        {S::Zugriff_verweigert, alle},
+        {S::Loeschen_anstehend, alle},
+        {S::Alte_bleibt, {Ersetzen_schliessen}},
+        {S::Neue_bleibt, {Ersetzen_schliessen}},
+        {S::Ziel_weg, {Ersetzen_oeffnen}},
+    };
+    int nr = 0;
+    for (const auto& fall : faelle) {
+        for (const Schritt schritt : fall.schritte) {
+            const std::string ordner = In("Fall" + std::to_string(++nr));
+            const std::string pfad = ordner + "\\Ferientage.dat";
+            SCOPED_TRACE(ordner + " Schritt " + std::to_string(schritt));
+            u->Ordner_anlegen(ordner);
+            u->Datei_anlegen(pfad, "alt");
+            const long nummer = Fehlernummer_bei([&] {
+                if (schritt == Ersetzen_schliessen) {
+                    const int d = p.Datei_oeffnen(pfad, Schreibart::Ersetzen);
+                    p.Datei_schreiben(d, "neu");
+                    u->Kurz_stoeren(pfad, fall.stoerung);
+                    p.Datei_schliessen(d, true);
+                    return;
+                }
+                u->Kurz_stoeren(pfad, fall.stoerung);
+                if (schritt == Lesen) {
+                    EXPECT_EQ(p.Datei_lesen(pfad), "alt");
+                }
+                if (schritt == Ersetzen_oeffnen) Ersetzen(pfad, "neu");
+                if (schritt == Anhaengen) {
+                    const int d = p.Datei_oeffnen(pfad, Schreibart::Anhaengen);
+                    p.Datei_schreiben(d, " und mehr");
+                    p.Datei_schliessen(d, true);
+                }
+                if (schritt == Entfernen) p.Datei_entfernen(pfad);
+            });
+            EXPECT_EQ(nummer, 0);
+            const char* const inhalt[] = {"alt", "neu", "neu", "alt und mehr", nullptr};
+            EXPECT_EQ(u->Inhalt(pfad),
+                      inhalt[schritt] ? std::optional<std::string>(inhalt[schritt]) : std::nullopt);
+        }
+    }
 }
 
 // Paths of MAX_PATH and more: a target just below it whose new file's name goes past it,
@@ -422,6 +564,44 @@ TEST_F(Dateidienste, LangePfade) {
         p.Datei_entfernen(pfad);
         EXPECT_FALSE(p.Datei_vorhanden(pfad));
         EXPECT_EQ(u->Namen(ordner), Namen{"2503 Log.log"});
+    }
+}
+
+// The host's data folder on a server's share: what marking and removing do works there as on
+// a drive, in paths past MAX_PATH too.
+TEST_F(Dateidienste, AufEinerFreigabe) {
+    const std::optional<std::string> freigabe = u->Auf_einer_Freigabe();
+    if (!freigabe) GTEST_SKIP() << "no share at hand";
+    std::string daten = *freigabe + "\\Velmorant";
+    u->Ordner_anlegen(daten);
+    for (int tiefe = 0; tiefe < 2; ++tiefe) {
+        SCOPED_TRACE(daten);
+        u->Ordner_anlegen(daten + "\\Logs");
+        u->Datei_anlegen(daten + "\\PlanData.dat", "x");
+        u->Datei_anlegen(daten + "\\Ferientage.dat", "alt");
+        u->Datei_anlegen(daten + "\\Ferientage.dat.~1f-3.tmp", "rest");
+        u->Alter_setzen(daten + "\\Ferientage.dat.~1f-3.tmp", 2 * 3600);
+
+        EXPECT_NE(p.Attribute_lesen(*freigabe) & Ordner, 0u);
+        EXPECT_NE(p.Attribute_lesen(daten + "\\") & Ordner, 0u);
+        EXPECT_TRUE(p.Datei_vorhanden(daten + "\\*Data.dat"));
+        EXPECT_EQ(p.Datei_lesen(daten + "\\Ferientage.dat"), "alt");
+        Ersetzen(daten + "\\Ferientage.dat", "neu");
+        const int nr = p.Datei_oeffnen(daten + "\\Logs\\2503 Zedrano.log", Schreibart::Anhaengen);
+        p.Datei_schreiben(nr, "eins");
+        p.Datei_schliessen(nr, true);
+        EXPECT_EQ(u->Inhalt(daten + "\\Ferientage.dat"), "neu");
+        EXPECT_EQ(u->Inhalt(daten + "\\Logs\\2503 Zedrano.log"), "eins");
+        EXPECT_EQ(u->Namen(daten), (Namen{"Ferientage.dat", "Logs", "PlanData.dat"}));
+        p.Attribute_normal(daten + "\\Ferientage.dat");
+        p.Datei_entfernen(daten + "\\Ferientage.dat");
+        EXPECT_EQ(u->Namen(daten), (Namen{"Logs", "PlanData.dat"}));
+
+        // Once more in a folder whose path passes MAX_PATH.
+        while (daten.size() < 300) {
+            daten += "\\" + std::string(80, 'o');
+            u->Ordner_anlegen(daten);
+        }
     }
 }
 
@@ -490,6 +670,28 @@ TEST_F(Dateidienste, NamenMitUmlautenInUtf8) {
 
     p.Datei_entfernen(ordner + "\\PRÜFUNG Ä.DAT");
     EXPECT_EQ(u->Namen(ordner), (Namen{"Log é.log", "Neu ö ß.dat"}));
+}
+
+// Letter case as Windows maps it, for Latin, Greek and Cyrillic names; a byte that is no
+// UTF-8 stays itself.
+TEST_F(Dateidienste, KleinbuchstabenWieWindowsSieBildet) {
+    // clang-format off
+    const std::pair<std::string, std::string> faelle[] = {
+        {"ÄÖÜ ABC ß Ÿ", "äöü abc ß ÿ"},
+        {"ŁÓDŹ ŚĄČĘŇŐŘŠŤŮŰŽ Œ İ", "łódź śąčęňőřšťůűž œ İ"},
+        {"ΓΙΏΡΓΟΣ ΠΑΠΑΔΌΠΟΥΛΟΣ", "γιώργοσ παπαδόπουλοσ"},
+        {"ΆΈΉΊΌΎΏ ΪΫ", "άέήίόύώ ϊϋ"},
+        {"ЮЛИЯ ЁЖИКОВА", "юлия ёжикова"},
+        {"ІВАН ЇЖАК ҐЄЎЈ", "іван їжак ґєўј"},
+        {"ЂОРЂЕ ЉУБА ЊЕГОШ ЋИРИЋ ЏАФЕР Ѕ", "ђорђе љуба његош ћирић џафер ѕ"},
+        {"A\xC4Z", "a\xC4z"},
+        {"\xC1\x81", "\xC1\x81"},  // "A" in two bytes
+    };
+    // clang-format on
+    for (const auto& [text, klein] : faelle) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(p.Kleinbuchstaben(text), klein);
+    }
 }
 
 TEST_F(Dateidienste, UmgebungsvariablenOhneRuecksichtAufGrossschreibung) {

@@ -17,10 +17,40 @@ class Fake_Umgebung : public Umgebung {
         fake_.Datei_anlegen(pfad, bytes, attribute);
     }
     void Sperren(const std::string& pfad) override { fake_.Sperren(pfad, true); }
-    void Freigeben(const std::string& pfad) override { fake_.Sperren(pfad, false); }
-    void Kurz_sperren(const std::string& pfad) override { fake_.Kurz_sperren(pfad, 3); }
+    void Freigeben(const std::string& pfad) override {
+        fake_.Sperren(pfad, false);
+        fake_.Loeschen_aufhalten(pfad, 0);
+    }
+    void Kurz_stoeren(const std::string& pfad, Stoerung art) override {
+        if (art != Stoerung::Ziel_weg) fake_.Kurz_sperren(pfad, 3);
+    }
+    void Loeschen_aufhalten(const std::string& pfad) override { fake_.Loeschen_aufhalten(pfad); }
+    void Loeschen_kurz_aufhalten(const std::string& pfad) override {
+        fake_.Loeschen_aufhalten(pfad, 3);
+    }
     void Variable_setzen(const std::string& name, const std::string& wert) override {
         fake_.umgebung[name] = wert;
+    }
+    // Replacing in one step is the fake's own business: every file system of it knows it.
+    void Ersetzen_wie(Ersetzung art) override {
+        using E = FakePlattform::Ersetzung;
+        fake_.ersetzung = art == Ersetzung::Halb_zurueck ? E::Halb_zurueck
+                          : art == Ersetzung::Halb_neue  ? E::Halb_neue
+                          : art == Ersetzung::Halb_keine ? E::Halb_keine
+                                                         : E::Normal;
+    }
+    void Alter_setzen(const std::string& pfad, std::int64_t sekunden) override {
+        fake_.Alter_setzen(pfad, sekunden);
+    }
+
+    std::optional<std::string> Auf_einer_Freigabe() override {
+        fake_.Ordner_anlegen("\\\\server\\freigabe\\Vertrag");
+        return "\\\\server\\freigabe\\Vertrag";
+    }
+    std::string Computername() override { return fake_.computername; }
+    std::uint32_t Laufender_Prozess() override {
+        fake_.laufende_prozesse.insert(0x5c);
+        return 0x5c;
     }
 
     std::optional<std::string> Inhalt(const std::string& pfad) override {

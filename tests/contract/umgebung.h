@@ -25,10 +25,46 @@ class Umgebung {
     // Another program holds the file open without sharing, until Freigeben.
     virtual void Sperren(const std::string& pfad) = 0;
     virtual void Freigeben(const std::string& pfad) = 0;
-    // Another program holds the file open without sharing for a moment (a virus scanner,
-    // an indexer), then lets go by itself: on Windows after 300 ms.
-    virtual void Kurz_sperren(const std::string& pfad) = 0;
+    // For a moment the file is busy, in one of the ways that other programs and another
+    // writer on this computer cause; then it is free again by itself.
+    enum class Stoerung {
+        Gesperrt,            // held open without sharing (a virus scanner): 300 ms on Windows
+        Zugriff_verweigert,  // being replaced or deleted: "access denied"
+        Loeschen_anstehend,  // being deleted: "delete pending"
+        Alte_bleibt,         // ReplaceFileW can't remove the old file yet
+        Neue_bleibt,         // ReplaceFileW can't move the new file yet
+        Ziel_weg,            // just taken away, as the file is checked: it is missing then
+    };
+    // Win32 answers the next three tries of its file functions on the file with the error;
+    // the fake finds it locked for three tries (it knows no one taking it away).
+    virtual void Kurz_stoeren(const std::string& pfad, Stoerung art) = 0;
+    // Another program holds the file open sharing delete (a virus scanner, a reader on a
+    // share): a delete succeeds, but the name stays, the delete pending, until Freigeben;
+    // or, for a moment, until it lets go by itself.
+    virtual void Loeschen_aufhalten(const std::string& pfad) = 0;
+    virtual void Loeschen_kurz_aufhalten(const std::string& pfad) = 0;
     virtual void Variable_setzen(const std::string& name, const std::string& wert) = 0;
+    // How the next replacements of an existing file go on this file system.
+    enum class Ersetzung {
+        Normal,
+        Nicht_unterstuetzt,  // no replacing in one step (some network storage)
+        // The old file moved aside to a backup's name, the new one can't follow; then:
+        Halb_zurueck,  // the old one can move back
+        Halb_neue,     // it can't, but the new one can take the place
+        Halb_keine,    // neither can move
+    };
+    virtual void Ersetzen_wie(Ersetzung art) = 0;
+    // The file was last written `sekunden` ago (negative: that far ahead of the clock).
+    virtual void Alter_setzen(const std::string& pfad, std::int64_t sekunden) = 0;
+
+    // An empty folder of this test's own on a server's share, \\server\share\...; none
+    // where no share is at hand.
+    virtual std::optional<std::string> Auf_einer_Freigabe() = 0;
+
+    // The computer's name, as the platform writes it into the names of its new files.
+    virtual std::string Computername() = 0;
+    // The number of another process of this computer, one that runs while the test does.
+    virtual std::uint32_t Laufender_Prozess() = 0;
 
     // What is really there, seen without the platform under test.
     virtual std::optional<std::string> Inhalt(const std::string& pfad) = 0;

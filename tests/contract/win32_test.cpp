@@ -1,11 +1,17 @@
 // What only the Windows side of the platform has to show: the program's own name and
-// folder, files given up when the platform goes away, what a replacement keeps, the long
-// form of paths and the code page tables.
+// folder, files given up when the platform goes away, what a replacement keeps, the answers
+// of a file system without ReplaceFileW, the long form of paths, the code page tables and the
+// host's files on a Central European system.
 #include <gtest/gtest.h>
 
+#include "holidayfile/ferientage.h"
+#include "hostdata/konfigdaten.h"
 #include "platform/win32/plattform_win32.h"
+#include "services/programmzustand.h"
 #include "services/text.h"
+#include "startup/main.h"
 #include "tests/contract/umgebung.h"
+#include "tests/support/verwuerfelt.h"
 
 namespace {
 
@@ -68,6 +74,33 @@ TEST(Win32Plattform, ErsetzenBehaeltDieErstellzeitDerAltenDatei) {
     EXPECT_EQ(u->Namen(u->Wurzel()), std::vector<std::string>{"Ferientage.dat"});
 }
 
+// What a file system without ReplaceFileW answers (some network storage): the new file is
+// moved into the old one's place instead.
+DWORD ohne_ersetzen = 0;
+BOOL WINAPI Ersetzen_unbekannt(LPCWSTR, LPCWSTR, LPCWSTR, DWORD, LPVOID, LPVOID) {
+    SetLastError(ohne_ersetzen);
+    return FALSE;
+}
+
+TEST(Win32Plattform, OhneReplaceFileWWirdVerschoben) {
+    auto u = Neue_Umgebung();
+    const std::string ziel = u->Wurzel() + "\\Ferientage.dat";
+    u->Datei_anlegen(ziel, "alt");
+    Win32Plattform p;
+    p.dateifunktionen.Ersetzen = Ersetzen_unbekannt;
+    for (const DWORD fehler :
+         {ERROR_INVALID_FUNCTION, ERROR_NOT_SUPPORTED, ERROR_INVALID_PARAMETER}) {
+        SCOPED_TRACE(fehler);
+        ohne_ersetzen = fehler;
+        const std::string neu = "neu " + std::to_string(fehler);
+        const int nr = p.Datei_oeffnen(ziel, Plattform::Schreibart::Ersetzen);
+        p.Datei_schreiben(nr, neu);
+        p.Datei_schliessen(nr, true);
+        EXPECT_EQ(u->Inhalt(ziel), neu);
+        EXPECT_EQ(u->Namen(u->Wurzel()), std::vector<std::string>{"Ferientage.dat"});
+    }
+}
+
 TEST(Win32Pfade, LangeFormAbDerGrenze) {
     const std::wstring a247(247 - 3, L'a'), a248(248 - 3, L'a'), a300(300, L'a');
     const struct {
@@ -96,6 +129,50 @@ TEST(Win32Plattform, CodetabellenWieWindowsSieKennt) {
     }
     Win32Plattform p;
     EXPECT_EQ(p.Ansi_codetabelle(), Codetabelle_von_Windows(GetACP()));
+}
+
+// On a Central European system the host's files are read and written in its code page, and
+// user names compare in its letters. The test command runs this once more with
+// LC_ALL=pl_PL.UTF-8, which gives Wine the ANSI code page 1250.
+TEST(Win32Plattform, HostdateienInDerCodeseite1250) {
+    if (GetACP() != 1250) GTEST_SKIP() << "the system's ANSI code page is " << GetACP();
+    auto u = Neue_Umgebung();
+    Plattform& p = u->plattform();
+    const Codetabelle& cp1250 = *Bekannte_codetabelle(1250);
+    EXPECT_EQ(p.Ansi_codetabelle(), cp1250);
+    Programm = {};
+    Plattform_setzen(&p);
+    const std::string w = u->Wurzel() + "\\";
+
+    const std::vector<std::string> zeilen = {"[Zedrano]", "data_pfad=D:\\Łódź\\",
+                                             "log_pfad=D:\\Łódź\\Dzienniki\\"};
+    std::string klar;
+    for (const std::string& z : zeilen) klar += Nach_Ansi(z, cp1250) + "\r\n";
+    Programm.Programmordner = w;
+    for (const std::string& bytes : {orakel::Verwuerfelt(zeilen, cp1250), klar}) {
+        u->Datei_anlegen(w + "Zedrano.dat", bytes);
+        Programmpfade_lesen();
+        EXPECT_EQ(Programm.Datenordner, "D:\\Łódź\\");
+        EXPECT_EQ(Programm.Logordner, "D:\\Łódź\\Dzienniki\\");
+        p.Datei_entfernen(w + "Zedrano.dat");
+    }
+
+    Programm.Datenordner = w;
+    u->Datei_anlegen(
+        w + "Konfigdaten.dat",
+        orakel::Verwuerfelt({"[Zedrano]", "K", "Velmorant Netzwerk 7.2", "[Firma]", "Szkoła", "",
+                             "[Settings]", "0", "1", "[Administratoren]", "A:ŁUKASZ"},
+                            cp1250));
+    Programm.Benutzername = "łukasz";
+    Konfigdaten_lesen();
+    EXPECT_EQ(Programm.Rechte, Administratorrechte);
+
+    Programm.Land = "Śląsk";
+    Feiertage_schreiben();
+    Programm.Land.clear();
+    Feiertage_lesen();
+    EXPECT_EQ(Programm.Land, "Śląsk");
+    Plattform_setzen(nullptr);
 }
 
 }  // namespace

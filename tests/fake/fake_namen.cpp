@@ -19,7 +19,36 @@ char32_t Gross(char32_t c) {
     return c;
 }
 
+// A character in small letters, as CharLowerBuffW maps it. U+0130 (capital I with dot) keeps
+// its case there.
+char32_t Klein(char32_t c) {
+    const auto paar = [&](char32_t von, char32_t bis) {  // capitals on even code points
+        return c >= von && c <= bis && c % 2 == 0;
+    };
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
+    if ((c >= 0x100 && c <= 0x137 && c != 0x130) || (c >= 0x14A && c <= 0x177)) return c | 1;
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 1 ? c + 1 : c;
+    if (c == 0x178) return 0xFF;
+    if (c == 0x386) return 0x3AC;
+    if (c >= 0x388 && c <= 0x38A) return c + 37;
+    if (c == 0x38C) return 0x3CC;
+    if (c == 0x38E || c == 0x38F) return c + 63;
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;
+    if (c >= 0x400 && c <= 0x40F) return c + 80;
+    if (c >= 0x410 && c <= 0x42F) return c + 32;
+    if (paar(0x460, 0x481) || paar(0x48A, 0x4BF) || paar(0x4D0, 0x52F)) return c + 1;
+    if (c == 0x4C0) return 0x4CF;
+    if (c >= 0x4C1 && c <= 0x4CE && c % 2 == 1) return c + 1;
+    return c;
+}
+
 }  // namespace
+
+std::string Klein(const std::string& s) {
+    std::string k;
+    for (std::size_t i = 0; i < s.size();) Zeichen_anhaengen(k, Klein(Zeichen_lesen(s, i)));
+    return k;
+}
 
 std::u32string Zeichenfolge(const std::string& s) {
     std::u32string z;

@@ -1,5 +1,6 @@
-// Names as Windows compares them, for the fake's file system: without regard to case, in
-// ASCII, Latin-1 (ä and Ä are one name), Latin Extended-A, basic Greek and Cyrillic.
+// Letter case as Windows maps it, for the fake: names compare without regard to case, and
+// texts go to small letters, in ASCII, Latin-1 (ä and Ä are one name), Latin Extended-A,
+// Greek and Cyrillic.
 #pragma once
 
 #include <string>
@@ -9,6 +10,8 @@
 std::u32string Zeichenfolge(const std::string& s);
 // The same as UTF-8, for keys.
 std::string Schluessel_zu(const std::string& s);
+// Every character in small letters (a stray byte stays itself).
+std::string Klein(const std::string& s);
 // Whether `name` matches `muster`: * stands for any run of characters (dots included), ? for
 // exactly one.
 bool Passt(const std::u32string& muster, const std::u32string& name);

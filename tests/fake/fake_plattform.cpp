@@ -18,6 +18,17 @@ std::uint32_t Gelesene_Attribute(std::uint32_t attribute) {
     return attribute == 0 ? Attribut::Normal : attribute;
 }
 
+// Seconds since 1 January 1970 (days counted as in the proleptic Gregorian calendar).
+std::int64_t Sekunden(const Zeitpunkt& z) {
+    const int jahr = z.Jahr - (z.Monat <= 2 ? 1 : 0);
+    const int aera = (jahr >= 0 ? jahr : jahr - 399) / 400;
+    const int im_zyklus = jahr - aera * 400;
+    const int tag_im_jahr = (153 * (z.Monat + (z.Monat > 2 ? -3 : 9)) + 2) / 5 + z.Tag - 1;
+    const int tag_im_zyklus = im_zyklus * 365 + im_zyklus / 4 - im_zyklus / 100 + tag_im_jahr;
+    const std::int64_t tage = aera * 146097LL + tag_im_zyklus - 719468;
+    return tage * 86400 + z.Stunde * 3600 + z.Minute * 60 + z.Sekunde;
+}
+
 std::logic_error Einrichtungsfehler(const std::string& was, const std::string& pfad) {
     return std::logic_error("FakePlattform: " + was + ": " + pfad);
 }
@@ -49,7 +60,17 @@ FakePlattform::Ort FakePlattform::Aufloesen(const std::string& eingabe, bool mus
     std::string pfad = eingabe;
     std::replace(pfad.begin(), pfad.end(), '/', '\\');
     if (pfad.empty()) throw Fehler(Fehlernummer::PfadNichtGefunden);
-    if (pfad.size() < 2 || pfad[1] != ':') {
+    // A share, \\server\share, is a root like a drive: its name is the first part.
+    std::string wurzel;
+    if (pfad.rfind("\\\\", 0) == 0) {
+        const std::size_t server = pfad.find('\\', 2);
+        const std::size_t freigabe =
+            server == std::string::npos ? server : pfad.find('\\', server + 1);
+        wurzel = pfad.substr(0, freigabe);
+        if (server == std::string::npos || server == 2 || server + 1 == wurzel.size())
+            throw Fehler(Fehlernummer::DateinameFalsch);
+        pfad = "\\" + pfad.substr(wurzel.size());  // what follows the root
+    } else if (pfad.size() < 2 || pfad[1] != ':') {
         // Relative to the program's folder; "\x" relative to its drive.
         const std::string basis = programmverzeichnis.substr(0, pfad[0] == '\\' ? 2 : 1000);
         pfad = basis + "\\" + pfad;
@@ -63,8 +84,8 @@ FakePlattform::Ort FakePlattform::Aufloesen(const std::string& eingabe, bool mus
         roh.push_back(pfad.substr(anfang, ende - anfang));
         anfang = ende + 1;
     }
-    if (!Ist_Laufwerk(roh[0])) throw Fehler(Fehlernummer::DateinameFalsch);
-    ort.teile.push_back(roh[0]);
+    if (wurzel.empty() && !Ist_Laufwerk(roh[0])) throw Fehler(Fehlernummer::DateinameFalsch);
+    ort.teile.push_back(wurzel.empty() ? roh[0] : wurzel);
     std::size_t letzter = roh.size();  // the last non-empty part may hold wildcards
     while (letzter > 1 && roh[letzter - 1].empty()) --letzter;
     for (std::size_t i = 1; i < roh.size(); ++i) {
@@ -135,9 +156,17 @@ FakePlattform::Knoten& FakePlattform::Anlegen(const Ort& ort, bool ordner) {
         neu.name = teil.Pfad();
         neu.ordner = ordner || !ist_ziel;
         neu.attribute = neu.ordner ? 0 : Attribut::Archiv;
+        neu.zeit = Jetzt_in_sekunden();
         knoten.emplace(schluessel, std::move(neu));
     }
     return knoten.at(ort.Schluessel());
+}
+
+void FakePlattform::Umbenennen(const Ort& von, const Ort& nach) {
+    Knoten k = knoten.at(von.Schluessel());
+    k.name = nach.Pfad();
+    knoten.erase(von.Schluessel());
+    knoten.emplace(nach.Schluessel(), std::move(k));
 }
 
 // --- Process and environment ---
@@ -152,7 +181,12 @@ const Codetabelle& FakePlattform::Ansi_codetabelle() {
     return *tabelle;
 }
 
+std::string FakePlattform::Kleinbuchstaben(const std::string& text) {
+    return Klein(text);
+}
+
 bool FakePlattform::Belegt(Knoten& k) {
+    if (k.loeschen_anstehend) return true;
     for (int versuch = 0; versuch <= Wiederholungen; ++versuch) {
         if (k.gesperrt) return true;
         if (k.gesperrt_fuer == 0) return false;
@@ -216,7 +250,8 @@ void FakePlattform::Attribute_normal(const std::string& pfad) {
     Knoten* k = Finden(ort.Schluessel());
     if (!k) throw Fehler(Fehlernummer::DateiNichtGefunden);
     if (!k->ordner && ort.ordner_gemeint) throw Fehler(Fehlernummer::DateinameFalsch);
-    if (!k->ordner && k->kein_zugriff) throw Fehler(Fehlernummer::ZugriffVerweigert);
+    if (!k->ordner && (k->kein_zugriff || k->loeschen_anstehend))
+        throw Fehler(Fehlernummer::ZugriffVerweigert);
     k->attribute = k->ordner ? 0 : Attribut::Normal;
 }
 
@@ -224,6 +259,12 @@ void FakePlattform::Datei_entfernen(const std::string& pfad) {
     Knoten& k = Vorhandene_Datei(pfad);
     if ((k.attribute & Attribut::Schreibgeschuetzt) || k.kein_zugriff || Belegt(k))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
+    // The name goes when the last program that holds the file lets go; that is waited for as
+    // long as for a lock.
+    k.loeschen_anstehend = k.loeschen_aufgehalten != 0;
+    for (int blick = 0; blick <= Wiederholungen && k.loeschen_aufgehalten > 0; ++blick)
+        k.loeschen_anstehend = --k.loeschen_aufgehalten != 0;
+    if (k.loeschen_anstehend) throw Fehler(Fehlernummer::ZugriffVerweigert);
     knoten.erase(Aufloesen(pfad).Schluessel());
 }
 
@@ -252,8 +293,8 @@ int FakePlattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     } else {
         Reste_entfernen(ort);
         Ort temp = ort;
-        temp.teile.back() =
-            Ersatzname(temp.teile.back(), prozessnummer, static_cast<std::uint32_t>(nr));
+        temp.teile.back() = Ersatzname(temp.teile.back(), prozessnummer,
+                                       static_cast<std::uint32_t>(nr), computername);
         o.temp = temp.Schluessel();
         if (Finden(o.temp)) throw Fehler(Fehlernummer::PfadZugriff);
         Anlegen(temp, false);
@@ -271,11 +312,13 @@ void FakePlattform::Reste_entfernen(const Ort& ort) {
         const bool eigener = std::any_of(offen.begin(), offen.end(),
                                          [&](const auto& o) { return o.second.temp == it->first; });
         const bool darunter = it->first.find('\\', praefix.size()) != std::string::npos;
-        const auto prozess = Ersatzname_prozess(name, ort.teile.back());
-        const bool laeuft =
-            prozess && *prozess != prozessnummer && laufende_prozesse.count(*prozess);
+        const auto laeuft = [&](std::uint32_t prozess) {
+            return prozess != prozessnummer && laufende_prozesse.count(prozess) > 0;
+        };
         if (!darunter && !k.ordner && !k.gesperrt && k.gesperrt_fuer == 0 && !eigener &&
-            !(k.attribute & Attribut::Schreibgeschuetzt) && prozess && !laeuft)
+            !k.loeschen_anstehend && !(k.attribute & Attribut::Schreibgeschuetzt) &&
+            Rest_entfernbar(name, ort.teile.back(), computername, Jetzt_in_sekunden() - k.zeit,
+                            laeuft))
             it = knoten.erase(it);
         else
             ++it;
@@ -292,7 +335,10 @@ void FakePlattform::Datei_schreiben(int nr, const std::string& bytes) {
     const bool voll = schreibgrenze && bytes.size() > *schreibgrenze;
     if (voll) teil.resize(*schreibgrenze);
     if (schreibgrenze) *schreibgrenze -= teil.size();
-    if (datei) datei->inhalt += teil;
+    if (datei) {
+        datei->inhalt += teil;
+        datei->zeit = Jetzt_in_sekunden();
+    }
     if (voll) {
         o.fehler = Fehlernummer::DatentraegerVoll;
         throw Fehler(Fehlernummer::DatentraegerVoll);
@@ -308,6 +354,7 @@ void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
 
     const auto temp = knoten.find(o.temp);
     std::string inhalt = temp == knoten.end() ? std::string() : temp->second.inhalt;
+    const std::int64_t zeit = temp == knoten.end() ? Jetzt_in_sekunden() : temp->second.zeit;
     if (temp != knoten.end()) knoten.erase(temp);
     if (!uebernehmen) return;
     if (o.fehler) throw Fehler(*o.fehler);
@@ -319,9 +366,22 @@ void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
     if (ziel && (ziel->ordner || ziel->kein_zugriff ||
                  (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
-    if (ziel) knoten.erase(ort.Schluessel());
+    if (ziel && ersetzung != Ersetzung::Normal) {
+        // Halfway: the old file under a backup's name, the new one under its own.
+        Ort sicherung = ort;
+        sicherung.teile.back() =
+            Sicherungsname(ort.teile.back(), prozessnummer,
+                           static_cast<std::uint32_t>(naechste_nummer++), computername);
+        Umbenennen(ort, sicherung);
+        if (ersetzung == Ersetzung::Halb_zurueck) Umbenennen(sicherung, ort);
+        if (ersetzung != Ersetzung::Halb_neue) throw Fehler(Fehlernummer::PfadZugriff);
+        knoten.erase(sicherung.Schluessel());
+    } else if (ziel) {
+        knoten.erase(ort.Schluessel());
+    }
     Knoten& neu = Anlegen(ort, false);
     neu.inhalt = std::move(inhalt);
+    neu.zeit = zeit;
 }
 
 // --- Set-up and inspection ---
@@ -338,12 +398,23 @@ void FakePlattform::Datei_anlegen(const std::string& pfad, const std::string& by
     Knoten& k = Anlegen(ort, false);
     k.inhalt = bytes;
     k.attribute = attribute & ~Attribut::Verzeichnis;
+    k.zeit = Jetzt_in_sekunden();
 }
 
 void FakePlattform::Attribute_setzen(const std::string& pfad, std::uint32_t attribute) {
     Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k) throw Einrichtungsfehler("no such entry", pfad);
     k->attribute = attribute & ~Attribut::Verzeichnis;
+}
+
+void FakePlattform::Alter_setzen(const std::string& pfad, std::int64_t sekunden) {
+    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
+    if (!k) throw Einrichtungsfehler("no such entry", pfad);
+    k->zeit = Jetzt_in_sekunden() - sekunden;
+}
+
+std::int64_t FakePlattform::Jetzt_in_sekunden() const {
+    return Sekunden(jetzt);
 }
 
 void FakePlattform::Sperren(const std::string& pfad, bool gesperrt) {
@@ -356,6 +427,17 @@ void FakePlattform::Kurz_sperren(const std::string& pfad, int versuche) {
     Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k) throw Einrichtungsfehler("no such entry", pfad);
     k->gesperrt_fuer = versuche;
+}
+
+void FakePlattform::Loeschen_aufhalten(const std::string& pfad, int blicke) {
+    const std::string schluessel = Aufloesen(pfad).Schluessel();
+    Knoten* k = Finden(schluessel);
+    if (!k) throw Einrichtungsfehler("no such entry", pfad);
+    if (blicke == 0 && k->loeschen_anstehend) {
+        knoten.erase(schluessel);
+        return;
+    }
+    k->loeschen_aufgehalten = blicke;
 }
 
 void FakePlattform::Zugriff_sperren(const std::string& pfad, bool gesperrt) {

@@ -28,6 +28,8 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     Zeitpunkt Jetzt() override { return jetzt; }
     // The table of `codepage`; one the program knows no table of is a set-up mistake.
     const Codetabelle& Ansi_codetabelle() override;
+    // From a table of the letters of Latin, Greek and Cyrillic (fake_namen.h).
+    std::string Kleinbuchstaben(const std::string& text) override;
 
     bool Datei_vorhanden(const std::string& muster) override;
     std::uint32_t Attribute_lesen(const std::string& pfad) override;
@@ -80,6 +82,13 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // Win32 side does (100 ms apart), before a lock counts as a failure.
     void Kurz_sperren(const std::string& pfad, int versuche);
     static constexpr int Wiederholungen = 10;
+    // Another program holds the file open sharing delete (a virus scanner, a reader on a
+    // share): deleting it succeeds, but its name stays, the delete pending, until that program
+    // lets go, after `blicke` more looks at the name (a delete looks as long as it waits for a
+    // lock) or at Loeschen_aufhalten(pfad, 0). While its delete is pending the file is listed
+    // and its attributes can be read, but it can't be opened, changed or deleted again.
+    static constexpr int Bis_zur_Freigabe = -1;
+    void Loeschen_aufhalten(const std::string& pfad, int blicke = Bis_zur_Freigabe);
     // A folder without access: probes in it throw DateinameFalsch, files in it can't be
     // read or written. A file without access is still listed and its attributes can be
     // read, but it can't be read, written, changed in its attributes or deleted.
@@ -87,6 +96,14 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // The next write fails after this many more bytes have been written (disk full).
     // The disk then stays full until Schreibfehler_aufheben.
     void Schreibfehler_nach(std::size_t bytes) { schreibgrenze = bytes; }
+    // How the next replacements of an existing file go. Halfway ones move the old file aside
+    // under a backup's name and can't put the new one in place; then the old one goes back,
+    // or else the new one takes the place, or neither can move.
+    enum class Ersetzung { Normal, Halb_zurueck, Halb_neue, Halb_keine };
+    Ersetzung ersetzung = Ersetzung::Normal;
+    // The file was last written `sekunden` before the clock's time (negative: after it).
+    // Every entry is written at the clock's time when it is made or written to.
+    void Alter_setzen(const std::string& pfad, std::int64_t sekunden);
     void Schreibfehler_aufheben() { schreibgrenze.reset(); }
     bool Vorhanden(const std::string& pfad) const;  // any entry, hidden or not
     std::optional<std::string> Inhalt(const std::string& pfad) const;
@@ -97,9 +114,11 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     std::string programmname = "Schulferien";
     std::string programmverzeichnis = "C:\\Tools";
     Zeitpunkt jetzt{2025, 3, 14, 9, 30, 0};
-    unsigned codepage = 1252;                   // the system's ANSI code page
-    std::uint32_t prozessnummer = 0x2a4;        // in the names of new files beside their targets
-    std::set<std::uint32_t> laufende_prozesse;  // other processes that run now
+    unsigned codepage = 1252;  // the system's ANSI code page
+    // In the names of new files beside their targets: the process and the computer.
+    std::uint32_t prozessnummer = 0x2a4;
+    std::string computername = "BUERO-7";
+    std::set<std::uint32_t> laufende_prozesse;  // other processes of this computer that run now
 
     int pieptoene = 0;
     bool beendet = false;
@@ -114,6 +133,9 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
         bool gesperrt = false;
         int gesperrt_fuer = 0;  // attempts that still find it locked
         bool kein_zugriff = false;
+        std::int64_t zeit = 0;         // last written, in seconds of the clock (Sekunden)
+        int loeschen_aufgehalten = 0;  // looks until the holder lets go; Bis_zur_Freigabe
+        bool loeschen_anstehend = false;
     };
     struct Offen {
         std::string pfad;  // the target, as given to Datei_oeffnen
@@ -139,12 +161,15 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // The existing file at `pfad` for reading or changing; throws as Windows would.
     Knoten& Vorhandene_Datei(const std::string& pfad);
     Knoten& Anlegen(const Ort& ort, bool ordner);  // with its parent folders (test set-up)
-    // True when another program holds the file open through every try of one step.
+    void Umbenennen(const Ort& von, const Ort& nach);
+    // True when another program holds the file open through every try of one step, or the
+    // file's delete is pending.
     bool Belegt(Knoten& k);
-    // Removes the new files that writers of the target at `ort` left behind, unless they
-    // are held open (by another program, or by this one for a replacement in progress) or
-    // their writer still runs.
+    // Removes the new files that writers of the target at `ort` left behind, as far as
+    // Rest_entfernbar lets them go, unless they are held open (by another program, or by this
+    // one for a replacement in progress).
     void Reste_entfernen(const Ort& ort);
+    std::int64_t Jetzt_in_sekunden() const;
 
     std::map<std::string, Knoten> knoten;  // key: the normalised path in upper case
     std::map<int, Offen> offen;

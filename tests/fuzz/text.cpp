@@ -1,4 +1,5 @@
-// The text helpers on any bytes: UTF-8 in, Windows-1252 out, and back.
+// The text helpers on any bytes: UTF-8 in, Windows-1252 out, and back; letter case as the
+// fake Windows maps it.
 #include "services/text.h"
 
 #include <cstddef>
@@ -8,6 +9,8 @@
 #include "fuzz_stuetze.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    static FakePlattform fake;
+    Plattform_setzen(&fake);
     const std::string s(reinterpret_cast<const char*>(daten), groesse);
     const std::size_t laenge = Laenge(s);
     PRUEFEN(laenge <= s.size());

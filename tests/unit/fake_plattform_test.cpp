@@ -89,7 +89,8 @@ TEST(FakePlattform, ErsetzenZeigtDieNeueDateiNebenDerAltenBisZumSchliessen) {
     p.Datei_anlegen("C:\\Daten\\Ferientage.dat", "alt");
     const int nr = p.Datei_oeffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen);
     EXPECT_EQ(p.Offene_Dateien(), 1);
-    EXPECT_EQ(p.Dateien("C:\\Daten"), (Namen{"Ferientage.dat", "Ferientage.dat.~2a4-1.tmp"}));
+    EXPECT_EQ(p.Dateien("C:\\Daten"),
+              (Namen{"Ferientage.dat", "Ferientage.dat.~2a4-1@BUERO-7.tmp"}));
     EXPECT_FALSE(p.Datei_vorhanden("C:\\Daten\\*Data.dat"));
     p.Datei_schliessen(nr, true);
     EXPECT_EQ(p.Offene_Dateien(), 0);
@@ -145,24 +146,6 @@ TEST(FakePlattform, KurzeSperreVergehtInnerhalbDerVersuche) {
     }
 }
 
-// A writer that still runs may be about to put its closed new file in place.
-TEST(FakePlattform, NeueDateienEinesLaufendenSchreibersBleiben) {
-    FakePlattform p;
-    p.laufende_prozesse = {0x1f, p.prozessnummer};
-    for (const char* name :
-         {"Ferientage.dat.~1f-3.tmp", "Ferientage.dat.~2a4-9.tmp", "Ferientage.dat.~21-1.tmp"})
-        p.Datei_anlegen(std::string("C:\\Daten\\") + name, "rest");
-    const auto schreiben = [&] {
-        p.Datei_schliessen(p.Datei_oeffnen("C:\\Daten\\Ferientage.dat", Schreibart::Ersetzen),
-                           true);
-    };
-    schreiben();
-    EXPECT_EQ(p.Dateien("C:\\Daten"), (Namen{"Ferientage.dat", "Ferientage.dat.~1f-3.tmp"}));
-    p.laufende_prozesse.clear();
-    schreiben();
-    EXPECT_EQ(p.Dateien("C:\\Daten"), Namen{"Ferientage.dat"});
-}
-
 TEST(FakePlattform, RelativePfadeZaehlenVomProgrammordner) {
     FakePlattform p;
     p.programmverzeichnis = "D:\\Programme\\Velmorant";
@@ -171,6 +154,22 @@ TEST(FakePlattform, RelativePfadeZaehlenVomProgrammordner) {
     EXPECT_TRUE(p.Datei_vorhanden("zedrano.dat"));
     EXPECT_TRUE(p.Datei_vorhanden("\\Programme\\Velmorant\\Zedrano.dat"));
     EXPECT_FALSE(p.Datei_vorhanden("C:\\Programme\\Velmorant\\Zedrano.dat"));
+}
+
+// A share is a root like a drive; there is nothing above it.
+TEST(FakePlattform, FreigabenSindWurzeln) {
+    FakePlattform p;
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Attribute_lesen("\\\\srv\\freigabe\\"); }),
+              Fehlernummer::PfadNichtGefunden);
+    for (const char* ohne_freigabe : {"\\\\srv", "\\\\srv\\", "\\\\srv\\\\Daten", "\\\\\\x"})
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Attribute_lesen(ohne_freigabe); }),
+                  Fehlernummer::DateinameFalsch)
+            << ohne_freigabe;
+    p.Datei_anlegen("\\\\srv\\freigabe\\Daten\\Konfigdaten.dat", "x");
+    EXPECT_EQ(p.Attribute_lesen("\\\\SRV\\Freigabe"), Attribut::Verzeichnis);
+    EXPECT_TRUE(p.Datei_vorhanden("\\\\srv\\FREIGABE\\..\\daten\\*.dat"));
+    EXPECT_FALSE(p.Datei_vorhanden("\\\\srv\\andere\\Daten\\Konfigdaten.dat"));
+    EXPECT_EQ(p.Dateien("\\\\srv\\freigabe"), Namen{"Daten"});
 }
 
 TEST(FakePlattform, FehlerBeimEinrichten) {

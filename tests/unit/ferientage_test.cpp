@@ -117,6 +117,17 @@ TEST_F(Ferientagedatei, LeserNimmtFarbeUndLandOderNichts) {
     }
 }
 
+// Written and read in the system's ANSI code page.
+TEST_F(Ferientagedatei, InDerCodeseiteDesSystems) {
+    fake.codepage = 1250;
+    Programm.Land = "Śląsk";
+    Feiertage_schreiben();
+    Programm.Land.clear();
+    Feiertage_lesen();
+    EXPECT_TRUE(Programm.FerientageGelesen);
+    EXPECT_EQ(Programm.Land, "Śląsk");
+}
+
 TEST_F(Ferientagedatei, FehlendeOderGesperrteDateiWirdStillUebergangen) {
     Feiertage_lesen();
     fake.Datei_anlegen(Pfad, Verwuerfelt({"[Ferientage]", "K", "&H80FF80", "Bayern"}));

@@ -144,7 +144,13 @@ TEST(Pfade, UebergeordneterOrdner) {
         {"", ""},
         {"\\", ""},
         {"C:\\Schüler\\ä", "C:\\Schüler\\"},
-        {"\\\\server\\freigabe\\", "\\\\server\\"},
+        // A share's root is the top.
+        {"\\\\server\\freigabe\\", ""},
+        {"\\\\server\\freigabe", ""},
+        {"\\\\server\\", ""},
+        {"\\\\server\\freigabe\\Daten\\", "\\\\server\\freigabe\\"},
+        {"\\\\server\\freigabe\\Ferientage.dat", "\\\\server\\freigabe\\"},
+        {"\\\\server\\freigabe\\Daten\\Logs", "\\\\server\\freigabe\\Daten\\"},
     };
     for (const auto& [pfad, ordner] : faelle) EXPECT_EQ(ParentDir(pfad), ordner) << pfad;
 }

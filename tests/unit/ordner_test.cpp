@@ -54,7 +54,11 @@ INSTANTIATE_TEST_SUITE_P(Ordner, Ordnerwahl, ::testing::Values(
     Auswahl{"DateiNamensData", {"C:\\Host"}, {"C:\\Host\\Data"}, {}, "C:\\Host", "C:\\Host\\", true},
     Auswahl{"Laufwerk", {}, {"C:\\PlanData.dat"}, {}, "C:\\", "C:\\", true},
     Auswahl{"MitBackslash", {"C:\\Host\\Data"}, {}, {}, "C:\\Host\\", "C:\\Host\\Data\\", true},
-    Auswahl{"OhneDaten", {"C:\\Leer"}, {}, {}, "C:\\Leer", "C:\\Leer\\", true}),
+    Auswahl{"OhneDaten", {"C:\\Leer"}, {}, {}, "C:\\Leer", "C:\\Leer\\", true},
+    // On a share, \\server\share\ is the top: no step up above it.
+    Auswahl{"Freigabe", {"\\\\srv\\Velmorant\\Data"}, {}, {}, "\\\\srv\\Velmorant", "\\\\srv\\Velmorant\\Data\\", true},
+    Auswahl{"FreigabeHoch", {"\\\\srv\\Planer\\Data\\Logs"}, {}, {}, "\\\\srv\\Planer\\Data\\Logs", "\\\\srv\\Planer\\Data\\", true},
+    Auswahl{"FreigabeNamensLogs", {"\\\\data\\logs"}, {}, {}, "\\\\data\\logs", "\\\\data\\logs\\", true}),
     [](const auto& info) { return std::string(info.param.fall); });
 // clang-format on
 

@@ -150,6 +150,23 @@ TEST_F(Pfadeinstellungen, KlareUndVerwuerfelteDateien) {
     }
 }
 
+// The folders are read in the system's ANSI code page, scrambled or plain.
+TEST_F(Pfadeinstellungen, InDerCodeseiteDesSystems) {
+    fake.codepage = 1250;
+    const Codetabelle& cp1250 = fake.Ansi_codetabelle();
+    const std::vector<std::string> zeilen = {"[Zedrano]", "data_pfad=D:\\Łódź\\",
+                                             "log_pfad=D:\\Łódź\\Dzienniki\\"};
+    std::string klar;
+    for (const std::string& z : zeilen) klar += Nach_Ansi(z, cp1250) + "\r\n";
+    for (const std::string& bytes : {Verwuerfelt(zeilen, cp1250), klar}) {
+        Programm.Datenordner = Programm.Logordner = "";
+        fake.Datei_anlegen(Installiert, bytes);
+        Programmpfade_lesen();
+        EXPECT_EQ(Programm.Datenordner, "D:\\Łódź\\");
+        EXPECT_EQ(Programm.Logordner, "D:\\Łódź\\Dzienniki\\");
+    }
+}
+
 TEST_F(Pfadeinstellungen, ErstInstallationsordnerDannNebenDemProgramm) {
     fake.Datei_anlegen("C:\\Tools\\Zedrano.dat",
                        Klartext({"[Zedrano]", "data_pfad=T:\\", "log_pfad=T:\\L\\"}));

@@ -143,30 +143,35 @@ TEST_F(Arbeitsablauf, ErsteKennzeichnungVonLeeremStart) {
     EXPECT_TRUE(fen.entladen);
 }
 
+// The folders of the host's path settings on a local drive or on a server's share.
 TEST_F(Arbeitsablauf, StartMitPfadeinstellungenUndFruehererKennzeichnung) {
-    Installation();
-    const std::string eigene_daten = "D:\\Velmorant\\Daten\\";
-    p.Datei_anlegen(Programmordner_Host + "Zedrano.dat",
-                    "[Zedrano]\r\ndata_pfad=D:\\Velmorant\\Daten\\\r\n"
-                    "log_pfad=D:\\Velmorant\\Protokolle\\\r\n");
-    Host_anlegen(eigene_daten, {"A:meier"}, false);
-    p.Ordner_anlegen("D:\\Velmorant\\Protokolle");
-    Ferientage_anlegen(eigene_daten, "&H0080FF", "Bayern");
-    Main();
+    for (const std::string wurzel : {"D:\\Velmorant\\", "\\\\server\\freigabe\\Velmorant\\"}) {
+        SCOPED_TRACE(wurzel);
+        Neu_starten();
+        Installation();
+        const std::string eigene_daten = wurzel + "Daten\\";
+        p.Datei_anlegen(Programmordner_Host + "Zedrano.dat",
+                        "[Zedrano]\r\ndata_pfad=" + eigene_daten + "\r\nlog_pfad=" + wurzel +
+                            "Protokolle\\\r\n");
+        Host_anlegen(eigene_daten, {"A:meier"}, false);
+        p.Ordner_anlegen(wurzel + "Protokolle");
+        Ferientage_anlegen(eigene_daten, "&H0080FF", "Bayern");
+        Main();
 
-    // At first display the earlier choice is back and only step 4 waits.
-    EXPECT_TRUE(p.meldungen.empty());
-    EXPECT_TRUE(p.ordnerdialoge.empty());
-    EXPECT_EQ(Schritte(), "OK+- OK++ OK++ Pfeil++");
-    EXPECT_EQ(Gewaehlt(), "Bayern");
+        // At first display the earlier choice is back and only step 4 waits.
+        EXPECT_TRUE(p.meldungen.empty());
+        EXPECT_TRUE(p.ordnerdialoge.empty());
+        EXPECT_EQ(Schritte(), "OK+- OK++ OK++ Pfeil++");
+        EXPECT_EQ(Gewaehlt(), "Bayern");
 
-    Klicken(4);
-    ASSERT_EQ(p.meldungen.size(), 1u);
-    EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[2], "&H0080FF");
-    EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[3], "Bayern");
-    EXPECT_EQ(Zeilen("D:\\Velmorant\\Protokolle\\2503 Zedrano.log"),
-              Liste{Logeintrag(Markiert("Bayern"))});
-    EXPECT_EQ(Schritt(4), "OK+-");
+        Klicken(4);
+        ASSERT_EQ(p.meldungen.size(), 1u);
+        EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[2], "&H0080FF");
+        EXPECT_EQ(Zeilen(eigene_daten + "Ferientage.dat")[3], "Bayern");
+        EXPECT_EQ(Zeilen(wurzel + "Protokolle\\2503 Zedrano.log"),
+                  Liste{Logeintrag(Markiert("Bayern"))});
+        EXPECT_EQ(Schritt(4), "OK+-");
+    }
 }
 
 // What the window shows at first display, by the data folder of the host's path settings
@@ -603,7 +608,7 @@ TEST_F(Arbeitsablauf, EntfernenFensterMitZweiSchritten) {
 // Removal mode, the second step clicked by an administrator, by the state of Ferientage.dat.
 // Only that file goes. One that stays is named with its whole path, however long, and the
 // user may try again.
-enum Sperre { Frei, Offen, Kein_Zugriff };
+enum Sperre { Frei, Offen, Kein_Zugriff, Loeschen_aufgehalten, Loeschen_kurz_aufgehalten };
 
 struct Entfernen {
     const char* fall;
@@ -626,6 +631,10 @@ TEST_P(Kennzeichnung_aufheben, Klick) {
         p.Attribute_setzen(datei, e.attribute);
         p.Sperren(datei, e.sperre == Offen);
         p.Zugriff_sperren(datei, e.sperre == Kein_Zugriff);
+        // Another program holds it sharing delete: the delete stays pending until it lets go,
+        // here for good or after a moment.
+        if (e.sperre == Loeschen_aufgehalten) p.Loeschen_aufhalten(datei);
+        if (e.sperre == Loeschen_kurz_aufgehalten) p.Loeschen_aufhalten(datei, 3);
     }
     Fenster_laden(false);
     p.ordner_antworten = {ordner};
@@ -639,8 +648,12 @@ TEST_P(Kennzeichnung_aufheben, Klick) {
         EXPECT_TRUE(p.Dateien(ordner + "Logs").empty());
         EXPECT_EQ(Schritt(4), "Pfeil++");
         EXPECT_EQ(Bildtext(4), "Schritt 2: aktueller Schritt");
+        // The same again as long as the other program holds the file.
+        Klicken(4);
+        EXPECT_EQ(Meldungen(), (Liste{e.meldung, e.meldung}));
         p.Sperren(datei, false);
         p.Zugriff_sperren(datei, false);
+        p.Loeschen_aufhalten(datei, 0);
         p.meldungen.clear();
         Klicken(4);
     }
@@ -663,7 +676,9 @@ INSTANTIATE_TEST_SUITE_P(Arbeitsablauf, Kennzeichnung_aufheben, ::testing::Value
     Entfernen{"VersteckteSystemdatei", "D:\\Planer\\Data\\", Versteckte_Systemdatei,      Frei,         nullptr},
     Entfernen{"Offen",                 "D:\\Planer\\Data\\", Archiv,                      Offen,        Nicht_geloescht},
     Entfernen{"VersteckteOhneZugriff", "D:\\Planer\\Data\\", Versteckte_Systemdatei,      Kein_Zugriff, Nicht_geloescht},
-    Entfernen{"OffenLangerPfad",       Lang,                 Archiv,                      Offen,        Lang_nicht_geloescht}),
+    Entfernen{"OffenLangerPfad",       Lang,                 Archiv,                      Offen,        Lang_nicht_geloescht},
+    Entfernen{"LoeschenAufgehalten",   "D:\\Planer\\Data\\", Archiv,                      Loeschen_aufgehalten,      Nicht_geloescht},
+    Entfernen{"LoeschenKurzAufgehalten", "D:\\Planer\\Data\\", Archiv,                    Loeschen_kurz_aufgehalten, nullptr}),
     [](const auto& info) { return std::string(info.param.fall); });
 // clang-format on
 

@@ -1,7 +1,7 @@
 # Tests of the native window and its resources, run under Wine (a hidden window suffices).
 add_executable(fenster_tests
   ${CMAKE_CURRENT_LIST_DIR}/fenster_test.cpp ${CMAKE_CURRENT_LIST_DIR}/bilder_test.cpp
-  ${SCHULFERIEN_RC})
+  ${CMAKE_CURRENT_LIST_DIR}/schliessen_test.cpp ${SCHULFERIEN_RC})
 target_include_directories(fenster_tests PRIVATE ${SCHULFERIEN_RESOURCE_INCLUDES})
 target_link_libraries(fenster_tests PRIVATE
   schulferien_win32 version GTest::gtest GTest::gtest_main)
