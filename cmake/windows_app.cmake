@@ -26,7 +26,8 @@ add_custom_command(TARGET Schulferien POST_BUILD
 if(SCHULFERIEN_TESTS)
   # The program and its guide name the commit they are built from.
   add_test(NAME produktversion
-           COMMAND python3 ${PROJECT_SOURCE_DIR}/scripts/check_version.py $<TARGET_FILE:Schulferien>)
+           COMMAND python3 ${PROJECT_SOURCE_DIR}/scripts/check_version.py $<TARGET_FILE:Schulferien>
+                   ${SCHULFERIEN_GENERATED_DIR}/LIESMICH.txt)
   # The program starts on Windows 7 SP1: no import and no subsystem version newer than that.
   # The check must find what a program made for later Windows imports.
   find_package(Python3 COMPONENTS Interpreter)

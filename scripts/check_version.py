@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """Checks that a built program names the commit it comes from.
 
-    python3 scripts/check_version.py BUILD_FOLDER/Schulferien.exe
+    python3 scripts/check_version.py BUILD_FOLDER/Schulferien.exe GUIDE
 
 The version resource of the .exe must carry FileVersion "1.0.0" (project(VERSION) of
 CMakeLists.txt) and ProductVersion "1.0.0+g1a2b3c4" (the first seven hexadecimal digits of
-the checkout's HEAD), and the LIESMICH.txt beside it the line "Version 1.0.0 (Commit
-1a2b3c4)". Outside a git checkout both show the version alone. Exits 1 and names what
+the checkout's HEAD), and GUIDE (the LIESMICH.txt the build fills in for the package) the
+line "Version 1.0.0 (Commit 1a2b3c4)". Outside a git checkout both show the version alone. Exits 1 and names what
 differs; prints one line and exits 0 when all agree."""
 import pathlib
 import re
@@ -99,7 +99,7 @@ def version_strings(exe):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         sys.exit(__doc__)
     exe = pathlib.Path(sys.argv[1])
     version = project_version()
@@ -114,7 +114,7 @@ def main():
     for key, wanted in expected.items():
         if values.get(key) != wanted:
             problems.append(f'{exe.name}: {key} is {values.get(key)!r}, not {wanted!r}')
-    guide = exe.parent / 'LIESMICH.txt'
+    guide = pathlib.Path(sys.argv[2])
     if not guide.is_file():
         problems.append(f'{guide} is missing')
     elif line not in guide.read_text(encoding='utf-8-sig').splitlines():
