@@ -73,7 +73,7 @@ void Fensterklasse_registrieren(const wchar_t* klasse, WNDPROC prozedur,
 }
 
 std::wstring Schriftname(const Fensterbeschreibung& beschreibung) {
-    const std::wstring name = Breit(beschreibung.schriftart);
+    std::wstring name = Breit(beschreibung.schriftart);
     if (Schrift_vorhanden(name)) return name;
     for (const char* ersatz : beschreibung.ersatzschriften) {
         if (Schrift_vorhanden(Breit(ersatz))) return Breit(ersatz);

@@ -55,7 +55,7 @@ class Win32Plattform : public Plattform {
 
   private:
     // How a file held open for a moment by another program is waited for.
-    const Wiederholung wiederholung;
+    const Wiederholung wiederholung{};
 
     // A file open for writing. For Ersetzen the bytes go to `temp` in the target's folder;
     // until it has taken the target's place, the destructor removes it. Both paths are in
