@@ -7,13 +7,9 @@
 #   bash scripts/benchmark.sh [RUNS] [EARLIER_EXE]   (default 20 runs of each, taken in turns)
 # EARLIER_EXE: another build of Schulferien.exe (a Linux path) measured in the same turns,
 # e.g. the one before a change.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-. scripts/deps.sh
+. "$(dirname "$0")/common.sh"
 deps_install
 
-root=$PWD
-out=${SCHULFERIEN_BUILD:-$root/build}
 runs=${1:-20}
 frueher=${2:-}
 cmake --preset windows -B "$out/windows" >/dev/null

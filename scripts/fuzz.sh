@@ -5,24 +5,11 @@
 # the build folder: new inputs in fuzz/korpus/<target>/, failing ones in fuzz/funde/.
 #
 #   bash scripts/fuzz.sh [SECONDS] [TARGET...]
-set -euo pipefail
-cd "$(dirname "$0")/.."
-root=$PWD
+. "$(dirname "$0")/common.sh"
+deps_install clang libclang-rt-14-dev cmake make
 sekunden=${1:-60}
 shift || true
-out=${SCHULFERIEN_BUILD:-$root/build}/fuzz
-
-fehlt=()
-for p in clang libclang-rt-14-dev cmake make; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
-done
-if [ ${#fehlt[@]} -gt 0 ]; then
-    echo "Installing: ${fehlt[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${fehlt[@]}" >/dev/null
-fi
+out=$out/fuzz
 
 cmake -S tests/fuzz -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None >/dev/null
 cmake --build "$out" -j"$(nproc)"

@@ -6,13 +6,9 @@
 #
 # With a display (DISPLAY set) the window opens there and the script waits until you close
 # it. Without one it runs under Xvfb, saves a screenshot of the window and ends.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-. scripts/deps.sh
+. "$(dirname "$0")/common.sh"
 deps_install
 
-root=$PWD
-out=${SCHULFERIEN_BUILD:-$root/build}
 echo "Building the Windows program in $out/windows"
 cmake --preset windows -B "$out/windows" >/dev/null
 cmake --build "$out/windows" -j2 --target Schulferien e2e_treiber >/dev/null

@@ -5,9 +5,7 @@
 # clang-tidy with the checks of .clang-tidy (findings are errors), then cppcheck. A finding
 # that is not one is suppressed where it stands, with the reason (NOLINT(check): reason, or
 # cppcheck-suppress check with the reason beside it).
-set -euo pipefail
-cd "$(dirname "$0")/.."
-root=$PWD
+. "$(dirname "$0")/common.sh"
 db=${1:?the build folder of the Windows build}
 jobs=$(nproc)
 
@@ -30,7 +28,7 @@ run-clang-tidy -quiet -p "$db" -j"$jobs" "${extra[@]}" -header-filter="^$quoted_
 }
 
 echo "cppcheck"
-cppcheck --project="$db/compile_commands.json" -i"$root/tests" -i/usr/src --quiet -j"$jobs" \
+cppcheck --project="$db/compile_commands.json" -itests -i/usr/src --quiet -j"$jobs" \
     --enable=warning,performance,portability --inline-suppr --error-exitcode=1 \
     --suppress=missingIncludeSystem --platform=win64 -D_WIN32 -D__cplusplus=202002L \
     --cppcheck-build-dir="$(mkdir -p "$db/cppcheck" && echo "$db/cppcheck")"

@@ -4,13 +4,9 @@
 # clang), a short fuzzing run of every reader, static analysis, the Windows build with its
 # tests under Wine, headless, its release package, and a second build of the program in
 # another folder that must give the same bytes. Each build uses its CMake preset (CMakePresets.json) in a folder of its own.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-. scripts/deps.sh
+. "$(dirname "$0")/common.sh"
 deps_install
 
-root=$PWD
-out=${SCHULFERIEN_BUILD:-$root/build}
 jobs=$(nproc)
 
 step() { printf '\n== %s\n' "$*"; }
