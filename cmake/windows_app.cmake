@@ -1,4 +1,4 @@
-# The Windows program, its window tests and its end-to-end tests under Wine.
+# The Windows program.
 
 # The resource script finds its pictures and manifest in ui/resources and the generated
 # version header and manifest in the build folder.
@@ -22,8 +22,3 @@ add_custom_command(TARGET Schulferien POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Schulferien>
           $<TARGET_FILE_DIR:Schulferien>/Schulferien_deaktivieren.exe
   COMMENT "Schulferien_deaktivieren.exe")
-
-if(SCHULFERIEN_TESTS)
-  include(${PROJECT_SOURCE_DIR}/tests/window/window_tests.cmake)
-  include(${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake)
-endif()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Static analysis of the production sources (everything but tests/), taken from the compile
-# database of the Windows build, so the Win32 part is checked as well:
+# Static analysis of the production sources (everything but tests/ and tools/), taken from
+# the compile database of the Windows build, so the Win32 part is checked as well:
 #   bash scripts/static-analysis.sh BUILD_FOLDER_OF_THE_WINDOWS_BUILD
 # clang-tidy with the checks of .clang-tidy (findings are errors), then cppcheck. A finding
 # that is not one is suppressed where it stands, with the reason (NOLINT(check): reason, or
@@ -18,17 +18,17 @@ while read -r dir; do
 done < <("$cxx" -E -x c++ - -v </dev/null 2>&1 |
     sed -n '/search starts here/,/End of search list/p' | sed -n 's|^ \(/.*/c++.*\)$|\1|p')
 
-# Production sources: files of this checkout outside tests/.
+# Production sources: files of this checkout outside tests/ and tools/.
 quoted_root=$(printf '%s' "$root" | sed 's/[][\.*^$()+?{}|]/\\&/g')
 echo "clang-tidy"
 run-clang-tidy -quiet -p "$db" -j"$jobs" "${extra[@]}" -header-filter="^$quoted_root/" \
-    "^$quoted_root/(?!tests/)" >"$db/clang-tidy.log" 2>&1 || {
+    "^$quoted_root/(?!tests/|tools/)" >"$db/clang-tidy.log" 2>&1 || {
     grep -v '^[0-9]* warnings\? generated\.$' "$db/clang-tidy.log"
     exit 1
 }
 
 echo "cppcheck"
-cppcheck --project="$db/compile_commands.json" -itests -i/usr/src --quiet -j"$jobs" \
+cppcheck --project="$db/compile_commands.json" -itests -itools -i/usr/src --quiet -j"$jobs" \
     --enable=warning,performance,portability --inline-suppr --error-exitcode=1 \
     --suppress=missingIncludeSystem --platform=win64 -D_WIN32 -D__cplusplus=202002L \
     --cppcheck-build-dir="$(mkdir -p "$db/cppcheck" && echo "$db/cppcheck")"
