@@ -4,7 +4,7 @@
 //
 // The Win32 window decodes its GIF resources with this when it first paints them, instead of the
 // Windows Imaging Component: starting COM and WIC for three 17 x 17 pictures costs about a quarter
-// of an empty window's whole start-up under Wine (scripts/benchmark.sh measures that variant as
+// of an empty window's whole start-up under Wine (tools/benchmark.sh measures that variant as
 // well).
 #pragma once
 

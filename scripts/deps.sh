@@ -1,9 +1,13 @@
-# Installs the Debian packages that building and testing need; quiet when all are there.
+# The Debian packages that building and testing need.
+deps_alle=(g++ cmake make googletest libgtest-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
+    wine wine64 xvfb xauth faketime imagemagick python3 clang libclang-rt-14-dev clang-tidy
+    cppcheck unzip osslsigncode openssl)
+
+# Installs the given Debian packages (all of the above when none are given); quiet when all
+# are there.
 deps_install() {
-    local pkgs=(g++ cmake make googletest libgtest-dev g++-mingw-w64-x86-64-posix
-        mingw-w64-tools wine wine64 xvfb xauth faketime imagemagick python3
-        clang clang-tidy cppcheck unzip osslsigncode openssl)
-    local missing=()
+    local pkgs=("$@") missing=()
+    [ ${#pkgs[@]} -gt 0 ] || pkgs=("${deps_alle[@]}")
     for p in "${pkgs[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$p")

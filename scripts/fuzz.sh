@@ -1,34 +1,22 @@
 #!/usr/bin/env bash
 # Fuzzes every reader of the program with libFuzzer (clang, AddressSanitizer, UBSan) for
 # SECONDS each (default 60), starting from the seed corpora in tests/fuzz/<target>/corpus/.
-# Installs clang and libFuzzer's runtime when they are missing. What a run finds stays in
-# the build folder: new inputs in fuzz/korpus/<target>/, failing ones in fuzz/funde/.
+# Installs clang and libFuzzer's runtime when they are missing. The targets are those of the
+# fuzz preset's build (tests/CMakeLists.txt); what a run finds stays in its build folder: new
+# inputs in fuzz/korpus/<target>/, failing ones in fuzz/funde/.
 #
 #   bash scripts/fuzz.sh [SECONDS] [TARGET...]
-set -euo pipefail
-cd "$(dirname "$0")/.."
-root=$PWD
+. "$(dirname "$0")/common.sh"
+deps_install clang libclang-rt-14-dev cmake make
 sekunden=${1:-60}
 shift || true
-out=${SCHULFERIEN_BUILD:-$root/build}/fuzz
+out=$out/fuzz
 
-fehlt=()
-for p in clang libclang-rt-14-dev cmake make; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
-done
-if [ ${#fehlt[@]} -gt 0 ]; then
-    echo "Installing: ${fehlt[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${fehlt[@]}" >/dev/null
-fi
-
-cmake -S tests/fuzz -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None >/dev/null
-cmake --build "$out" -j"$(nproc)"
+cmake --preset fuzz -B "$out" >/dev/null
+cmake --build "$out" -j"$(nproc)" --target fuzz_ziele
 
 ziele=("$@")
-[ ${#ziele[@]} -gt 0 ] || ziele=(zeilenkanal zedrano konfigdaten ferientage text gif)
+[ ${#ziele[@]} -gt 0 ] || mapfile -t ziele <"$out/fuzz-ziele.txt"
 fehler=0
 for ziel in "${ziele[@]}"; do
     mkdir -p "$out/korpus/$ziel" "$out/funde"

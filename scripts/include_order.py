@@ -6,7 +6,8 @@ The order is the indented block after the line "<!-- include-order -->" in READM
 folder a line, its name before the first run of two spaces, so no two folders use each other.
 A file belongs to the longest entry that holds it; every folder with sources (tests/ and
 tools/ aside) must be listed. An entry in brackets is an implementation of the floor below it:
-only the first floor (the entry point) and the implementation itself include it.
+only the first floor (the entry point) and the implementation itself include it. tests/ may
+include tools/, never the other way round.
 Exits 1 and names every breach; prints one line and exits 0 when the rule holds."""
 import pathlib
 import re
@@ -49,25 +50,33 @@ def entry_of(path, order):
     return level, best
 
 
+def includes(path):
+    """The line number and the target of every #include "..." in `path`."""
+    for n, line in enumerate((ROOT / path).read_text(encoding='utf-8').splitlines(), 1):
+        m = re.match(r'\s*#\s*include\s+"([^"]+)"', line)
+        if m:
+            yield n, m.group(1)
+
 
 def main():
     order = floors()
     files = sorted(p.relative_to(ROOT).as_posix() for p in ROOT.rglob('*')
                    if p.suffix in SOURCES and p.is_file())
+    problems = [f'{f}:{n}: includes {target}, a test'
+                for f in files if f.startswith('tools/')
+                for n, target in includes(f) if target.startswith('tests/')]
     files = [f for f in files if not f.startswith(SKIP)]
     known = set(files)
-    problems, edges = [], {}
+    edges = {}
     for f in files:
         level, entry = entry_of(f, order)
         if level is None:
             problems.append(f'{f}: in no floor of the order')
             continue
         module = f.rsplit('.', 1)[0]
-        for n, line in enumerate((ROOT / f).read_text(encoding='utf-8').splitlines(), 1):
-            m = re.match(r'\s*#\s*include\s+"([^"]+)"', line)
-            if not m or m.group(1) not in known:
+        for n, target in includes(f):
+            if target not in known:
                 continue
-            target = m.group(1)
             target_level, target_entry = entry_of(target, order)
             if target_level is not None and target_level < level:
                 problems.append(f'{f}:{n}: includes {target}, which lies above it')

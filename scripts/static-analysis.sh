@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
-# Static analysis of the production sources (everything but tests/), taken from the compile
-# database of the Windows build, so the Win32 part is checked as well:
+# Static analysis of the production sources (everything but tests/ and tools/), taken from
+# the compile database of the Windows build, so the Win32 part is checked as well:
 #   bash scripts/static-analysis.sh [BUILD_FOLDER_OF_THE_WINDOWS_BUILD]
 # clang-tidy with the checks of .clang-tidy (findings are errors), then cppcheck. A finding
 # that is not one is suppressed where it stands, with the reason (NOLINT(check): reason, or
 # cppcheck-suppress check with the reason beside it). Without an argument the folder is
 # windows/ below $SCHULFERIEN_BUILD, else below build/ of the checkout; a relative argument
 # counts from the current folder.
-set -euo pipefail
 given=${1:+$(realpath -m -- "$1")}
-cd "$(dirname "$0")/.."
-root=$PWD
-db=${given:-$(realpath -m -- "${SCHULFERIEN_BUILD:-$root/build}/windows")}
+. "$(dirname "$0")/common.sh"
+db=${given:-$(realpath -m -- "$out/windows")}
 [ -f "$db/compile_commands.json" ] || {
     echo "static-analysis: $db/compile_commands.json is missing; build the Windows preset first:" >&2
     echo "  cmake --preset windows -B $db && cmake --build $db -j2" >&2
@@ -28,19 +26,29 @@ while read -r dir; do
 done < <("$cxx" -E -x c++ - -v </dev/null 2>&1 |
     sed -n '/search starts here/,/End of search list/p' | sed -n 's|^ \(/.*/c++.*\)$|\1|p')
 
-# Production sources: files of this checkout outside tests/.
+# Production sources: files of this checkout outside tests/ and tools/.
 quoted_root=$(printf '%s' "$root" | sed 's/[][\.*^$()+?{}|]/\\&/g')
 echo "clang-tidy"
 run-clang-tidy -quiet -p "$db" -j"$jobs" "${extra[@]}" -header-filter="^$quoted_root/" \
-    "^$quoted_root/(?!tests/)" >"$db/clang-tidy.log" 2>&1 || {
+    "^$quoted_root/(?!tests/|tools/)" >"$db/clang-tidy.log" 2>&1 || {
     grep -v '^[0-9]* warnings\? generated\.$' "$db/clang-tidy.log"
     exit 1
 }
 
 echo "cppcheck"
-# The tests are left out whether cppcheck names their files with the checkout's path or
-# relative to it.
-cppcheck --project="$db/compile_commands.json" -i"$root/tests/" -itests/ -i/usr/src --quiet -j"$jobs" \
+# A compile database of the production sources of its own: whether cppcheck's -i leaves out a
+# file of a compile database depends on how the database's path is written.
+python3 - "$db" "$root" <<'EOF'
+import json, os, sys
+db, root = sys.argv[1:]
+with open(f'{db}/compile_commands.json', encoding='utf-8') as f:
+    alle = json.load(f)
+produktion = [e for e in alle if not os.path.relpath(
+    os.path.join(e['directory'], e['file']), root).startswith(('tests/', 'tools/', '../'))]
+with open(f'{db}/compile_commands_produktion.json', 'w', encoding='utf-8') as f:
+    json.dump(produktion, f, indent=1)
+EOF
+cppcheck --project="$db/compile_commands_produktion.json" --quiet -j"$jobs" \
     --enable=warning,performance,portability --inline-suppr --error-exitcode=1 \
     --suppress=missingIncludeSystem --platform=win64 -D_WIN32 -D__cplusplus=202002L \
     --cppcheck-build-dir="$(mkdir -p "$db/cppcheck" && echo "$db/cppcheck")"

@@ -8,7 +8,7 @@
 
 #include "platform/win32/plattform_win32.h"
 #include "tests/contract/umgebung.h"
-#include "tests/support/baum_entfernen.h"
+#include "tools/baum_entfernen.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 #include "tests/e2e/pruefungen.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
@@ -11,8 +12,6 @@
 namespace e2e {
 
 namespace {
-
-int fehler = 0;
 
 HWND Bild_in(HWND rahmen) {
     return Steuerelement(rahmen, L"Static");
@@ -43,22 +42,6 @@ std::optional<Bild> Gezeigtes_Bild(const Bildschirmfoto& foto, HWND fenster, HWN
 
 }  // namespace
 
-int Fehlerzahl() {
-    return fehler;
-}
-
-void Pruefen(bool ok, const std::string& was) {
-    if (ok) return;
-    ++fehler;
-    std::printf("  FEHLER: %s\n", was.c_str());
-}
-
-std::string Sichtbar_machen(const std::string& s) {
-    std::string t;
-    for (char c : s) t += c == '\r' ? std::string("\\r") : std::string(1, c);
-    return t;
-}
-
 Teile Teile_finden(HWND f, const std::wstring& rahmen4, const std::wstring& schritt4,
                    bool entfernen) {
     Teile t{};
@@ -85,14 +68,14 @@ void Schritte_pruefen(const Bildschirmfoto& foto, const Teile& t, const Schritte
     for (int n = 1; n <= 4; ++n) {
         const std::string s = "Schritt " + std::to_string(n);
         if (!soll[n]) {
-            Gleich(Sichtbar(t.rahmen[n]), false, s + " verborgen");
+            EXPECT_FALSE(Sichtbar(t.rahmen[n])) << s << " verborgen";
             continue;
         }
         const std::optional<Bild> bild = Gezeigtes_Bild(foto, t.fenster, t.bild[n]);
-        Pruefen(bild == soll[n]->bild, s + ": Bild soll " + Name(soll[n]->bild) + " sein, ist " +
-                                           (bild ? Name(*bild) : "keines der drei"));
-        Gleich(IsWindowEnabled(t.rahmen[n]) != FALSE, soll[n]->rahmen_aktiv, s + " Rahmen aktiv");
-        Gleich(Aktiv(steuer[n]), soll[n]->steuerelement_aktiv, s + " Steuerelement aktiv");
+        EXPECT_STREQ(bild ? Name(*bild) : "keines der drei", Name(soll[n]->bild)) << s << ": Bild";
+        EXPECT_EQ(IsWindowEnabled(t.rahmen[n]) != FALSE, soll[n]->rahmen_aktiv)
+            << s << " Rahmen aktiv";
+        EXPECT_EQ(Aktiv(steuer[n]), soll[n]->steuerelement_aktiv) << s << " Steuerelement aktiv";
     }
 }
 
@@ -100,13 +83,13 @@ void Layout_pruefen(const Teile& t, int dpi, bool entfernen) {
     using orakel::Pixel;
     const std::string bei = " bei " + std::to_string(dpi) + " dpi";
     const RECT client = Clientbereich(t.fenster);
-    Gleich(client.right - client.left, Pixel(5475, dpi), "Clientbreite" + bei);
+    EXPECT_EQ(client.right - client.left, Pixel(5475, dpi)) << "Clientbreite" + bei;
     if (entfernen) {
         RECT aussen;
         GetWindowRect(t.fenster, &aussen);
-        Gleich(aussen.bottom - aussen.top, Pixel(4095, dpi), "Fensterhöhe" + bei);
+        EXPECT_EQ(aussen.bottom - aussen.top, Pixel(4095, dpi)) << "Fensterhöhe" + bei;
     } else {
-        Gleich(client.bottom - client.top, Pixel(6360, dpi), "Clienthöhe" + bei);
+        EXPECT_EQ(client.bottom - client.top, Pixel(6360, dpi)) << "Clienthöhe" + bei;
     }
 
     struct Platz {
@@ -139,35 +122,35 @@ void Layout_pruefen(const Teile& t, int dpi, bool entfernen) {
     for (const Platz& p : plaetze) {
         const RECT r = Rechteck_in(p.bezug, p.h);
         const std::string n = std::string(p.name) + bei;
-        Gleich(r.left, Pixel(p.links, dpi), n + " links");
-        Gleich(r.top, Pixel(p.oben, dpi), n + " oben");
-        Gleich(r.right - r.left, Pixel(p.breite, dpi), n + " Breite");
-        Gleich(r.bottom - r.top, Pixel(p.hoehe, dpi), n + " Höhe");
+        EXPECT_EQ(r.left, Pixel(p.links, dpi)) << n + " links";
+        EXPECT_EQ(r.top, Pixel(p.oben, dpi)) << n + " oben";
+        EXPECT_EQ(r.right - r.left, Pixel(p.breite, dpi)) << n + " Breite";
+        EXPECT_EQ(r.bottom - r.top, Pixel(p.hoehe, dpi)) << n + " Höhe";
         // Nothing is clipped: every control lies wholly inside its container's client area.
         RECT innen;
         GetClientRect(p.bezug, &innen);
-        Pruefen(r.left >= 0 && r.top >= 0 && r.right <= innen.right && r.bottom <= innen.bottom,
-                n + " liegt nicht ganz in seinem Behälter");
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= innen.right && r.bottom <= innen.bottom)
+            << n + " liegt nicht ganz in seinem Behälter";
     }
     // Picture and button of a step share their vertical centre (to the pixel's rounding).
     for (auto [bild, knopf] : {std::pair{t.bild[1], t.schritt1}, {t.bild[4], t.schritt4}}) {
         const RECT b = Rechteck_in(t.fenster, bild), k = Rechteck_in(t.fenster, knopf);
-        Pruefen(std::abs((b.top + b.bottom) - (k.top + k.bottom)) <= 2,
-                "Bild und Schaltfläche nicht auf einer Mitte" + bei);
+        EXPECT_LE(std::abs((b.top + b.bottom) - (k.top + k.bottom)), 2)
+            << "Bild und Schaltfläche nicht auf einer Mitte" + bei;
     }
 }
 
 void Farbe_pruefen(const Bildschirmfoto& foto, const Teile& t, COLORREF soll,
                    const std::string& was) {
     const RECT k3 = Rechteck_in(t.fenster, t.schritt3);
-    Gleich(foto.Pixel(k3.left + 6, (k3.top + k3.bottom) / 2), soll, was);
+    EXPECT_EQ(foto.Pixel(k3.left + 6, (k3.top + k3.bottom) / 2), soll) << was;
 }
 
 void Zeilen_pruefen(const std::vector<std::string>& ist, const std::vector<std::string>& soll,
                     const std::string& datei) {
-    Gleich(ist.size(), soll.size(), datei + ": Zeilenzahl");
+    EXPECT_EQ(ist.size(), soll.size()) << datei + ": Zeilenzahl";
     for (std::size_t i = 0; i < std::min(ist.size(), soll.size()); ++i) {
-        Gleich(ist[i], soll[i], datei + ": Zeile " + std::to_string(i + 1));
+        EXPECT_EQ(ist[i], soll[i]) << datei + ": Zeile " + std::to_string(i + 1);
     }
 }
 
@@ -175,23 +158,20 @@ std::vector<std::string> Zeilen_von(const std::wstring& datei) {
     return orakel::Entwuerfelt(Datei_lesen(datei));
 }
 
-void Logbuch_pruefen(const std::wstring& datei, const std::string& datum, const std::string& rest) {
-    if (!Datei_vorhanden(datei)) {
-        Pruefen(false, "Logbuch fehlt: " + U(datei));
-        return;
-    }
+void Logbuch_pruefen(const std::wstring& datei, const std::string& zeit, const std::string& rest) {
+    ASSERT_TRUE(Datei_vorhanden(datei)) << "Logbuch fehlt: " << U(datei);
     const std::vector<std::string> zeilen = Zeilen_von(datei);
-    Gleich(zeilen.size(), std::size_t{1}, "Einträge im Logbuch");
+    EXPECT_EQ(zeilen.size(), std::size_t{1}) << "Einträge im Logbuch";
     if (zeilen.empty()) return;
-    // "dd.mm.yy hh:nn:ss|": the time is that of the run; the day is set by the test.
-    Gleich(zeilen[0].substr(0, 9), datum, "Logbuch: Datum");
-    Gleich(zeilen[0].size() > 18 ? zeilen[0].substr(18) : "", rest, "Logbuch: Eintrag");
+    // "dd.mm.yy hh:nn:ss|": the clock that the scenario set, a few seconds on.
+    EXPECT_EQ(zeilen[0].substr(0, zeit.size()), zeit) << "Logbuch: Zeit";
+    EXPECT_EQ(zeilen[0].size() > 18 ? zeilen[0].substr(18) : "", rest) << "Logbuch: Eintrag";
 }
 
 void Kein_Logbuch(const std::wstring& logs) {
     WIN32_FIND_DATAW daten;
     HANDLE suche = FindFirstFileW((logs + L"*.log").c_str(), &daten);
-    Pruefen(suche == INVALID_HANDLE_VALUE, "Logbuch geschrieben");
+    EXPECT_EQ(suche, INVALID_HANDLE_VALUE) << "Logbuch geschrieben";
     if (suche != INVALID_HANDLE_VALUE) FindClose(suche);
 }
 

@@ -1,46 +1,20 @@
-// The checks of the end-to-end scenarios: expectations that are counted and reported, not
-// thrown, so that one run shows every difference; and what the window and the host's files
-// are expected to show.
+// The checks of the end-to-end scenarios as GoogleTest expectations (a failed one is
+// reported and the scenario goes on, so that one run shows every difference): what the
+// window and the host's files are expected to show.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "tests/e2e/steuerung.h"
+#include "tools/fernsteuerung.h"
 
 namespace e2e {
 
-// --- Reporting ------------------------------------------------------------------------------
-
-// How many checks have failed in this run.
-int Fehlerzahl();
-// Counts and prints a failure when `ok` is false.
-void Pruefen(bool ok, const std::string& was);
-// A text with its carriage returns visible.
-std::string Sichtbar_machen(const std::string& s);
-
-template <class T>
-std::string Text_von(const T& wert) {
-    std::ostringstream s;
-    s << wert;
-    return s.str();
-}
-inline std::string Text_von(const std::string& wert) {
-    return '"' + Sichtbar_machen(wert) + '"';
-}
-inline std::string Text_von(const std::wstring& wert) {
-    return Text_von(U(wert));
-}
-
-template <class T, class U2>
-void Gleich(const T& ist, const U2& soll, const std::string& was) {
-    Pruefen(ist == soll, was + ": ist " + Text_von(ist) + ", soll " + Text_von(soll));
-}
+using namespace fernsteuerung;
 
 // --- The window -----------------------------------------------------------------------------
 
@@ -88,8 +62,9 @@ void Zeilen_pruefen(const std::vector<std::string>& ist, const std::vector<std::
                     const std::string& datei);
 // The plain lines of a scrambled file of the host.
 std::vector<std::string> Zeilen_von(const std::wstring& datei);
-// The log book's single entry: the day ("dd.mm.yy "), then user, marker and text.
-void Logbuch_pruefen(const std::wstring& datei, const std::string& datum, const std::string& rest);
+// The log book's single entry: its time stamp begins with `zeit` ("dd.mm.yy hh:m", the clock
+// of the run), then come user, marker and text.
+void Logbuch_pruefen(const std::wstring& datei, const std::string& zeit, const std::string& rest);
 // No log book in the folder `logs` (ends in "\").
 void Kein_Logbuch(const std::wstring& logs);
 

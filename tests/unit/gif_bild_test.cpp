@@ -30,7 +30,8 @@ std::string Gif(const Gif_Wunsch& w) {
     std::string g = "GIF89a" + wort(w.breite) + wort(w.hoehe) +
                     std::string("\x80\x00\x00\xff\xff\xff\x00\x00\x00", 9);
     if (w.transparent) g += std::string("\x21\xf9\x04\x01\x00\x00\x00\x00", 8);
-    g += "\x2c" + wort(w.links) + wort(0) + wort(w.breite) + wort(w.hoehe) + std::string(1, '\0');
+    g += '\x2c';  // apart: "literal" + string is a false -Wrestrict in mingw-w64's g++ 12
+    g += wort(w.links) + wort(0) + wort(w.breite) + wort(w.hoehe) + std::string(1, '\0');
     std::string strom;
     unsigned bits = 0;
     int n = 0;

@@ -4,21 +4,17 @@
 # yardstick, a window that makes the program's controls with its font and Common Controls 6
 # and nothing else (the floor of the program's start-up). For comparison also an empty window
 # that first decodes one status picture with the Windows Imaging Component.
-#   bash scripts/benchmark.sh [RUNS] [EARLIER_EXE]   (default 20 runs of each, taken in turns)
+#   bash tools/benchmark.sh [RUNS] [EARLIER_EXE]   (default 20 runs of each, taken in turns)
 # EARLIER_EXE: another build of Schulferien.exe (a Linux path) measured in the same turns,
 # e.g. the one before a change.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-. scripts/deps.sh
+. "$(dirname "$0")/../scripts/common.sh"
 deps_install
 
-root=$PWD
-out=${SCHULFERIEN_BUILD:-$root/build}
 runs=${1:-20}
 frueher=${2:-}
 cmake --preset windows -B "$out/windows" >/dev/null
 cmake --build "$out/windows" -j2 \
-  --target Schulferien e2e_treiber leeres_fenster massstab_fenster >/dev/null
+  --target Schulferien startzeit leeres_fenster massstab_fenster >/dev/null
 
 . scripts/wine_env.sh
 wine_env_prepare "$out/wineprefix"
@@ -28,7 +24,7 @@ bin=$(winpfad "$out/windows")
 programme=("$bin\\leeres_fenster.exe" "$bin\\massstab_fenster.exe")
 [ -z "$frueher" ] || programme+=("$(winpfad "$frueher")")
 programme+=("$bin\\Schulferien.exe" "$bin\\leeres_fenster.exe|wic")
-messen=(wine "$out/windows/e2e_treiber.exe" startzeit "$runs" "${programme[@]}")
+messen=(wine "$out/windows/startzeit.exe" "$runs" "${programme[@]}")
 
 echo "Start until the window shows, median of $runs runs each (ratio to the empty window);"
 echo "load before: $(uptime | sed 's/.*load average: //')"

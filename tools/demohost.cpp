@@ -1,11 +1,15 @@
-#include "tests/e2e/demohost.h"
+#include "tools/demohost.h"
 
 #include <windows.h>
 
-#include "tests/e2e/steuerung.h"
-#include "tests/support/verwuerfelt.h"
+#include <vector>
 
-namespace e2e {
+#include "services/text.h"
+#include "services/verwuerfelung.h"
+#include "tools/baum_entfernen.h"
+#include "tools/fernsteuerung.h"
+
+namespace fernsteuerung {
 
 namespace {
 
@@ -20,6 +24,15 @@ void Ordner_anlegen(const std::wstring& pfad) {
     if (a == INVALID_FILE_ATTRIBUTES || !(a & FILE_ATTRIBUTE_DIRECTORY)) {
         throw Fehlschlag("Ordner nicht angelegt: " + U(pfad));
     }
+}
+
+// Lines (UTF-8) as the host stores them: scrambled in Windows-1252, CR LF.
+std::string Verwuerfelt(const std::vector<std::string>& zeilen) {
+    std::string bytes;
+    for (const std::string& zeile : zeilen) {
+        bytes += Verwuerfeln(Nach_Ansi(zeile), Naechster_Schluessel()) + "\r\n";
+    }
+    return bytes;
 }
 
 }  // namespace
@@ -55,8 +68,8 @@ Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
     Ordner_anlegen(host.installation.substr(0, host.installation.size() - 1));
     Ordner_anlegen(host.logs.substr(0, host.logs.size() - 1));
 
-    Datei_schreiben(host.daten + L"MitarbeiterData.dat", orakel::Verwuerfelt({"[Mitarbeiter]"}));
-    Datei_schreiben(host.daten + L"Konfigdaten.dat", orakel::Verwuerfelt({
+    Datei_schreiben(host.daten + L"MitarbeiterData.dat", Verwuerfelt({"[Mitarbeiter]"}));
+    Datei_schreiben(host.daten + L"Konfigdaten.dat", Verwuerfelt({
                                                          "[Zedrano]",
                                                          host.kennung,
                                                          "Schulversion 7.2",
@@ -72,17 +85,17 @@ Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
                                                          "A:" + U(wunsch.administrator),
                                                      }));
     if (wunsch.pfadeinstellungen) {
-        Datei_schreiben(host.installation + L"Zedrano.dat",
-                        orakel::Verwuerfelt({"[Zedrano]", "data_pfad=" + U(host.daten),
-                                             "log_pfad=" + U(host.logs)}));
+        Datei_schreiben(
+            host.installation + L"Zedrano.dat",
+            Verwuerfelt({"[Zedrano]", "data_pfad=" + U(host.daten), "log_pfad=" + U(host.logs)}));
     }
     if (wunsch.ferientage) {
         Datei_schreiben(host.daten + L"Ferientage.dat",
-                        orakel::Verwuerfelt({"[Ferientage]", host.kennung,
-                                             wunsch.ferientage->second, wunsch.ferientage->first,
-                                             "void", "2408:1111111111111111111111111111111"}));
+                        Verwuerfelt({"[Ferientage]", host.kennung, wunsch.ferientage->second,
+                                     wunsch.ferientage->first, "void",
+                                     "2408:1111111111111111111111111111111"}));
     }
     return host;
 }
 
-}  // namespace e2e
+}  // namespace fernsteuerung

@@ -1,7 +1,7 @@
-// Remote control of the real program for the end-to-end tests: starting it with a chosen
-// environment, finding its windows and controls by class and text, clicking, picking and
-// typing through window messages, answering its dialogs, waiting with a deadline, and
-// screenshots.
+// Remote control of a Windows program, for the demo, the start-up benchmark and the end-to-end
+// tests: starting it with a chosen environment, finding its windows and controls by class and
+// text, clicking, picking and typing through window messages, answering its dialogs, waiting
+// with a deadline, and screenshots.
 #pragma once
 
 #include <windows.h>
@@ -13,11 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/baum_entfernen.h"
+namespace fernsteuerung {
 
-namespace e2e {
-
-// A failed expectation: the scenario stops and the driver reports it.
+// Something that did not happen as expected (a window, a control, a file): what uses the
+// remote control stops there.
 struct Fehlschlag : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -30,12 +29,13 @@ std::string U(const std::wstring& utf16);
 void Warten(const std::string& was, const std::function<bool()>& bedingung, double sekunden = 20.0,
             DWORD schritt_ms = 15);
 
-// The driver's own folder (ends in "\").
+// The folder of this program (ends in "\"): the tools and tests lie beside the program they
+// start.
 std::wstring Eigener_Ordner();
 
 class Programm {
   public:
-    // Starts `exe` with the driver's environment changed by `umgebung` (nullopt: removed).
+    // Starts `exe` with this process's environment changed by `umgebung` (nullopt: removed).
     Programm(const std::wstring& exe,
              const std::map<std::wstring, std::optional<std::wstring>>& umgebung,
              const std::wstring& argumente = L"");
@@ -114,4 +114,4 @@ Bildschirmfoto Foto(HWND fenster, const std::wstring& datei);
 std::string Datei_lesen(const std::wstring& pfad);  // throws Fehlschlag when missing
 bool Datei_vorhanden(const std::wstring& pfad);
 
-}  // namespace e2e
+}  // namespace fernsteuerung

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace fernsteuerung {
 
 struct Demohost_Wunsch {
     std::wstring wurzel;                        // created afresh; everything lies below it
@@ -37,4 +37,4 @@ std::map<std::wstring, std::optional<std::wstring>> Umgebung(const Demohost& hos
 
 void Datei_schreiben(const std::wstring& pfad, const std::string& inhalt);
 
-}  // namespace e2e
+}  // namespace fernsteuerung

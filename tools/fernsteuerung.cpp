@@ -1,9 +1,9 @@
-#include "tests/e2e/steuerung.h"
+#include "tools/fernsteuerung.h"
 
 #include <algorithm>
 #include <cwctype>
 
-namespace e2e {
+namespace fernsteuerung {
 
 std::wstring W(const std::string& utf8) {
     if (utf8.empty()) return {};
@@ -58,7 +58,7 @@ std::wstring Gross(std::wstring s) {
 Programm::Programm(const std::wstring& exe,
                    const std::map<std::wstring, std::optional<std::wstring>>& umgebung,
                    const std::wstring& argumente) {
-    // The environment: the driver's own, names compared without regard to case.
+    // The environment: this process's own, names compared without regard to case.
     std::map<std::wstring, std::pair<std::wstring, std::wstring>> variablen;
     if (wchar_t* block = GetEnvironmentStringsW()) {
         for (const wchar_t* p = block; *p; p += wcslen(p) + 1) {
@@ -417,4 +417,4 @@ bool Datei_vorhanden(const std::wstring& pfad) {
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-}  // namespace e2e
+}  // namespace fernsteuerung
