@@ -69,7 +69,8 @@ FakePlattform::Ort FakePlattform::Aufloesen(const std::string& eingabe, bool mus
         wurzel = pfad.substr(0, freigabe);
         if (server == std::string::npos || server == 2 || server + 1 == wurzel.size())
             throw Fehler(Fehlernummer::DateinameFalsch);
-        pfad = "\\" + pfad.substr(wurzel.size());  // what follows the root
+        pfad.erase(0, wurzel.size());  // what follows the root
+        pfad.insert(pfad.begin(), '\\');
     } else if (pfad.size() < 2 || pfad[1] != ':') {
         // Relative to the program's folder; "\x" relative to its drive.
         const std::string basis = programmverzeichnis.substr(0, pfad[0] == '\\' ? 2 : 1000);

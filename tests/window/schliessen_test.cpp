@@ -13,8 +13,8 @@
 #include "platform/win32/fenster_win32.h"
 #include "platform/win32/plattform_win32.h"
 #include "services/programmzustand.h"
-#include "tests/support/baum_entfernen.h"
 #include "tests/support/verwuerfelt.h"
+#include "tools/baum_entfernen.h"
 #include "ui/frm_schulferien.h"
 
 namespace {
