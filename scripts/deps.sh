@@ -20,3 +20,9 @@ deps_install() {
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
     fi
 }
+
+# Run as a command (bash scripts/deps.sh [PACKAGE...]), it installs them.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+    set -euo pipefail
+    deps_install "$@"
+fi

@@ -60,19 +60,8 @@ step "Static analysis of the production sources"
 bash scripts/static-analysis.sh "$out/windows"
 
 step "Windows tests under Wine"
-. scripts/wine_env.sh
-wine_env_prepare "$out/wineprefix"
-# Each test its own Wine process, on one Wine server kept running. Its helper processes are
-# started first, away from ctest's output pipe: started by a test, they would hold that pipe
-# open until the server ends. (The end-to-end tests that change the prefix run in a copy of it
-# with a server of their own, which they stop.)
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    wineserver -p
-    wine cmd /c exit </dev/null >/dev/null 2>&1
-    status=0
-    ctest --test-dir "$1" --output-on-failure --no-tests=error || status=$?
-    wineserver -k
-    exit $status' _ "$out/windows"
+# Each in the build's own Wine prefix on a virtual display of its own (scripts/wine_lauf.sh).
+env -u DISPLAY ctest --test-dir "$out/windows" --output-on-failure --no-tests=error
 
 step "Release package, signed"
 cmake --build "$out/windows" --target package

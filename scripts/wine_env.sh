@@ -1,6 +1,12 @@
+# Wine as the project uses it: quiet, without the .NET and HTML components, in a prefix of the
+# project's own.
+wine_env_setzen() {
+    export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
 # A Wine prefix of the project's own, made once and reused.
 wine_env_prepare() {
-    export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wine_env_setzen "$1"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Preparing a Wine prefix in $WINEPREFIX"
         mkdir -p "$WINEPREFIX"

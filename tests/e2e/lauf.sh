@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# How the end-to-end tests run under Wine (CMake's emulator for them):
+# How the end-to-end tests run under Wine (CMake's emulator for them, after
+# scripts/wine_lauf.sh has set up the Wine prefix and the display):
 #   lauf.sh LIBFAKETIME ORDNER wine e2e_tests.exe [--gtest_filter=SUITE.TEST ...]
 #
 # The clock: libfaketime is preloaded into the run, and so into every Wine process it starts
@@ -28,7 +29,7 @@ kopie=$ordner/praefix
 # What a killed run left: its server stopped, its copy replaced.
 [ ! -d "$kopie" ] || WINEPREFIX=$kopie wineserver -k 2>/dev/null || true
 rm -rf "$kopie"
-cp -a "${WINEPREFIX:-$HOME/.wine}" "$kopie"
+cp -a "$WINEPREFIX" "$kopie"
 export WINEPREFIX=$kopie E2E_WEGWERFPRAEFIX=1
 status=0
 "$@" || status=$?
