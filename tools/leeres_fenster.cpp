@@ -7,15 +7,9 @@
 #include <cwchar>
 #include <initializer_list>
 
-namespace {
+#include "tools/messfenster.h"
 
-LRESULT CALLBACK Prozedur(HWND h, UINT msg, WPARAM w, LPARAM l) {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(h, msg, w, l);
-}
+namespace {
 
 template <class F>
 F Funktion(const wchar_t* bibliothek, const char* name) {
@@ -70,21 +64,9 @@ bool Mit_Wic_dekodieren() {
 
 int WINAPI wWinMain(HINSTANCE instanz, HINSTANCE, PWSTR befehl, int) {
     if (befehl && std::wcscmp(befehl, L"wic") == 0 && !Mit_Wic_dekodieren()) return 1;
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = Prozedur;
-    wc.hInstance = instanz;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = L"Leeres.Fenster";
-    RegisterClassW(&wc);
-    HWND h = CreateWindowExW(0, wc.lpszClassName, L"Leer", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                             CW_USEDEFAULT, 380, 460, nullptr, nullptr, instanz, nullptr);
-    ShowWindow(h, SW_SHOWNORMAL);
-    UpdateWindow(h);
-    MSG m;
-    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessageW(&m);
-    }
+    messfenster::Klasse_registrieren(instanz, L"Leeres.Fenster");
+    messfenster::Laufen_lassen(CreateWindowExW(0, L"Leeres.Fenster", L"Leer", WS_OVERLAPPEDWINDOW,
+                                               CW_USEDEFAULT, CW_USEDEFAULT, 380, 460, nullptr,
+                                               nullptr, instanz, nullptr));
     return 0;
 }

@@ -5,34 +5,17 @@
 #include <windows.h>
 
 #include "calendar/schulferien_daten.h"
+#include "tools/messfenster.h"
 #include "ui/layout.h"
-
-namespace {
-
-LRESULT CALLBACK Prozedur(HWND h, UINT msg, WPARAM w, LPARAM l) {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(h, msg, w, l);
-}
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instanz, HINSTANCE, PWSTR, int) {
     const int dpi = static_cast<int>(GetDpiForSystem());
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = Prozedur;
-    wc.hInstance = instanz;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = L"Massstab.Fenster";
-    RegisterClassW(&wc);
+    messfenster::Klasse_registrieren(instanz, L"Massstab.Fenster");
     RECT r{0, 0, Pixel(Layout::Client_Breite, dpi), Pixel(Layout::Client_Hoehe, dpi)};
     const DWORD stil = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     AdjustWindowRectExForDpi(&r, stil, FALSE, 0, static_cast<UINT>(dpi));
     HWND fenster =
-        CreateWindowExW(0, wc.lpszClassName, L"Maßstab", stil, CW_USEDEFAULT, CW_USEDEFAULT,
+        CreateWindowExW(0, L"Massstab.Fenster", L"Maßstab", stil, CW_USEDEFAULT, CW_USEDEFAULT,
                         r.right - r.left, r.bottom - r.top, nullptr, nullptr, instanz, nullptr);
     HFONT schrift = CreateFontW(-MulDiv(Layout::Schriftgroesse_Hundertstel_Punkt, dpi, 7200), 0, 0,
                                 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
@@ -69,13 +52,7 @@ int WINAPI wWinMain(HINSTANCE instanz, HINSTANCE, PWSTR, int) {
             }
         }
     }
-    ShowWindow(fenster, SW_SHOWNORMAL);
-    UpdateWindow(fenster);
-    MSG m;
-    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessageW(&m);
-    }
+    messfenster::Laufen_lassen(fenster);
     DeleteObject(schrift);
     return 0;
 }
