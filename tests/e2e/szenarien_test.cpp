@@ -85,6 +85,27 @@ class Szenario : public testing::Test {
         std::replace(pfad.begin(), pfad.end(), L'/', L'\\');
         Datei_schreiben(pfad, "@" + datum + "\n");
         uhr_gestellt = true;
+        std::sscanf(datum.c_str(), "%hu-%hu-%hu %hu:%hu:%hu", &uhr.wYear, &uhr.wMonth, &uhr.wDay,
+                    &uhr.wHour, &uhr.wMinute, &uhr.wSecond);
+    }
+
+    // Dates the file `pfad` as last written `minuten` after the time the clock was set to.
+    void Datieren(const std::wstring& pfad, int minuten) const {
+        SYSTEMTIME utc;
+        FILETIME zeit;
+        if (!TzSpecificLocalTimeToSystemTime(nullptr, &uhr, &utc) ||
+            !SystemTimeToFileTime(&utc, &zeit))
+            throw Fehlschlag("keine Dateizeit für die gestellte Uhr");
+        ULARGE_INTEGER t{};
+        t.LowPart = zeit.dwLowDateTime;
+        t.HighPart = zeit.dwHighDateTime;
+        t.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(minuten) * 60 * 10000000);
+        zeit = {t.LowPart, t.HighPart};
+        HANDLE h = CreateFileW(pfad.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const bool ok = h != INVALID_HANDLE_VALUE && SetFileTime(h, nullptr, nullptr, &zeit);
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+        if (!ok) throw Fehlschlag("Dateizeit nicht gesetzt: " + U(pfad));
     }
 
     // The scenario's own folder, below the temporary folder.
@@ -178,6 +199,7 @@ class Szenario : public testing::Test {
 
   private:
     bool uhr_gestellt = false;
+    SYSTEMTIME uhr{};  // the time the clock was set to, local
     int fotos = 0;
 };
 
@@ -434,24 +456,48 @@ TEST_F(Szenario, BeschaedigteDateien) {
     Hessen_ab_schritt2(p, f, t, host);
 }
 
-// Temporary files that writers left beside Ferientage.dat: marking removes those of processes
-// that no longer run (odd process ids: no process has one) unless someone holds them open.
+// Temporary files that writers left beside Ferientage.dat, dated by the scenario's clock:
+// marking removes those written more than an hour before and one of this computer whose
+// process no longer runs (odd process ids: no process has one), unless someone holds it open;
+// another computer's young one stays, and so does one dated ahead of the clock, as a computer
+// whose clock is ahead writes it.
 TEST_F(Szenario, Reste) {
     Uhr_stellen("2025-03-14 10:00:00");
     const Demohost host = Frueher_gekennzeichnet();
-    Datei_schreiben(host.daten + L"Ferientage.dat.~1f-3.tmp", "[Ferientage]");
+    wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1];
+    DWORD laenge = MAX_COMPUTERNAME_LENGTH + 1;
+    GetComputerNameW(computer, &laenge);
+    const std::wstring hier = L"@" + std::wstring(computer, laenge), fremd = L"@ANDERER-PC";
+    struct Rest {
+        std::wstring name;
+        int minuten;  // written this long before the clock (negative: after it)
+        bool bleibt;
+    };
+    // clang-format off
+    const Rest reste[] = {
+        {L"Ferientage.dat.~1f-3.tmp",                120,  false},
+        {L"Ferientage.dat.~21-1.tmp",                120,  true},  // held open
+        {L"Ferientage.dat.~1f-4" + fremd + L".tmp",  120,  false},
+        {L"Ferientage.dat.~1f-5" + fremd + L".tmp",  1,    true},
+        {L"Ferientage.dat.~1f-6" + fremd + L".tmp",  -120, true},
+        {L"Ferientage.dat.~1f-7" + hier + L".tmp",   1,    false},
+    };
+    // clang-format on
+    std::vector<std::wstring> bleiben = {L"Ferientage.dat", L"Konfigdaten.dat",
+                                         L"MitarbeiterData.dat"};
+    for (const Rest& r : reste) {
+        Datei_schreiben(host.daten + r.name, "[Ferientage]");
+        Datieren(host.daten + r.name, -r.minuten);
+        if (r.bleibt) bleiben.push_back(r.name);
+    }
+    std::sort(bleiben.begin(), bleiben.end());
     const std::wstring offen = host.daten + L"Ferientage.dat.~21-1.tmp";
-    Datei_schreiben(offen, "[Ferientage]");
     HANDLE h = CreateFileW(offen.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Rest nicht geöffnet");
     Hessen_aktualisieren(host);
     CloseHandle(h);
-    std::wstring namen;
-    for (const std::wstring& name : Dateinamen(host.daten)) namen += name + L" ";
-    EXPECT_EQ(namen, std::wstring(L"Ferientage.dat Ferientage.dat.~21-1.tmp Konfigdaten.dat "
-                                  L"MitarbeiterData.dat "))
-        << "Dateien im Datenordner";
+    EXPECT_EQ(Dateinamen(host.daten), bleiben) << "Dateien im Datenordner";
 }
 
 // Another process holds Ferientage.dat for a moment, sharing nothing, while step 4 is
