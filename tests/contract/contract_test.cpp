@@ -574,6 +574,10 @@ TEST_F(Dateidienste, AufEinerFreigabe) {
     if (!freigabe) GTEST_SKIP() << "no share at hand";
     std::string daten = *freigabe + "\\Velmorant";
     u->Ordner_anlegen(daten);
+    // A share of the server that is not there (any more): the path is not found, which a
+    // removal must never take for a file that went.
+    const std::string weg = freigabe->substr(0, freigabe->find('\\', 2)) + "\\weg\\Ferientage.dat";
+    EXPECT_EQ(Fehlernummer_bei([&] { p.Attribute_lesen(weg); }), Fehlernummer::PfadNichtGefunden);
     for (int tiefe = 0; tiefe < 2; ++tiefe) {
         SCOPED_TRACE(daten);
         u->Ordner_anlegen(daten + "\\Logs");
