@@ -1,7 +1,8 @@
 // The end-to-end scenarios: the real program, started from this test's folder under Wine,
 // driven through its window by messages on a demo host of the scenario's own. Each scenario
 // first sets the clock of the programs it starts. One that changes the Wine prefix is a test
-// of SzenarioImWegwerfpraefix, which tests/e2e/lauf.sh runs in a throwaway copy of the prefix.
+// of SzenarioImWegwerfpraefix, which tests/e2e/lauf.sh runs in a throwaway copy of the prefix;
+// one with a second computer is a test of SzenarioMitZweitemPC.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,9 +10,11 @@
 #include <cstdlib>
 #include <functional>
 
+#include "tests/e2e/gleichzeitig.h"
 #include "tests/e2e/pruefungen.h"
 #include "tests/support/ferien.h"
 #include "tests/support/verwuerfelt.h"
+#include "tools/baum_entfernen.h"
 #include "tools/demohost.h"
 
 namespace e2e {
@@ -78,12 +81,7 @@ class Szenario : public testing::Test {
     // the Wine processes of the run, reads it from the file FAKETIME_TIMESTAMP_FILE names when
     // a process starts.
     void Uhr_stellen(const std::string& datum) {
-        const char* datei = std::getenv("FAKETIME_TIMESTAMP_FILE");
-        if (!datei) throw Fehlschlag("keine gestellte Uhr: die Tests laufen mit tests/e2e/lauf.sh");
-        // Wine's drive Z: is the root of the Linux file system.
-        std::wstring pfad = L"Z:" + W(datei);
-        std::replace(pfad.begin(), pfad.end(), L'/', L'\\');
-        Datei_schreiben(pfad, "@" + datum + "\n");
+        Datei_schreiben(Von_lauf_sh("FAKETIME_TIMESTAMP_FILE"), "@" + datum + "\n");
         uhr_gestellt = true;
         std::sscanf(datum.c_str(), "%hu-%hu-%hu %hu:%hu:%hu", &uhr.wYear, &uhr.wMonth, &uhr.wDay,
                     &uhr.wHour, &uhr.wMinute, &uhr.wSecond);
@@ -108,6 +106,16 @@ class Szenario : public testing::Test {
         if (!ok) throw Fehlschlag("Dateizeit nicht gesetzt: " + U(pfad));
     }
 
+    // The Linux path that tests/e2e/lauf.sh gives in the environment variable `variable`, as
+    // Wine reaches it: its drive Z: is the root of the Linux file system.
+    static std::wstring Von_lauf_sh(const char* variable) {
+        const char* wert = std::getenv(variable);
+        if (!wert) throw Fehlschlag(std::string(variable) + " fehlt: die Tests laufen mit lauf.sh");
+        std::wstring pfad = L"Z:" + W(wert);
+        std::replace(pfad.begin(), pfad.end(), L'/', L'\\');
+        return pfad;
+    }
+
     // The scenario's own folder, below the temporary folder.
     static std::wstring Wurzel() {
         return Temp() + L"sfk-e2e-" +
@@ -116,6 +124,12 @@ class Szenario : public testing::Test {
     // A host in the scenario's own folder, made afresh.
     static Demohost Host(Demohost_Wunsch w = {}) {
         w.wurzel = Wurzel();
+        return Demohost_anlegen(w);
+    }
+    // A host in the scenario's own folder on the share \\sfk-server\e2e (tests/e2e/lauf.sh).
+    static Demohost Host_auf_der_Freigabe(Demohost_Wunsch w = {}) {
+        w.wurzel = L"\\\\sfk-server\\e2e\\" +
+                   W(testing::UnitTest::GetInstance()->current_test_info()->name());
         return Demohost_anlegen(w);
     }
     // A host with an earlier Ferientage.dat of `land` in `farbe`.
@@ -514,6 +528,90 @@ TEST_F(Szenario, KurzGesperrt) {
         Sleep(300);
         CloseHandle(h);
     });
+}
+
+// The host on a server's share: Zedrano.dat (plain text) names the data folder and another
+// log folder there as \\server\share\..., and the removal logs in that log folder. (Under
+// Wine the folder dialog can't take such a path: its shell knows no network.)
+TEST_F(Szenario, EntfernenAufDerFreigabe) {
+    Uhr_stellen("2025-03-14 10:00:00");
+    Demohost_Wunsch w;
+    w.pfadeinstellungen = false;
+    w.ferientage = {{"Hessen", "&H80FF80"}};
+    const Demohost host = Host_auf_der_Freigabe(w);
+    const std::wstring protokolle =
+        host.public_ordner.substr(0, host.public_ordner.rfind(L'\\')) + L"\\Protokolle\\";
+    CreateDirectoryW(protokolle.c_str(), nullptr);
+    Datei_schreiben(
+        host.installation + L"Zedrano.dat",
+        "[Zedrano]\r\ndata_pfad=" + U(host.daten) + "\r\nlog_pfad=" + U(protokolle) + "\r\n");
+
+    Programm p = Starten(host, L"verwalter", Eigener_Ordner() + L"Schulferien_deaktivieren.exe");
+    HWND f = p.Hauptfenster();
+    const Teile t = Teile_finden(f, L"Schritt 2: Kennzeichnen der Schulferien aufheben",
+                                 L"Kennzeichnen der Schulferien aufheben", true);
+    Schritte_pruefen(Foto(f, "start"), t,
+                     {std::nullopt, Erledigt_gesperrt, std::nullopt, std::nullopt, Aktuell});
+    Klicken(t.schritt4);
+    EXPECT_EQ(Meldung_bestaetigen(p).text,
+              std::wstring(L"Funktion ausgeführt. Schulferien werden künftig nicht mehr "
+                           L"gekennzeichnet."))
+        << "Meldung";
+    EXPECT_FALSE(Datei_vorhanden(host.daten + L"Ferientage.dat")) << "Ferientage.dat ist noch da";
+    Logbuch_pruefen(protokolle + L"2503 Zedrano.log", "14.03.25 10:0",
+                    "verwalter|ZedraAdmin|Kennzeichnen der Schulferien aufgehoben");
+    Kein_Logbuch(host.logs);
+    Klicken(t.beenden);
+    EXPECT_EQ(p.Ende_abwarten(), DWORD{0}) << "Exit-Code";
+}
+
+// Two users at step 4 update the marking on a share at the same moment, round after round
+// (SCHULFERIEN_E2E_RUNDEN, 10 by default): see Gleichzeitig_aktualisieren. The host lies on
+// the share; Zedrano.dat names its data and log folders as \\server\share\....
+class Gleichzeitig : public Szenario {
+  protected:
+    void Aktualisieren(Kanal& zweiter, bool zwei_computer) {
+        Uhr_stellen("2025-03-14 10:00:00");
+        Demohost_Wunsch w;
+        w.zweiter_administrator = L"sekretariat";
+        w.ferientage = {{"Hessen", "&H80FF80"}};
+        const Demohost host = Host_auf_der_Freigabe(w);
+        const char* runden = std::getenv("SCHULFERIEN_E2E_RUNDEN");
+        // The Gegenstelle ends, and its program with it, however the scenario ends.
+        struct Schluss {
+            Kanal& kanal;
+            ~Schluss() {
+                try {
+                    kanal.Senden("schluss");
+                } catch (const Fehlschlag&) {
+                }
+            }
+        } schluss{zweiter};
+        Gleichzeitig_aktualisieren(host, zweiter, runden ? std::atoi(runden) : 10, zwei_computer);
+    }
+};
+
+// Two copies of the program on one computer.
+TEST_F(Gleichzeitig, ZweiKopien) {
+    const std::wstring kanal = Temp() + L"sfk-e2e-gegenstelle";
+    Baum_entfernen(kanal);
+    CreateDirectoryW(kanal.c_str(), nullptr);
+    Programm gegenstelle(Eigener_Ordner() + L"gegenstelle.exe", {}, L"\"" + kanal + L"\"");
+    {
+        Kanal zweiter(kanal);
+        Aktualisieren(zweiter, false);
+    }
+    EXPECT_EQ(gegenstelle.Ende_abwarten(), DWORD{0}) << "Exit-Code der Gegenstelle";
+}
+
+// Two computers: the second one is another Wine prefix with a Wine server of its own (its
+// process ids overlap with this one's) and another computer's name, which reaches the same
+// share; tests/e2e/zweiter_pc.sh runs the Gegenstelle there.
+class SzenarioMitZweitemPC : public Gleichzeitig {};
+
+TEST_F(SzenarioMitZweitemPC, ZweiComputer) {
+    Kanal zweiter(Von_lauf_sh("E2E_ZWEITER_PC"));
+    Aktualisieren(zweiter, true);
 }
 
 // The window at higher DPI: the same layout scaled, crisp and unclipped. The DPI setting of
