@@ -15,7 +15,8 @@ void Ferientagedatei_loeschen() {
         const std::string pfad = Programm.Datenordner + Host::Ferientagedatei;
         Datei_loeschen(pfad);
         // Datei_loeschen reports nothing; only the file's absence counts. A missing file
-        // counts as removed; a hidden or system file that survived does not.
+        // counts as removed; a hidden or system file that survived does not, nor does one
+        // behind a path that can't be reached (a share gone): no one can tell it went.
         if (Datei_noch_vorhanden(pfad)) {
             Meldung_anzeigen("Löschen der Datei '" + pfad + "' fehlgeschlagen.");
             return;

@@ -58,7 +58,7 @@ bool Rest_entfernbar(const std::string& name, const std::string& zielname,
         if (name[i] != '@' || i + 5 == name.size()) return false;
         von = name.substr(i + 1, name.size() - 4 - i - 1);
     }
-    if (alter > Rest_nach_sekunden || alter < -Rest_nach_sekunden) return true;
+    if (alter > Rest_nach_sekunden) return true;
     if (von.empty() || computer.empty() || von.size() != computer.size() ||
         !Gleich_ohne_Gross(von, 0, computer))
         return false;

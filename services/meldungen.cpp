@@ -90,9 +90,10 @@ bool Datei_noch_vorhanden(const std::string& pfad) {
     try {
         return (plattform().Attribute_lesen(pfad) & Attribut::Verzeichnis) == 0;
     } catch (const Laufzeitfehler& fehler) {
-        if (fehler.Nummer == Fehlernummer::DateiNichtGefunden ||
-            fehler.Nummer == Fehlernummer::PfadNichtGefunden)
-            return false;
+        if (fehler.Nummer == Fehlernummer::DateiNichtGefunden) return false;
+        // A path that can't be reached (its folder gone, or the share it lies on) may still
+        // hold the file: nothing shows that it went.
+        if (fehler.Nummer == Fehlernummer::PfadNichtGefunden) return true;
         throw;
     }
 }

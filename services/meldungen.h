@@ -18,8 +18,10 @@ std::string Mit_Backslash(const std::string& ordner);
 bool Ordner_vorhanden(const std::string& pfad);
 void Datei_loeschen(const std::string& pfad);
 // True when a file of that path is there, whatever its attributes (hidden and system files
-// included), so that a file that survived Datei_loeschen is never taken for removed. A
-// missing file or folder gives false; a path that can't be examined throws Laufzeitfehler.
+// included), so that a file that survived Datei_loeschen is never taken for removed. Only a
+// missing file gives false; a path that can't be found (a folder on the way, or the
+// share, gone) gives true, since the file may be there still; a path that can't be examined
+// otherwise throws Laufzeitfehler.
 bool Datei_noch_vorhanden(const std::string& pfad);
 
 // Runs `schritte`; a failure in them goes to Fehler_melden with `ort`, so it never travels

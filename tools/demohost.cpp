@@ -69,21 +69,24 @@ Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
     Ordner_anlegen(host.logs.substr(0, host.logs.size() - 1));
 
     Datei_schreiben(host.daten + L"MitarbeiterData.dat", Verwuerfelt({"[Mitarbeiter]"}));
-    Datei_schreiben(host.daten + L"Konfigdaten.dat", Verwuerfelt({
-                                                         "[Zedrano]",
-                                                         host.kennung,
-                                                         "Schulversion 7.2",
-                                                         "[Firma]",
-                                                         "Grundschule am Lindenhof",
-                                                         "Schulstraße 1, 34117 Kassel",
-                                                         "[Settings]",
-                                                         "0000000000000000000000",
-                                                         "1",
-                                                         "[Benutzer]",
-                                                         "Verwaltung",
-                                                         "[Administratoren]",
-                                                         "A:" + U(wunsch.administrator),
-                                                     }));
+    std::vector<std::string> konfiguration = {
+        "[Zedrano]",
+        host.kennung,
+        "Schulversion 7.2",
+        "[Firma]",
+        "Grundschule am Lindenhof",
+        "Schulstraße 1, 34117 Kassel",
+        "[Settings]",
+        "0000000000000000000000",
+        "1",
+        "[Benutzer]",
+        "Verwaltung",
+        "[Administratoren]",
+        "A:" + U(wunsch.administrator),
+    };
+    if (!wunsch.zweiter_administrator.empty())
+        konfiguration.push_back("A:" + U(wunsch.zweiter_administrator));
+    Datei_schreiben(host.daten + L"Konfigdaten.dat", Verwuerfelt(konfiguration));
     if (wunsch.pfadeinstellungen) {
         Datei_schreiben(
             host.installation + L"Zedrano.dat",

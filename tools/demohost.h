@@ -13,7 +13,8 @@ namespace fernsteuerung {
 
 struct Demohost_Wunsch {
     std::wstring wurzel;                        // created afresh; everything lies below it
-    std::wstring administrator = L"verwalter";  // the one user in the administrator list
+    std::wstring administrator = L"verwalter";  // the user in the administrator list
+    std::wstring zweiter_administrator;         // a second one there, unless empty
     // Zedrano.dat in the installation folder, naming the data and log folders.
     bool pfadeinstellungen = true;
     // An earlier Ferientage.dat: the state and the colour line ("&H0080FF").

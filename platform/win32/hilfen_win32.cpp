@@ -79,9 +79,20 @@ long Fehlernummer_von(DWORD code) {
             return Fehlernummer::DateiNichtGefunden;
         case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_DRIVE:
-        case ERROR_BAD_NETPATH:
-        case ERROR_BAD_NET_NAME:
         case ERROR_DIRECTORY:
+        // A share, its server or the network that can't be reached (any more): the path is
+        // not there, whatever it held. Never "file not found", which a removal takes for done.
+        case ERROR_REM_NOT_LIST:
+        case ERROR_BAD_NETPATH:
+        case ERROR_DEV_NOT_EXIST:
+        case ERROR_UNEXP_NET_ERR:
+        case ERROR_NETNAME_DELETED:
+        case ERROR_BAD_NET_NAME:
+        case ERROR_NO_NET_OR_BAD_PATH:
+        case ERROR_NO_NETWORK:
+        case ERROR_NETWORK_UNREACHABLE:
+        case ERROR_HOST_UNREACHABLE:
+        case ERROR_NOT_CONNECTED:
             return Fehlernummer::PfadNichtGefunden;
         case ERROR_ACCESS_DENIED:
         case ERROR_SHARING_VIOLATION:

@@ -403,8 +403,14 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
     if (fehler == ERROR_SUCCESS) {
         const std::wstring sicherung = Neuer_Sicherungsname(Schmal(datei.ziel));
         fehler = Wiederholt(wiederholung, [&] {
-            return f.Ersetzen(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
-                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+            if (f.Ersetzen(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
+                           REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+                return true;
+            // Wine, when a writer of another Wine server (another computer at the share)
+            // moves the old file at this moment, answers "invalid handle" from the first
+            // move, before anything has moved: a passing lock, as on Windows.
+            if (GetLastError() == ERROR_INVALID_HANDLE) SetLastError(ERROR_SHARING_VIOLATION);
+            return false;
         });
         switch (fehler) {
             case ERROR_SUCCESS:

@@ -34,6 +34,8 @@ class Umgebung {
         Alte_bleibt,         // ReplaceFileW can't remove the old file yet
         Neue_bleibt,         // ReplaceFileW can't move the new file yet
         Ziel_weg,            // just taken away, as the file is checked: it is missing then
+        Ersetzen_ungueltig,  // ReplaceFileW under Wine while another Wine server's writer moves
+                             // the file: "invalid handle", nothing moved
     };
     // Win32 answers the next three tries of its file functions on the file with the error;
     // the fake finds it locked for three tries (it knows no one taking it away).

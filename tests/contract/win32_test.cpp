@@ -1,11 +1,12 @@
 // What only the Windows side of the platform has to show: the program's own name and
-// folder, files given up when the platform goes away, what a replacement keeps, the answers
-// of a file system without ReplaceFileW, the long form of paths, the code page tables and the
-// host's files on a Central European system.
+// folder, the numbers of a share that can't be reached, files given up when the platform goes
+// away, what a replacement keeps, the answers of a file system without ReplaceFileW, the long
+// form of paths, the code page tables and the host's files on a Central European system.
 #include <gtest/gtest.h>
 
 #include "holidayfile/ferientage.h"
 #include "hostdata/konfigdaten.h"
+#include "platform/win32/hilfen_win32.h"
 #include "platform/win32/plattform_win32.h"
 #include "services/programmzustand.h"
 #include "services/text.h"
@@ -37,6 +38,25 @@ TEST(Win32Plattform, OffenerErsatzVerschwindetMitDerPlattform) {
     }
     EXPECT_EQ(u->Namen(u->Wurzel()), std::vector<std::string>{"Ferientage.dat"});
     EXPECT_EQ(u->Inhalt(ziel), "alt");
+}
+
+// A share, its server or the network that can't be reached is a path not found, never a
+// file not found: a removal would take that for done. (No share drops away under Wine, so
+// the numbers are checked as such.)
+TEST(Win32Plattform, UnerreichbareFreigabeIstKeineFehlendeDatei) {
+    // clang-format off
+    const std::pair<DWORD, long> faelle[] = {
+        {ERROR_FILE_NOT_FOUND,      Fehlernummer::DateiNichtGefunden},
+        {ERROR_PATH_NOT_FOUND,      Fehlernummer::PfadNichtGefunden},
+        {ERROR_BAD_NETPATH,         Fehlernummer::PfadNichtGefunden},
+        {ERROR_BAD_NET_NAME,        Fehlernummer::PfadNichtGefunden},
+        {ERROR_NETNAME_DELETED,     Fehlernummer::PfadNichtGefunden},
+        {ERROR_UNEXP_NET_ERR,       Fehlernummer::PfadNichtGefunden},
+        {ERROR_DEV_NOT_EXIST,       Fehlernummer::PfadNichtGefunden},
+        {ERROR_NETWORK_UNREACHABLE, Fehlernummer::PfadNichtGefunden},
+    };
+    // clang-format on
+    for (const auto& [code, nummer] : faelle) EXPECT_EQ(Fehlernummer_von(code), nummer) << code;
 }
 
 FILETIME Erstellzeit(const std::string& pfad) {

@@ -71,19 +71,20 @@ std::wstring Schluessel(std::wstring pfad) {
 }
 
 // True, with the error set, when a try of `funktion` on `pfad` meets a pending delete or a
-// disturbance: ReplaceFileW's own errors only ReplaceFileW, a file just taken away only the
-// next open, the others every function.
+// disturbance: ReplaceFileW's own errors (and Wine's "invalid handle") only ReplaceFileW, a
+// file just taken away only the next open, the others every function.
 bool Verweigert(LPCWSTR pfad, Funktion funktion) {
     const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
     const std::wstring schluessel = Schluessel(pfad);
     const auto stoerung = loeschfreigaben.stoerungen.find(schluessel);
     if (stoerung != loeschfreigaben.stoerungen.end()) {
         auto& [fehler, versuche] = stoerung->second;
-        const Funktion nur =
-            fehler == ERROR_UNABLE_TO_REMOVE_REPLACED || fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT
-                ? Funktion::Ersetzen
-            : fehler == ERROR_FILE_NOT_FOUND ? Funktion::Oeffnen
-                                             : funktion;
+        const Funktion nur = fehler == ERROR_UNABLE_TO_REMOVE_REPLACED ||
+                                     fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+                                     fehler == ERROR_INVALID_HANDLE
+                                 ? Funktion::Ersetzen
+                             : fehler == ERROR_FILE_NOT_FOUND ? Funktion::Oeffnen
+                                                              : funktion;
         if (versuche > 0 && funktion == nur) {
             --versuche;
             SetLastError(fehler);
@@ -206,6 +207,7 @@ class Win32_Umgebung : public Umgebung {
             {Stoerung::Alte_bleibt, {ERROR_UNABLE_TO_REMOVE_REPLACED, 3}},
             {Stoerung::Neue_bleibt, {ERROR_UNABLE_TO_MOVE_REPLACEMENT, 3}},
             {Stoerung::Ziel_weg, {ERROR_FILE_NOT_FOUND, 1}},
+            {Stoerung::Ersetzen_ungueltig, {ERROR_INVALID_HANDLE, 3}},
         };
         const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
         loeschfreigaben.stoerungen[Schluessel(Api_pfad(pfad))] = fehler.at(art);

@@ -10,18 +10,26 @@
 # file times stay true (Wine compares them to decide whether its prefix needs updating), and
 # so does the monotonic clock that waits and timeouts use.
 #
+# The share \\sfk-server\e2e that scenarios reach is ORDNER/freigabe, linked into the prefix
+# as dosdevices/unc/sfk-server/e2e.
+#
 # A test of the suite SzenarioImWegwerfpraefix changes the Wine prefix (system files, the
 # registry). It runs in a throwaway copy of the prefix in ORDNER/praefix, made afresh before
 # it and removed after it, with a Wine server of its own: the shared prefix stays as it was,
-# even when a run is killed.
+# even when a run is killed. A test of SzenarioMitZweitemPC has a second computer beside it
+# (tests/e2e/zweiter_pc.sh).
 set -euo pipefail
 bibliothek=$1 ordner=$2
 shift 2
-mkdir -p "$ordner"
+mkdir -p "$ordner/freigabe"
 export LD_PRELOAD=$bibliothek FAKETIME_TIMESTAMP_FILE=$ordner/uhr NO_FAKE_STAT=1 \
     FAKETIME_DONT_FAKE_MONOTONIC=1
+unc=${WINEPREFIX:-$HOME/.wine}/dosdevices/unc/sfk-server
+mkdir -p "$unc"
+ln -sfn "$ordner/freigabe" "$unc/e2e"
 case " $* " in
 *" --gtest_filter=SzenarioImWegwerfpraefix."*) ;;
+*" --gtest_filter=SzenarioMitZweitemPC."*) exec bash "$(dirname "$0")/zweiter_pc.sh" "$ordner" "$@" ;;
 *) exec "$@" ;;
 esac
 

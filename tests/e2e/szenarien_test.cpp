@@ -1,7 +1,8 @@
 // The end-to-end scenarios: the real program, started from this test's folder under Wine,
 // driven through its window by messages on a demo host of the scenario's own. Each scenario
 // first sets the clock of the programs it starts. One that changes the Wine prefix is a test
-// of SzenarioImWegwerfpraefix, which tests/e2e/lauf.sh runs in a throwaway copy of the prefix.
+// of SzenarioImWegwerfpraefix, which tests/e2e/lauf.sh runs in a throwaway copy of the prefix;
+// one with a second computer is a test of SzenarioMitZweitemPC.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,9 +10,11 @@
 #include <cstdlib>
 #include <functional>
 
+#include "tests/e2e/gleichzeitig.h"
 #include "tests/e2e/pruefungen.h"
 #include "tests/support/ferien.h"
 #include "tests/support/verwuerfelt.h"
+#include "tools/baum_entfernen.h"
 #include "tools/demohost.h"
 
 namespace e2e {
@@ -78,13 +81,39 @@ class Szenario : public testing::Test {
     // the Wine processes of the run, reads it from the file FAKETIME_TIMESTAMP_FILE names when
     // a process starts.
     void Uhr_stellen(const std::string& datum) {
-        const char* datei = std::getenv("FAKETIME_TIMESTAMP_FILE");
-        if (!datei) throw Fehlschlag("keine gestellte Uhr: die Tests laufen mit tests/e2e/lauf.sh");
-        // Wine's drive Z: is the root of the Linux file system.
-        std::wstring pfad = L"Z:" + W(datei);
-        std::replace(pfad.begin(), pfad.end(), L'/', L'\\');
-        Datei_schreiben(pfad, "@" + datum + "\n");
+        Datei_schreiben(Von_lauf_sh("FAKETIME_TIMESTAMP_FILE"), "@" + datum + "\n");
         uhr_gestellt = true;
+        std::sscanf(datum.c_str(), "%hu-%hu-%hu %hu:%hu:%hu", &uhr.wYear, &uhr.wMonth, &uhr.wDay,
+                    &uhr.wHour, &uhr.wMinute, &uhr.wSecond);
+    }
+
+    // Dates the file `pfad` as last written `minuten` after the time the clock was set to.
+    void Datieren(const std::wstring& pfad, int minuten) const {
+        SYSTEMTIME utc;
+        FILETIME zeit;
+        if (!TzSpecificLocalTimeToSystemTime(nullptr, &uhr, &utc) ||
+            !SystemTimeToFileTime(&utc, &zeit))
+            throw Fehlschlag("keine Dateizeit für die gestellte Uhr");
+        ULARGE_INTEGER t{};
+        t.LowPart = zeit.dwLowDateTime;
+        t.HighPart = zeit.dwHighDateTime;
+        t.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(minuten) * 60 * 10000000);
+        zeit = {t.LowPart, t.HighPart};
+        HANDLE h = CreateFileW(pfad.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const bool ok = h != INVALID_HANDLE_VALUE && SetFileTime(h, nullptr, nullptr, &zeit);
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+        if (!ok) throw Fehlschlag("Dateizeit nicht gesetzt: " + U(pfad));
+    }
+
+    // The Linux path that tests/e2e/lauf.sh gives in the environment variable `variable`, as
+    // Wine reaches it: its drive Z: is the root of the Linux file system.
+    static std::wstring Von_lauf_sh(const char* variable) {
+        const char* wert = std::getenv(variable);
+        if (!wert) throw Fehlschlag(std::string(variable) + " fehlt: die Tests laufen mit lauf.sh");
+        std::wstring pfad = L"Z:" + W(wert);
+        std::replace(pfad.begin(), pfad.end(), L'/', L'\\');
+        return pfad;
     }
 
     // The scenario's own folder, below the temporary folder.
@@ -95,6 +124,12 @@ class Szenario : public testing::Test {
     // A host in the scenario's own folder, made afresh.
     static Demohost Host(Demohost_Wunsch w = {}) {
         w.wurzel = Wurzel();
+        return Demohost_anlegen(w);
+    }
+    // A host in the scenario's own folder on the share \\sfk-server\e2e (tests/e2e/lauf.sh).
+    static Demohost Host_auf_der_Freigabe(Demohost_Wunsch w = {}) {
+        w.wurzel = L"\\\\sfk-server\\e2e\\" +
+                   W(testing::UnitTest::GetInstance()->current_test_info()->name());
         return Demohost_anlegen(w);
     }
     // A host with an earlier Ferientage.dat of `land` in `farbe`.
@@ -178,6 +213,7 @@ class Szenario : public testing::Test {
 
   private:
     bool uhr_gestellt = false;
+    SYSTEMTIME uhr{};  // the time the clock was set to, local
     int fotos = 0;
 };
 
@@ -434,24 +470,48 @@ TEST_F(Szenario, BeschaedigteDateien) {
     Hessen_ab_schritt2(p, f, t, host);
 }
 
-// Temporary files that writers left beside Ferientage.dat: marking removes those of processes
-// that no longer run (odd process ids: no process has one) unless someone holds them open.
+// Temporary files that writers left beside Ferientage.dat, dated by the scenario's clock:
+// marking removes those written more than an hour before and one of this computer whose
+// process no longer runs (odd process ids: no process has one), unless someone holds it open;
+// another computer's young one stays, and so does one dated ahead of the clock, as a computer
+// whose clock is ahead writes it.
 TEST_F(Szenario, Reste) {
     Uhr_stellen("2025-03-14 10:00:00");
     const Demohost host = Frueher_gekennzeichnet();
-    Datei_schreiben(host.daten + L"Ferientage.dat.~1f-3.tmp", "[Ferientage]");
+    wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1];
+    DWORD laenge = MAX_COMPUTERNAME_LENGTH + 1;
+    GetComputerNameW(computer, &laenge);
+    const std::wstring hier = L"@" + std::wstring(computer, laenge), fremd = L"@ANDERER-PC";
+    struct Rest {
+        std::wstring name;
+        int minuten;  // written this long before the clock (negative: after it)
+        bool bleibt;
+    };
+    // clang-format off
+    const Rest reste[] = {
+        {L"Ferientage.dat.~1f-3.tmp",                120,  false},
+        {L"Ferientage.dat.~21-1.tmp",                120,  true},  // held open
+        {L"Ferientage.dat.~1f-4" + fremd + L".tmp",  120,  false},
+        {L"Ferientage.dat.~1f-5" + fremd + L".tmp",  1,    true},
+        {L"Ferientage.dat.~1f-6" + fremd + L".tmp",  -120, true},
+        {L"Ferientage.dat.~1f-7" + hier + L".tmp",   1,    false},
+    };
+    // clang-format on
+    std::vector<std::wstring> bleiben = {L"Ferientage.dat", L"Konfigdaten.dat",
+                                         L"MitarbeiterData.dat"};
+    for (const Rest& r : reste) {
+        Datei_schreiben(host.daten + r.name, "[Ferientage]");
+        Datieren(host.daten + r.name, -r.minuten);
+        if (r.bleibt) bleiben.push_back(r.name);
+    }
+    std::sort(bleiben.begin(), bleiben.end());
     const std::wstring offen = host.daten + L"Ferientage.dat.~21-1.tmp";
-    Datei_schreiben(offen, "[Ferientage]");
     HANDLE h = CreateFileW(offen.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Rest nicht geöffnet");
     Hessen_aktualisieren(host);
     CloseHandle(h);
-    std::wstring namen;
-    for (const std::wstring& name : Dateinamen(host.daten)) namen += name + L" ";
-    EXPECT_EQ(namen, std::wstring(L"Ferientage.dat Ferientage.dat.~21-1.tmp Konfigdaten.dat "
-                                  L"MitarbeiterData.dat "))
-        << "Dateien im Datenordner";
+    EXPECT_EQ(Dateinamen(host.daten), bleiben) << "Dateien im Datenordner";
 }
 
 // Another process holds Ferientage.dat for a moment, sharing nothing, while step 4 is
@@ -468,6 +528,90 @@ TEST_F(Szenario, KurzGesperrt) {
         Sleep(300);
         CloseHandle(h);
     });
+}
+
+// The host on a server's share: Zedrano.dat (plain text) names the data folder and another
+// log folder there as \\server\share\..., and the removal logs in that log folder. (Under
+// Wine the folder dialog can't take such a path: its shell knows no network.)
+TEST_F(Szenario, EntfernenAufDerFreigabe) {
+    Uhr_stellen("2025-03-14 10:00:00");
+    Demohost_Wunsch w;
+    w.pfadeinstellungen = false;
+    w.ferientage = {{"Hessen", "&H80FF80"}};
+    const Demohost host = Host_auf_der_Freigabe(w);
+    const std::wstring protokolle =
+        host.public_ordner.substr(0, host.public_ordner.rfind(L'\\')) + L"\\Protokolle\\";
+    CreateDirectoryW(protokolle.c_str(), nullptr);
+    Datei_schreiben(
+        host.installation + L"Zedrano.dat",
+        "[Zedrano]\r\ndata_pfad=" + U(host.daten) + "\r\nlog_pfad=" + U(protokolle) + "\r\n");
+
+    Programm p = Starten(host, L"verwalter", Eigener_Ordner() + L"Schulferien_deaktivieren.exe");
+    HWND f = p.Hauptfenster();
+    const Teile t = Teile_finden(f, L"Schritt 2: Kennzeichnen der Schulferien aufheben",
+                                 L"Kennzeichnen der Schulferien aufheben", true);
+    Schritte_pruefen(Foto(f, "start"), t,
+                     {std::nullopt, Erledigt_gesperrt, std::nullopt, std::nullopt, Aktuell});
+    Klicken(t.schritt4);
+    EXPECT_EQ(Meldung_bestaetigen(p).text,
+              std::wstring(L"Funktion ausgeführt. Schulferien werden künftig nicht mehr "
+                           L"gekennzeichnet."))
+        << "Meldung";
+    EXPECT_FALSE(Datei_vorhanden(host.daten + L"Ferientage.dat")) << "Ferientage.dat ist noch da";
+    Logbuch_pruefen(protokolle + L"2503 Zedrano.log", "14.03.25 10:0",
+                    "verwalter|ZedraAdmin|Kennzeichnen der Schulferien aufgehoben");
+    Kein_Logbuch(host.logs);
+    Klicken(t.beenden);
+    EXPECT_EQ(p.Ende_abwarten(), DWORD{0}) << "Exit-Code";
+}
+
+// Two users at step 4 update the marking on a share at the same moment, round after round
+// (SCHULFERIEN_E2E_RUNDEN, 10 by default): see Gleichzeitig_aktualisieren. The host lies on
+// the share; Zedrano.dat names its data and log folders as \\server\share\....
+class Gleichzeitig : public Szenario {
+  protected:
+    void Aktualisieren(Kanal& zweiter, bool zwei_computer) {
+        Uhr_stellen("2025-03-14 10:00:00");
+        Demohost_Wunsch w;
+        w.zweiter_administrator = L"sekretariat";
+        w.ferientage = {{"Hessen", "&H80FF80"}};
+        const Demohost host = Host_auf_der_Freigabe(w);
+        const char* runden = std::getenv("SCHULFERIEN_E2E_RUNDEN");
+        // The Gegenstelle ends, and its program with it, however the scenario ends.
+        struct Schluss {
+            Kanal& kanal;
+            ~Schluss() {
+                try {
+                    kanal.Senden("schluss");
+                } catch (const Fehlschlag&) {
+                }
+            }
+        } schluss{zweiter};
+        Gleichzeitig_aktualisieren(host, zweiter, runden ? std::atoi(runden) : 10, zwei_computer);
+    }
+};
+
+// Two copies of the program on one computer.
+TEST_F(Gleichzeitig, ZweiKopien) {
+    const std::wstring kanal = Temp() + L"sfk-e2e-gegenstelle";
+    Baum_entfernen(kanal);
+    CreateDirectoryW(kanal.c_str(), nullptr);
+    Programm gegenstelle(Eigener_Ordner() + L"gegenstelle.exe", {}, L"\"" + kanal + L"\"");
+    {
+        Kanal zweiter(kanal);
+        Aktualisieren(zweiter, false);
+    }
+    EXPECT_EQ(gegenstelle.Ende_abwarten(), DWORD{0}) << "Exit-Code der Gegenstelle";
+}
+
+// Two computers: the second one is another Wine prefix with a Wine server of its own (its
+// process ids overlap with this one's) and another computer's name, which reaches the same
+// share; tests/e2e/zweiter_pc.sh runs the Gegenstelle there.
+class SzenarioMitZweitemPC : public Gleichzeitig {};
+
+TEST_F(SzenarioMitZweitemPC, ZweiComputer) {
+    Kanal zweiter(Von_lauf_sh("E2E_ZWEITER_PC"));
+    Aktualisieren(zweiter, true);
 }
 
 // The window at higher DPI: the same layout scaled, crisp and unclipped. The DPI setting of

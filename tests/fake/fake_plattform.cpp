@@ -122,7 +122,8 @@ FakePlattform::Knoten& FakePlattform::Elternordner(const Ort& ort) {
     Knoten* ordner = nullptr;
     for (std::size_t n = 1; n < ort.teile.size(); ++n) {
         ordner = Finden(ort.Schluessel_von(n));
-        if (!ordner || !ordner->ordner) throw Fehler(Fehlernummer::PfadNichtGefunden);
+        if (!ordner || !ordner->ordner || ordner->erreichbar == Erreichbar::Nein)
+            throw Fehler(Fehlernummer::PfadNichtGefunden);
         if (ordner->kein_zugriff) throw Fehler(Fehlernummer::ZugriffVerweigert);
     }
     if (!ordner) throw Fehler(Fehlernummer::PfadNichtGefunden);  // a drive has no parent
@@ -211,7 +212,7 @@ bool FakePlattform::Datei_vorhanden(const std::string& muster) {
     if (ort.ordner_gemeint || ort.teile.size() < 2) return false;
     for (std::size_t n = 1; n < ort.teile.size(); ++n) {
         const Knoten* ordner = Finden(ort.Schluessel_von(n));
-        if (!ordner || !ordner->ordner) return false;
+        if (!ordner || !ordner->ordner || ordner->erreichbar == Erreichbar::Nein) return false;
         if (ordner->kein_zugriff) throw Fehler(Fehlernummer::DateinameFalsch);
     }
     const std::u32string name_muster = Zeichenfolge(ort.teile.back());
@@ -257,6 +258,10 @@ void FakePlattform::Attribute_normal(const std::string& pfad) {
 }
 
 void FakePlattform::Datei_entfernen(const std::string& pfad) {
+    const Ort ort = Aufloesen(pfad);
+    Knoten* ordner = Finden(ort.Schluessel_von(ort.teile.size() - 1));
+    if (ordner && ordner->erreichbar == Erreichbar::Bis_zum_Loeschen)
+        ordner->erreichbar = Erreichbar::Nein;
     Knoten& k = Vorhandene_Datei(pfad);
     if ((k.attribute & Attribut::Schreibgeschuetzt) || k.kein_zugriff || Belegt(k))
         throw Fehler(Fehlernummer::ZugriffVerweigert);
@@ -445,6 +450,12 @@ void FakePlattform::Zugriff_sperren(const std::string& pfad, bool gesperrt) {
     Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k) throw Einrichtungsfehler("no such entry", pfad);
     k->kein_zugriff = gesperrt;
+}
+
+void FakePlattform::Erreichbarkeit(const std::string& ordner, Erreichbar e) {
+    Knoten* k = Finden(Aufloesen(ordner).Schluessel());
+    if (!k || !k->ordner) throw Einrichtungsfehler("no such folder", ordner);
+    k->erreichbar = e;
 }
 
 bool FakePlattform::Vorhanden(const std::string& pfad) const {

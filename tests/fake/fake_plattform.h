@@ -93,6 +93,11 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // read or written. A file without access is still listed and its attributes can be
     // read, but it can't be read, written, changed in its attributes or deleted.
     void Zugriff_sperren(const std::string& pfad, bool gesperrt = true);
+    // A folder that can't be reached any more (Nein), as on a share whose server has gone:
+    // every path through it is not found (PfadNichtGefunden), though what it holds stays.
+    // Bis_zum_Loeschen: it goes when a file in it is about to be deleted.
+    enum class Erreichbar { Ja, Nein, Bis_zum_Loeschen };
+    void Erreichbarkeit(const std::string& ordner, Erreichbar e);
     // The next write fails after this many more bytes have been written (disk full).
     // The disk then stays full until Schreibfehler_aufheben.
     void Schreibfehler_nach(std::size_t bytes) { schreibgrenze = bytes; }
@@ -133,8 +138,9 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
         bool gesperrt = false;
         int gesperrt_fuer = 0;  // attempts that still find it locked
         bool kein_zugriff = false;
-        std::int64_t zeit = 0;         // last written, in seconds of the clock (Sekunden)
-        int loeschen_aufgehalten = 0;  // looks until the holder lets go; Bis_zur_Freigabe
+        Erreichbar erreichbar = Erreichbar::Ja;  // a folder
+        std::int64_t zeit = 0;                   // last written, in seconds of the clock (Sekunden)
+        int loeschen_aufgehalten = 0;            // looks until the holder lets go; Bis_zur_Freigabe
         bool loeschen_anstehend = false;
     };
     struct Offen {

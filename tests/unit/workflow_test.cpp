@@ -607,8 +607,17 @@ TEST_F(Arbeitsablauf, EntfernenFensterMitZweiSchritten) {
 
 // Removal mode, the second step clicked by an administrator, by the state of Ferientage.dat.
 // Only that file goes. One that stays is named with its whole path, however long, and the
-// user may try again.
-enum Sperre { Frei, Offen, Kein_Zugriff, Loeschen_aufgehalten, Loeschen_kurz_aufgehalten };
+// user may try again: also when the share (here the drive mapped to it) goes while the file is
+// deleted, so that nobody can tell whether it went (Ordner_weg).
+using Erreichbar = FakePlattform::Erreichbar;
+enum Sperre {
+    Frei,
+    Offen,
+    Kein_Zugriff,
+    Loeschen_aufgehalten,
+    Loeschen_kurz_aufgehalten,
+    Ordner_weg
+};
 
 struct Entfernen {
     const char* fall;
@@ -626,6 +635,7 @@ TEST_P(Kennzeichnung_aufheben, Klick) {
     const std::string ordner = e.ordner, datei = ordner + "Ferientage.dat";
     Host_anlegen(ordner);
     p.Datei_anlegen(ordner + "Ferientage.bak", "alt");
+    if (e.sperre == Ordner_weg) p.Erreichbarkeit(ordner, Erreichbar::Bis_zum_Loeschen);
     if (e.attribute) {
         Ferientage_anlegen(ordner, "&H0080FF", "Bayern");
         p.Attribute_setzen(datei, e.attribute);
@@ -648,12 +658,14 @@ TEST_P(Kennzeichnung_aufheben, Klick) {
         EXPECT_TRUE(p.Dateien(ordner + "Logs").empty());
         EXPECT_EQ(Schritt(4), "Pfeil++");
         EXPECT_EQ(Bildtext(4), "Schritt 2: aktueller Schritt");
-        // The same again as long as the other program holds the file.
+        // The same again as long as the other program holds the file (or the share goes).
+        if (e.sperre == Ordner_weg) p.Erreichbarkeit(ordner, Erreichbar::Bis_zum_Loeschen);
         Klicken(4);
         EXPECT_EQ(Meldungen(), (Liste{e.meldung, e.meldung}));
         p.Sperren(datei, false);
         p.Zugriff_sperren(datei, false);
         p.Loeschen_aufhalten(datei, 0);
+        p.Erreichbarkeit(ordner, Erreichbar::Ja);
         p.meldungen.clear();
         Klicken(4);
     }
@@ -678,7 +690,8 @@ INSTANTIATE_TEST_SUITE_P(Arbeitsablauf, Kennzeichnung_aufheben, ::testing::Value
     Entfernen{"VersteckteOhneZugriff", "D:\\Planer\\Data\\", Versteckte_Systemdatei,      Kein_Zugriff, Nicht_geloescht},
     Entfernen{"OffenLangerPfad",       Lang,                 Archiv,                      Offen,        Lang_nicht_geloescht},
     Entfernen{"LoeschenAufgehalten",   "D:\\Planer\\Data\\", Archiv,                      Loeschen_aufgehalten,      Nicht_geloescht},
-    Entfernen{"LoeschenKurzAufgehalten", "D:\\Planer\\Data\\", Archiv,                    Loeschen_kurz_aufgehalten, nullptr}),
+    Entfernen{"LoeschenKurzAufgehalten", "D:\\Planer\\Data\\", Archiv,                    Loeschen_kurz_aufgehalten, nullptr},
+    Entfernen{"NetzlaufwerkGetrennt",  "D:\\Planer\\Data\\", Archiv,                      Ordner_weg,   Nicht_geloescht}),
     [](const auto& info) { return std::string(info.param.fall); });
 // clang-format on
 
