@@ -407,16 +407,18 @@ void FakePlattform::Datei_anlegen(const std::string& pfad, const std::string& by
     k.zeit = Jetzt_in_sekunden();
 }
 
-void FakePlattform::Attribute_setzen(const std::string& pfad, std::uint32_t attribute) {
+FakePlattform::Knoten& FakePlattform::Eintrag(const std::string& pfad) {
     Knoten* k = Finden(Aufloesen(pfad).Schluessel());
     if (!k) throw Einrichtungsfehler("no such entry", pfad);
-    k->attribute = attribute & ~Attribut::Verzeichnis;
+    return *k;
+}
+
+void FakePlattform::Attribute_setzen(const std::string& pfad, std::uint32_t attribute) {
+    Eintrag(pfad).attribute = attribute & ~Attribut::Verzeichnis;
 }
 
 void FakePlattform::Alter_setzen(const std::string& pfad, std::int64_t sekunden) {
-    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
-    if (!k) throw Einrichtungsfehler("no such entry", pfad);
-    k->zeit = Jetzt_in_sekunden() - sekunden;
+    Eintrag(pfad).zeit = Jetzt_in_sekunden() - sekunden;
 }
 
 std::int64_t FakePlattform::Jetzt_in_sekunden() const {
@@ -424,15 +426,11 @@ std::int64_t FakePlattform::Jetzt_in_sekunden() const {
 }
 
 void FakePlattform::Sperren(const std::string& pfad, bool gesperrt) {
-    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
-    if (!k) throw Einrichtungsfehler("no such entry", pfad);
-    k->gesperrt = gesperrt;
+    Eintrag(pfad).gesperrt = gesperrt;
 }
 
 void FakePlattform::Kurz_sperren(const std::string& pfad, int versuche) {
-    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
-    if (!k) throw Einrichtungsfehler("no such entry", pfad);
-    k->gesperrt_fuer = versuche;
+    Eintrag(pfad).gesperrt_fuer = versuche;
 }
 
 void FakePlattform::Loeschen_aufhalten(const std::string& pfad, int blicke) {
@@ -447,9 +445,7 @@ void FakePlattform::Loeschen_aufhalten(const std::string& pfad, int blicke) {
 }
 
 void FakePlattform::Zugriff_sperren(const std::string& pfad, bool gesperrt) {
-    Knoten* k = Finden(Aufloesen(pfad).Schluessel());
-    if (!k) throw Einrichtungsfehler("no such entry", pfad);
-    k->kein_zugriff = gesperrt;
+    Eintrag(pfad).kein_zugriff = gesperrt;
 }
 
 void FakePlattform::Erreichbarkeit(const std::string& ordner, Erreichbar e) {

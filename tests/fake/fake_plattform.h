@@ -161,6 +161,8 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     Ort Aufloesen(const std::string& pfad, bool muster = false) const;
     Knoten* Finden(const std::string& schluessel);
     const Knoten* Finden(const std::string& schluessel) const;
+    // The entry at `pfad` that a test sets up; a missing one is the test's own fault.
+    Knoten& Eintrag(const std::string& pfad);
     // The folder that holds the entry at `ort`, checked on the way down: a missing folder
     // throws PfadNichtGefunden, a folder without access ZugriffVerweigert.
     Knoten& Elternordner(const Ort& ort);
