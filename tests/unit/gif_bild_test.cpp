@@ -13,9 +13,10 @@ namespace {
 
 struct Gif_Wunsch {
     int breite = 1, hoehe = 1;
-    // LZW codes at minimum code size 2 (clear 4, end 5), packed 3 bits each: enough for
-    // pictures of up to three codes between clear and end.
+    // LZW codes at minimum code size 2 (clear 4, end 5), packed 3 bits each, and 4 bits from
+    // the code at index `breiter_ab` on.
     std::initializer_list<unsigned> codes = {4, 0, 5};
+    std::size_t breiter_ab = 99;
     int min_code_size = 2;
     bool transparent = false;  // index 0 (white) is transparent
     bool trailer = true;
@@ -35,9 +36,11 @@ std::string Gif(const Gif_Wunsch& w) {
     std::string strom;
     unsigned bits = 0;
     int n = 0;
+    std::size_t i = 0;
     for (const unsigned code : w.codes) {
         bits |= code << n;
-        for (n += 3; n >= 8; n -= 8, bits >>= 8) strom += static_cast<char>(bits & 255);
+        for (n += i++ < w.breiter_ab ? 3 : 4; n >= 8; n -= 8, bits >>= 8)
+            strom += static_cast<char>(bits & 255);
     }
     if (n > 0) strom += static_cast<char>(bits & 255);
     g += static_cast<char>(w.min_code_size);
@@ -100,6 +103,16 @@ TEST(Dekoder, CodeDerSichSelbstDefiniert) {
     const std::optional<Gif_Bild> bild = Gif_dekodieren(Gif({.breite = 3, .codes = {4, 1, 6, 5}}));
     ASSERT_TRUE(bild);
     EXPECT_EQ(bild->pixel, (std::vector<std::uint32_t>(3, Argb(0, 0, 0))));
+}
+
+// Once the table holds as many codes as the width can name (after code 7, defined by the
+// third code), the width grows by a bit: code 7 and the end come at 4 bits.
+TEST(Dekoder, CodebreiteWaechst) {
+    const std::optional<Gif_Bild> bild =
+        Gif_dekodieren(Gif({.breite = 6, .codes = {4, 0, 1, 6, 7, 5}, .breiter_ab = 4}));
+    ASSERT_TRUE(bild);
+    const std::uint32_t w = Argb(255, 255, 255), s = Argb(0, 0, 0);
+    EXPECT_EQ(bild->pixel, (std::vector<std::uint32_t>{w, s, w, s, s, w}));
 }
 
 // Every cut through a sound picture before its image data end is refused, never read past.
