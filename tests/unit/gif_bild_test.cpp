@@ -20,6 +20,7 @@ struct Gif_Wunsch {
     int min_code_size = 2;
     bool transparent = false;  // index 0 (white) is transparent
     bool trailer = true;
+    bool zeilensprung = false;  // rows in the four passes of an interlaced picture
     int links = 0;
 };
 
@@ -32,7 +33,8 @@ std::string Gif(const Gif_Wunsch& w) {
                     std::string("\x80\x00\x00\xff\xff\xff\x00\x00\x00", 9);
     if (w.transparent) g += std::string("\x21\xf9\x04\x01\x00\x00\x00\x00", 8);
     g += '\x2c';  // apart: "literal" + string is a false -Wrestrict in mingw-w64's g++ 12
-    g += wort(w.links) + wort(0) + wort(w.breite) + wort(w.hoehe) + std::string(1, '\0');
+    g += wort(w.links) + wort(0) + wort(w.breite) + wort(w.hoehe) +
+         std::string(1, w.zeilensprung ? '\x40' : '\0');
     std::string strom;
     unsigned bits = 0;
     int n = 0;
@@ -98,22 +100,34 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Dekoder, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// Two pixels from one code that the stream defines as it goes (the "code == next" case).
-TEST(Dekoder, CodeDerSichSelbstDefiniert) {
-    const std::optional<Gif_Bild> bild = Gif_dekodieren(Gif({.breite = 3, .codes = {4, 1, 6, 5}}));
+// Streams of more than one pixel, as an encoder may write them, top row first.
+struct Strom {
+    const char* name;
+    std::string daten;
+    const char* zeilen;  // w white, s black
+};
+
+class Stroeme : public testing::TestWithParam<Strom> {};
+
+TEST_P(Stroeme, LiefernDieBildpunkte) {
+    const std::optional<Gif_Bild> bild = Gif_dekodieren(GetParam().daten);
     ASSERT_TRUE(bild);
-    EXPECT_EQ(bild->pixel, (std::vector<std::uint32_t>(3, Argb(0, 0, 0))));
+    std::string gelesen;
+    for (const std::uint32_t p : bild->pixel) gelesen += p == Argb(0, 0, 0) ? 's' : 'w';
+    EXPECT_EQ(gelesen, GetParam().zeilen);
 }
 
-// Once the table holds as many codes as the width can name (after code 7, defined by the
-// third code), the width grows by a bit: code 7 and the end come at 4 bits.
-TEST(Dekoder, CodebreiteWaechst) {
-    const std::optional<Gif_Bild> bild =
-        Gif_dekodieren(Gif({.breite = 6, .codes = {4, 0, 1, 6, 7, 5}, .breiter_ab = 4}));
-    ASSERT_TRUE(bild);
-    const std::uint32_t w = Argb(255, 255, 255), s = Argb(0, 0, 0);
-    EXPECT_EQ(bild->pixel, (std::vector<std::uint32_t>{w, s, w, s, s, w}));
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Faelle, Stroeme, testing::Values(
+    // A code that the stream defines with this very code (6 = 1 and its own first).
+    Strom{"CodeDerSichSelbstDefiniert", Gif({.breite = 3, .codes = {4, 1, 6, 5}}),                                       "sss"},
+    // Once the table holds as many codes as 3 bits can name (after code 7), codes are 4 bits.
+    Strom{"CodebreiteWaechst",          Gif({.breite = 6, .codes = {4, 0, 1, 6, 7, 5}, .breiter_ab = 4}),               "wswssw"},
+    Strom{"OhneClearAmAnfang",          Gif({.breite = 4, .codes = {0, 1, 6, 5}, .breiter_ab = 3}),                     "wsws"},
+    // Rows 0, 2, 1, 3 in the stream.
+    Strom{"Zeilensprung",               Gif({.hoehe = 4, .codes = {4, 0, 1, 0, 1, 5}, .breiter_ab = 4, .zeilensprung = true}), "wwss"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Every cut through a sound picture before its image data end is refused, never read past.
 TEST(Dekoder, JederAbgeschnitteneAnfangWirdAbgelehnt) {
