@@ -66,7 +66,9 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Skalieren, testing::Values(
     // 2 -> 4: the pixel centres at -0.25, 0.25, 0.75, 1.25 of the source, edges clamped.
     Skalierung{"ZweiZuVierBilinear",                   Grau({0, 120}),                              2, 1, 4, 1, Grau({0, 30, 90, 120})},
     Skalierung{"FalscheAnzahl",                        Grau({0, 1, 2}),                             2, 2, 1, 1, {}},
-    Skalierung{"NullGross",                            Grau({0}),                                   1, 1, 0, 0, {}}),
+    Skalierung{"NullGross",                            Grau({0}),                                   1, 1, 0, 0, {}},
+    Skalierung{"QuelleOhneBreite",                     {},                                          0, 3, 1, 1, {}},
+    Skalierung{"QuelleOhneHoehe",                      {},                                          3, 0, 1, 1, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
