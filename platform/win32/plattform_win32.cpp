@@ -402,29 +402,45 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
         wiederholung, [&] { return f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES; });
     if (fehler == ERROR_SUCCESS) {
         const std::wstring sicherung = Neuer_Sicherungsname(Schmal(datei.ziel));
+        // A replacement that stops halfway (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) leaves the old
+        // file under the backup name, the new one under its own, and the target's name free. The
+        // old one goes back, but never over a new file that another writer has put there
+        // meanwhile. Back in place, all is as before the try: another writer moving the file at
+        // that moment (under Wine, one at another computer) is waited out like a lock, and only a
+        // stop that lasts fails the write.
+        bool zurueckgelegt = false;
         fehler = Wiederholt(wiederholung, [&] {
+            zurueckgelegt = false;
             if (f.Ersetzen(datei.ziel.c_str(), datei.temp.c_str(), sicherung.c_str(),
                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
                 return true;
+            const DWORD e = GetLastError();
+            zurueckgelegt = e == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
+                            verschieben(sicherung, datei.ziel, 0) == ERROR_SUCCESS;
             // Wine, when a writer of another Wine server (another computer at the share)
             // moves the old file at this moment, answers "invalid handle" from the first
             // move, before anything has moved: a passing lock, as on Windows.
-            if (GetLastError() == ERROR_INVALID_HANDLE) SetLastError(ERROR_SHARING_VIOLATION);
+            SetLastError(zurueckgelegt || e == ERROR_INVALID_HANDLE ? ERROR_SHARING_VIOLATION : e);
             return false;
         });
+        if (zurueckgelegt) throw Win32_fehler(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
         switch (fehler) {
             case ERROR_SUCCESS:
                 uebernommen(sicherung);
                 return;
             case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
-                // Halfway: the old file is under the backup name, the new one under its own,
-                // and the target's name is free. The old one goes back, but never over a new
-                // file that another writer has put there meanwhile: the write has failed.
-                if (verschieben(sicherung, datei.ziel, 0) == ERROR_SUCCESS)
-                    throw Win32_fehler(fehler);
-                // Else the new one takes the place, as any newer write would: it has succeeded.
+                // Halfway, and the old file could not go back: the new one takes the place, as any
+                // newer write would, and the write has succeeded.
                 if (verschieben(datei.temp, datei.ziel, MOVEFILE_REPLACE_EXISTING) ==
                     ERROR_SUCCESS) {
+                    uebernommen(sicherung);
+                    return;
+                }
+                // Else, when the target's name holds a file again, only another writer can have
+                // put it there, a whole new one: this write is overtaken by it, as if it had come
+                // first, and neither its new file nor the old content is needed any more.
+                if (f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES) {
+                    f.Loeschen(datei.temp.c_str());
                     uebernommen(sicherung);
                     return;
                 }
@@ -439,9 +455,16 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
                 throw Win32_fehler(fehler);
         }
     }
+    const bool ziel_fehlte = fehler == ERROR_FILE_NOT_FOUND;
     fehler = verschieben(datei.temp, datei.ziel, MOVEFILE_REPLACE_EXISTING);
+    // A target that was missing and holds a file again while the new one is gone from its name:
+    // another writer has put a whole new file there at this moment (under Wine, one at another
+    // computer, racing this one), which overtakes this write as if it had come first.
+    if (fehler == ERROR_FILE_NOT_FOUND && ziel_fehlte &&
+        f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES)
+        fehler = ERROR_SUCCESS;
     if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
-    datei.temp.clear();  // it is the target now
+    datei.temp.clear();  // it is the target now, or overtaken
 }
 
 // --- The end ---

@@ -36,6 +36,8 @@ class Umgebung {
         Ziel_weg,            // just taken away, as the file is checked: it is missing then
         Ersetzen_ungueltig,  // ReplaceFileW under Wine while another Wine server's writer moves
                              // the file: "invalid handle", nothing moved
+        Ersetzen_halb,       // ReplaceFileW under Wine then: stops halfway, the old file moved
+                             // to the backup name
     };
     // Win32 answers the next three tries of its file functions on the file with the error;
     // the fake finds it locked for three tries (it knows no one taking it away).

@@ -26,7 +26,12 @@ bool Verweigert(LPCWSTR pfad, Funktion funktion);
 // ReplaceFileW as a file system answers that knows none, or one that stops halfway.
 BOOL WINAPI Ersetzen_wie_verlangt(LPCWSTR ziel, LPCWSTR ersatz, LPCWSTR sicherung, DWORD art,
                                   LPVOID ausschluss, LPVOID reserviert) {
-    if (Verweigert(ziel, Funktion::Ersetzen)) return FALSE;
+    if (Verweigert(ziel, Funktion::Ersetzen)) {
+        // Halfway: the old file under the backup name first.
+        if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && MoveFileExW(ziel, sicherung, 0))
+            SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+        return FALSE;
+    }
     if (ersetzung == Ersetzung::Normal)
         return ReplaceFileW(ziel, ersatz, sicherung, art, ausschluss, reserviert);
     if (ersetzung == Ersetzung::Nicht_unterstuetzt) {
@@ -81,6 +86,7 @@ bool Verweigert(LPCWSTR pfad, Funktion funktion) {
         auto& [fehler, versuche] = stoerung->second;
         const Funktion nur = fehler == ERROR_UNABLE_TO_REMOVE_REPLACED ||
                                      fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+                                     fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 ||
                                      fehler == ERROR_INVALID_HANDLE
                                  ? Funktion::Ersetzen
                              : fehler == ERROR_FILE_NOT_FOUND ? Funktion::Oeffnen
@@ -208,6 +214,7 @@ class Win32_Umgebung : public Umgebung {
             {Stoerung::Neue_bleibt, {ERROR_UNABLE_TO_MOVE_REPLACEMENT, 3}},
             {Stoerung::Ziel_weg, {ERROR_FILE_NOT_FOUND, 1}},
             {Stoerung::Ersetzen_ungueltig, {ERROR_INVALID_HANDLE, 3}},
+            {Stoerung::Ersetzen_halb, {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, 3}},
         };
         const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
         loeschfreigaben.stoerungen[Schluessel(Api_pfad(pfad))] = fehler.at(art);
