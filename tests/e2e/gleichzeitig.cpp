@@ -132,16 +132,12 @@ int Verlorene_Anhaenge(const std::wstring& datei, Bedienung& erster, Kanal& zwei
     return 2 * anzahl - ganz;
 }
 
+// What writers left beside Ferientage.dat in `ordner`: new files and backups.
 int Reste(const std::wstring& ordner) {
-    int reste = 0;
-    WIN32_FIND_DATAW daten;
-    HANDLE suche = FindFirstFileW((ordner + L"Ferientage.dat.~*").c_str(), &daten);
-    if (suche == INVALID_HANDLE_VALUE) return 0;
-    do {
-        ++reste;
-    } while (FindNextFileW(suche, &daten));
-    FindClose(suche);
-    return reste;
+    const std::vector<std::wstring> namen = Dateinamen(ordner);
+    return static_cast<int>(std::count_if(namen.begin(), namen.end(), [](const std::wstring& n) {
+        return n.rfind(L"Ferientage.dat.~", 0) == 0;
+    }));
 }
 
 }  // namespace

@@ -175,4 +175,17 @@ void Kein_Logbuch(const std::wstring& logs) {
     if (suche != INVALID_HANDLE_VALUE) FindClose(suche);
 }
 
+std::vector<std::wstring> Dateinamen(const std::wstring& ordner) {
+    std::vector<std::wstring> n;
+    WIN32_FIND_DATAW daten;
+    HANDLE suche = FindFirstFileW((ordner + L"*").c_str(), &daten);
+    if (suche == INVALID_HANDLE_VALUE) return n;
+    do {
+        if (!(daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) n.push_back(daten.cFileName);
+    } while (FindNextFileW(suche, &daten));
+    FindClose(suche);
+    std::sort(n.begin(), n.end());
+    return n;
+}
+
 }  // namespace e2e

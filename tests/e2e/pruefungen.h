@@ -67,5 +67,7 @@ std::vector<std::string> Zeilen_von(const std::wstring& datei);
 void Logbuch_pruefen(const std::wstring& datei, const std::string& zeit, const std::string& rest);
 // No log book in the folder `logs` (ends in "\").
 void Kein_Logbuch(const std::wstring& logs);
+// The names of the files in `ordner` (ends in "\\"), sorted; folders left out.
+std::vector<std::wstring> Dateinamen(const std::wstring& ordner);
 
 }  // namespace e2e

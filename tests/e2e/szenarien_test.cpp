@@ -32,20 +32,6 @@ std::wstring Ohne_Backslash(std::wstring p) {
     return p;
 }
 
-// The names of the files in `ordner` (ends in "\"), sorted; folders left out.
-std::vector<std::wstring> Dateinamen(const std::wstring& ordner) {
-    std::vector<std::wstring> n;
-    WIN32_FIND_DATAW daten;
-    HANDLE suche = FindFirstFileW((ordner + L"*").c_str(), &daten);
-    if (suche == INVALID_HANDLE_VALUE) return n;
-    do {
-        if (!(daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) n.push_back(daten.cFileName);
-    } while (FindNextFileW(suche, &daten));
-    FindClose(suche);
-    std::sort(n.begin(), n.end());
-    return n;
-}
-
 // Hessen marked by "verwalter" on 14 March 2025 in light green: the whole file and the one
 // entry in the log book.
 void Hessen_gekennzeichnet(const Demohost& host) {
