@@ -26,9 +26,9 @@ void Kopf_pruefen(const std::string& zeile, const std::string& kopf) {
 // The host keeps the name in the system's ANSI code page, so it is compared as it comes back
 // from there: on a Western system "Łukasz" is stored, and matched, as "?ukasz".
 bool Nennt_Benutzer(const std::string& eintrag) {
-    const Codetabelle& codepage = plattform().Ansi_codetabelle();
+    Plattform& p = plattform();
     std::string ende(1, ':');
-    ende += Kleinbuchstaben(Von_Ansi(Nach_Ansi(Programm.Benutzername, codepage), codepage));
+    ende += Kleinbuchstaben(p.Text_von_Ansi(p.Text_nach_Ansi(Programm.Benutzername)));
     const std::string klein = Kleinbuchstaben(eintrag);
     return klein.size() >= ende.size() &&
            klein.compare(klein.size() - ende.size(), ende.size(), ende) == 0;

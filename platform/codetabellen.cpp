@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "platform/utf8.h"
+
 namespace {
 
 // Windows-1252: bytes 0x80..0x9F, the rest of the upper half is Latin-1.
@@ -52,4 +54,33 @@ const Codetabelle* Bekannte_codetabelle(unsigned codepage) {
 
 const Codetabelle& Windows_1252() {
     return Cp1252;
+}
+
+std::string Nach_Ansi(const std::string& utf8, const Codetabelle& tabelle) {
+    std::string aus;
+    aus.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = Zeichen_lesen(utf8, i);
+        if (c < 0x80) {
+            aus += static_cast<char>(c);
+            continue;
+        }
+        char ersatz = '?';
+        if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF)  // a stray byte stays itself
+            ersatz = static_cast<char>(c - Streubyte);
+        for (std::size_t k = 0; k < tabelle.size(); ++k)
+            if (tabelle[k] == c) ersatz = static_cast<char>(0x80 + k);
+        aus += ersatz;
+    }
+    return aus;
+}
+
+std::string Von_Ansi(const std::string& ansi, const Codetabelle& tabelle) {
+    std::string aus;
+    aus.reserve(ansi.size() + ansi.size() / 4);
+    for (const char ch : ansi) {
+        const auto b = static_cast<unsigned char>(ch);
+        Zeichen_anhaengen(aus, b < 0x80 ? b : tabelle[b - 0x80]);
+    }
+    return aus;
 }

@@ -22,13 +22,14 @@ std::string Sicherungsname(const std::string& ziel, std::uint32_t prozess, std::
 inline constexpr std::int64_t Rest_nach_sekunden = 3600;
 
 // Whether the file `name` beside the target named `zielname` (letters in any case) is a new
-// file that a writer left behind and that may go now: one written more than an hour ago
-// (`alter`, its age in seconds), or one that a process of this computer (`computer`) wrote
-// which no longer runs (`laeuft`). A young file of another computer, or of the form without a
-// computer's name that earlier versions wrote, may belong to a writer that is about to put it
-// in place: it stays. So does one written ahead of this computer's clock (a negative age):
-// another computer's clock may be ahead, and its write is young. A backup never goes: after a
-// failure it may hold the only old content.
+// file that a writer left behind and that may go now: one written more than an hour ago, or one
+// that a process of this computer (`computer`) wrote which no longer runs (`laeuft`). Its age,
+// `alter`, in seconds, counts by the clock of the file system that dated it, against the time
+// it dated this write's own new file: on a share, both by its server's clock, whatever the
+// clocks of the computers that write there say. A young file of another computer, or of the
+// form without a computer's name that earlier versions wrote, may belong to a writer that is
+// about to put it in place: it stays, and so does one dated after this write's new file. A
+// backup never goes: after a failure it may hold the only old content.
 bool Rest_entfernbar(const std::string& name, const std::string& zielname,
                      const std::string& computer, std::int64_t alter,
                      const std::function<bool(std::uint32_t)>& laeuft);

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "platform/laufzeitfehler.h"
 
@@ -73,6 +75,27 @@ class Fensterereignisse {
     virtual void Ausgewaehlt(Steuerelement liste) = 0;
     // A failure while the window handled a message of its own (layout, painting).
     virtual void Fehlgeschlagen(const Laufzeitfehler& fehler) = 0;
+};
+
+// The events of a user's action passed on to `weiter`, each after `vorher` (a platform starts
+// the deadline of the action's waits there).
+class Ereignisse_mit_Vorlauf : public Fensterereignisse {
+  public:
+    Ereignisse_mit_Vorlauf(Fensterereignisse& weiter, std::function<void()> vorher)
+        : weiter_(weiter), vorher_(std::move(vorher)) {}
+    void Geklickt(Steuerelement schaltflaeche) override {
+        vorher_();
+        weiter_.Geklickt(schaltflaeche);
+    }
+    void Ausgewaehlt(Steuerelement liste) override {
+        vorher_();
+        weiter_.Ausgewaehlt(liste);
+    }
+    void Fehlgeschlagen(const Laufzeitfehler& fehler) override { weiter_.Fehlgeschlagen(fehler); }
+
+  private:
+    Fensterereignisse& weiter_;
+    std::function<void()> vorher_;
 };
 
 // The main window's controls, as the window logic (ui/) changes them.

@@ -37,8 +37,12 @@ class Plattform {
     virtual std::string Programmname() = 0;         // the executable's name, no extension
     virtual std::string Programmverzeichnis() = 0;  // its folder, as Windows gives it
     virtual Zeitpunkt Jetzt() = 0;
-    // The system's ANSI code page (GetACP), in which the files shared with the host are written.
-    virtual const Codetabelle& Ansi_codetabelle() = 0;
+    // Text to the bytes of the system's ANSI code page (GetACP), in which the files shared with
+    // the host are written, and back, whatever that code page is: 8-bit, double-byte or UTF-8.
+    // A character the code page lacks becomes "?"; a stray byte keeps its value both ways, so
+    // bytes read come back as they were.
+    virtual std::string Text_nach_Ansi(const std::string& text) = 0;
+    virtual std::string Text_von_Ansi(const std::string& bytes) = 0;
     // `text` in small letters, as the system maps letter case, so that a name compares as the
     // host compares it; a stray byte stays itself.
     virtual std::string Kleinbuchstaben(const std::string& text) = 0;

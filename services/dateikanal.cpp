@@ -69,7 +69,7 @@ std::string LineIn() {
     return Geschuetzt("modSchulferien - LineIn", [] {
         const std::string zeile = Zeile_lesen();
         if (zeile.empty()) throw Fehler(Fehlernummer::UngueltigerAufruf);  // no key character
-        return Von_Ansi(Entwuerfeln(zeile), plattform().Ansi_codetabelle());
+        return plattform().Text_von_Ansi(Entwuerfeln(zeile));
     });
 }
 
@@ -78,18 +78,18 @@ std::optional<std::string> LineIn_falls_vorhanden() {
         if (Dateiende()) return std::nullopt;
         const std::string zeile = Zeile_lesen();
         if (zeile.empty()) return std::nullopt;
-        return Von_Ansi(Entwuerfeln(zeile), plattform().Ansi_codetabelle());
+        return plattform().Text_von_Ansi(Entwuerfeln(zeile));
     });
 }
 
 std::string LineInRaw() {
-    return Von_Ansi(Zeile_lesen(), plattform().Ansi_codetabelle());
+    return plattform().Text_von_Ansi(Zeile_lesen());
 }
 
 void LineOut(const std::string& text) {
     Geschuetzt("modSchulferien - LineOut", [&] {
         if (kanal.modus != Modus::Schreiben) throw Fehler(Fehlernummer::DateinameFalsch);
-        const std::string bytes = Nach_Ansi(text, plattform().Ansi_codetabelle());
+        const std::string bytes = plattform().Text_nach_Ansi(text);
         plattform().Datei_schreiben(kanal.nummer,
                                     Verwuerfeln(bytes, Naechster_Schluessel()) + "\r\n");
     });

@@ -43,35 +43,6 @@ std::string Kleinbuchstaben(const std::string& s) {
     return plattform().Kleinbuchstaben(s);
 }
 
-std::string Nach_Ansi(const std::string& utf8, const Codetabelle& tabelle) {
-    std::string aus;
-    aus.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t c = Zeichen_lesen(utf8, i);
-        if (c < 0x80) {
-            aus += static_cast<char>(c);
-            continue;
-        }
-        char ersatz = '?';
-        if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF)  // a stray byte stays itself
-            ersatz = static_cast<char>(c - Streubyte);
-        for (std::size_t k = 0; k < tabelle.size(); ++k)
-            if (tabelle[k] == c) ersatz = static_cast<char>(0x80 + k);
-        aus += ersatz;
-    }
-    return aus;
-}
-
-std::string Von_Ansi(const std::string& ansi, const Codetabelle& tabelle) {
-    std::string aus;
-    aus.reserve(ansi.size() + ansi.size() / 4);
-    for (const char ch : ansi) {
-        const auto b = static_cast<unsigned char>(ch);
-        Zeichen_anhaengen(aus, b < 0x80 ? b : tabelle[b - 0x80]);
-    }
-    return aus;
-}
-
 int Wert(const std::string& ziffern) {
     if (ziffern.empty() || ziffern.size() > 9) throw Fehler(Fehlernummer::Typenkonflikt);
     int wert = 0;

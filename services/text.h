@@ -14,10 +14,6 @@ std::string Rechts(const std::string& s, std::size_t n);
 std::string Mitte(const std::string& s, std::size_t start, std::size_t n = std::string::npos);
 // Small letters, as the system maps letter case (Plattform::Kleinbuchstaben).
 std::string Kleinbuchstaben(const std::string& s);
-// UTF-8 to bytes of the code page (characters it lacks become "?") and back; a stray byte
-// keeps its value both ways.
-std::string Nach_Ansi(const std::string& utf8, const Codetabelle& tabelle = Windows_1252());
-std::string Von_Ansi(const std::string& ansi, const Codetabelle& tabelle = Windows_1252());
 // The numeric value of a text of decimal digits, as the month table and the period texts
 // use it ("01" is 1). Throws Laufzeitfehler(Typenkonflikt) for any other text.
 int Wert(const std::string& ziffern);

@@ -55,6 +55,83 @@ Codetabelle Codetabelle_von_Windows(UINT codepage) {
     return tabelle;
 }
 
+std::string Nach_Codeseite(const std::string& text, UINT codepage) {
+    std::string aus;
+    std::wstring lauf;  // characters not yet converted
+    const auto umwandeln = [&] {
+        if (lauf.empty()) return;
+        const int n = static_cast<int>(lauf.size());
+        // A character the code page lacks is "?", never a look-alike (Ł as L); code pages that
+        // know no such choice take the flag for an error.
+        DWORD art = WC_NO_BEST_FIT_CHARS;
+        int laenge =
+            WideCharToMultiByte(codepage, art, lauf.data(), n, nullptr, 0, nullptr, nullptr);
+        if (laenge <= 0 && GetLastError() == ERROR_INVALID_FLAGS) {
+            art = 0;
+            laenge =
+                WideCharToMultiByte(codepage, art, lauf.data(), n, nullptr, 0, nullptr, nullptr);
+        }
+        if (laenge <= 0) throw Fehler(Fehlernummer::UngueltigerAufruf);
+        const std::size_t bisher = aus.size();
+        aus.resize(bisher + static_cast<std::size_t>(laenge));
+        WideCharToMultiByte(codepage, art, lauf.data(), n, aus.data() + bisher, laenge, nullptr,
+                            nullptr);
+        lauf.clear();
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = Zeichen_lesen(text, i);
+        if (c >= Streubyte + 0x80 && c <= Streubyte + 0xFF) {
+            umwandeln();
+            aus += static_cast<char>(c - Streubyte);
+        } else if (c >= 0x10000) {
+            lauf += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+            lauf += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            lauf += static_cast<wchar_t>(c);
+        }
+    }
+    umwandeln();
+    return aus;
+}
+
+std::string Von_Codeseite(const std::string& bytes, UINT codepage) {
+    std::string aus;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            aus += static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        // The shortest sequence from here that is one character and comes back as these bytes.
+        bool gefunden = false;
+        for (std::size_t laenge = 1; laenge <= 4 && i + laenge <= bytes.size() && !gefunden;
+             ++laenge) {
+            wchar_t zeichen[2];
+            const int n = MultiByteToWideChar(codepage, MB_ERR_INVALID_CHARS, bytes.data() + i,
+                                              static_cast<int>(laenge), zeichen, 2);
+            if (n <= 0) continue;
+            const std::wstring w(zeichen, static_cast<std::size_t>(n));
+            std::string utf8;
+            if (n == 2 && (w[0] & 0xFC00) == 0xD800 && (w[1] & 0xFC00) == 0xDC00)
+                Zeichen_anhaengen(utf8, 0x10000 + ((w[0] - 0xD800) << 10) + (w[1] - 0xDC00));
+            else if (n == 1 && (w[0] & 0xF800) != 0xD800)
+                Zeichen_anhaengen(utf8, w[0]);
+            else
+                continue;
+            if (Nach_Codeseite(utf8, codepage) != bytes.substr(i, laenge)) continue;
+            aus += utf8;
+            i += laenge;
+            gefunden = true;
+        }
+        if (!gefunden) {
+            Zeichen_anhaengen(aus, Streubyte + b);
+            ++i;
+        }
+    }
+    return aus;
+}
+
 bool Voruebergehend_belegt(DWORD code) {
     switch (code) {
         case ERROR_SHARING_VIOLATION:

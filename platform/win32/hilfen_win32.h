@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/plattform.h"
@@ -21,6 +22,13 @@ inline std::wstring Api_pfad(const std::string& utf8) {
     return Api_pfad(Breit(utf8));
 }
 
+// Text (UTF-8) to the bytes of any code page, as Windows converts it, and back: characters the
+// code page lacks become its default character ("?"), a stray byte keeps its value both ways,
+// and so does every byte sequence that Windows would not give back as it was (a lead byte
+// without its trail byte, say).
+std::string Nach_Codeseite(const std::string& text, UINT codepage);
+std::string Von_Codeseite(const std::string& bytes, UINT codepage);
+
 // The characters of bytes 0x80..0xFF in an 8-bit code page, as Windows converts them; a byte
 // Windows gives no character (a lead byte of a double-byte code page) stays a stray byte.
 Codetabelle Codetabelle_von_Windows(UINT codepage);
@@ -29,9 +37,19 @@ Codetabelle Codetabelle_von_Windows(UINT codepage);
 // the program, on this computer or another one, replaces or deletes the same file. What they
 // cause (Voruebergehend_belegt) is tried again `wiederholungen` times, `pause_ms` apart,
 // before it counts; genuinely missing rights are told a second later.
+//
+// All the waits of one user action share one deadline, `frist`: the window handles no
+// messages while they last, and Windows greys a window that has not answered for 5 seconds
+// as hung. Once the deadline has passed, every step makes one try and no more, and a lock
+// that lasts answers as it always does.
 struct Wiederholung {
+    static constexpr ULONGLONG Frist_ms = 3000;
     int wiederholungen = 10;
     DWORD pause_ms = 100;
+    ULONGLONG frist = GetTickCount64() + Frist_ms;
+    // A new user action: its waits start with the whole time.
+    void Neue_Frist() { frist = GetTickCount64() + Frist_ms; }
+    bool Frist_vorbei() const { return GetTickCount64() >= frist; }
 };
 bool Voruebergehend_belegt(DWORD code);
 // Runs `versuch` (true on success, false with GetLastError set) until it succeeds or fails
@@ -41,8 +59,10 @@ DWORD Wiederholt(const Wiederholung& w, F versuch) {
     for (int n = 0;; ++n) {
         if (versuch()) return ERROR_SUCCESS;
         const DWORD fehler = GetLastError();
-        if (!Voruebergehend_belegt(fehler) || n >= w.wiederholungen) return fehler;
-        Sleep(w.pause_ms);
+        const ULONGLONG jetzt = GetTickCount64();
+        if (!Voruebergehend_belegt(fehler) || n >= w.wiederholungen || jetzt >= w.frist)
+            return fehler;
+        Sleep(static_cast<DWORD>(std::min<ULONGLONG>(w.pause_ms, w.frist - jetzt)));
     }
 }
 

@@ -42,11 +42,9 @@ std::string Computername() {
     return GetComputerNameW(name, &laenge) ? Schmal(std::wstring(name, laenge)) : std::string();
 }
 
-// The age of a file written at `zeit`, in seconds by the system's clock; negative for a time
+// The age of a file written at `zeit` at the moment `jetzt`, in seconds; negative for a time
 // ahead of it.
-std::int64_t Alter(const FILETIME& zeit) {
-    FILETIME jetzt;
-    GetSystemTimeAsFileTime(&jetzt);
+std::int64_t Alter(const FILETIME& zeit, const FILETIME& jetzt) {
     const auto wert = [](const FILETIME& t) {
         return static_cast<std::int64_t>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) |
                                          t.dwLowDateTime);
@@ -115,13 +113,31 @@ Zeitpunkt Win32Plattform::Jetzt() {
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
 }
 
-const Codetabelle& Win32Plattform::Ansi_codetabelle() {
-    if (!codetabelle_) {
-        const UINT codepage = GetACP();
-        const Codetabelle* bekannt = Bekannte_codetabelle(codepage);
-        codetabelle_ = bekannt ? *bekannt : Codetabelle_von_Windows(codepage);
+const Win32Plattform::Ansi_seite& Win32Plattform::Ansi() {
+    if (!ansi_) {
+        Ansi_seite a{GetACP(), std::nullopt};
+        CPINFO info{};
+        if (const Codetabelle* bekannt = Bekannte_codetabelle(a.codepage))
+            a.tabelle = *bekannt;
+        else if (GetCPInfo(a.codepage, &info) && info.MaxCharSize == 1)
+            a.tabelle = Codetabelle_von_Windows(a.codepage);
+        ansi_ = a;
     }
-    return *codetabelle_;
+    return *ansi_;
+}
+
+std::string Win32Plattform::Text_nach_Ansi(const std::string& text) {
+    const Ansi_seite& a = Ansi();
+    if (a.tabelle) return Nach_Ansi(text, *a.tabelle);
+    if (a.codepage == Codeseite_utf8) return text;
+    return Nach_Codeseite(text, a.codepage);
+}
+
+std::string Win32Plattform::Text_von_Ansi(const std::string& bytes) {
+    const Ansi_seite& a = Ansi();
+    if (a.tabelle) return Von_Ansi(bytes, *a.tabelle);
+    if (a.codepage == Codeseite_utf8) return bytes;
+    return Von_Codeseite(bytes, a.codepage);
 }
 
 std::string Win32Plattform::Kleinbuchstaben(const std::string& text) {
@@ -253,27 +269,54 @@ std::wstring Win32Plattform::Neuer_Ersatzname(const std::string& ziel) {
     return Api_pfad(Ersatzname(ziel, GetCurrentProcessId(), ++temp_zaehler_, computername_));
 }
 
+// A backup that an earlier process of the same number left after a replacement stopped halfway
+// may hold the only old content: ReplaceFileW would overwrite it, so its name is passed over.
 std::wstring Win32Plattform::Neuer_Sicherungsname(const std::string& ziel) {
-    return Api_pfad(Sicherungsname(ziel, GetCurrentProcessId(), ++temp_zaehler_, computername_));
+    for (;;) {
+        std::wstring name =
+            Api_pfad(Sicherungsname(ziel, GetCurrentProcessId(), ++temp_zaehler_, computername_));
+        if (dateifunktionen.Attribute(name.c_str()) == INVALID_FILE_ATTRIBUTES &&
+            GetLastError() == ERROR_FILE_NOT_FOUND)
+            return name;
+    }
 }
 
-void Win32Plattform::Reste_entfernen(const std::string& ziel) {
+// The new file beside the target under a name no other file has, open for writing.
+Handle Win32Plattform::Neue_Datei(const std::string& ziel, std::wstring& temp) {
+    for (int versuch = 0;; ++versuch) {
+        temp = Neuer_Ersatzname(ziel);
+        Handle datei(dateifunktionen.Oeffnen(
+            temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
+        if (datei) return datei;
+        const DWORD fehler = GetLastError();
+        temp.clear();
+        if ((fehler != ERROR_FILE_EXISTS && fehler != ERROR_ALREADY_EXISTS) || versuch >= 100)
+            throw Win32_fehler(fehler);
+    }
+}
+
+void Win32Plattform::Reste_entfernen(const std::string& ziel, const std::wstring& eigene,
+                                     const FILETIME& jetzt) {
     const std::wstring pfad = Breit(ziel);
     const std::size_t trenner = pfad.find_last_of(L"\\/");
     if (trenner == std::wstring::npos) return;
     const std::wstring ordner = pfad.substr(0, trenner + 1);
     const std::string zielname = Schmal(pfad.substr(trenner + 1));
+    const std::wstring eigener_name = eigene.substr(eigene.find_last_of(L"\\/") + 1);
     WIN32_FIND_DATAW daten;
     const Suchhandle suche(FindFirstFileExW(Api_pfad(pfad + L".~*.tmp").c_str(), FindExInfoBasic,
                                             &daten, FindExSearchNameMatch, nullptr, 0));
     if (!suche) return;
     do {
-        if (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        if ((daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            CompareStringOrdinal(daten.cFileName, -1, eigener_name.c_str(), -1, TRUE) == CSTR_EQUAL)
+            continue;
         // A writer may have closed its new file and be about to put it in place: only what
         // Rest_entfernbar lets go is deleted. A file someone holds open (without
         // FILE_SHARE_DELETE) can't be deleted: that one stays as well.
         if (!Rest_entfernbar(Schmal(daten.cFileName), zielname, computername_,
-                             Alter(daten.ftLastWriteTime), Laeuft_noch))
+                             Alter(daten.ftLastWriteTime, jetzt), Laeuft_noch))
             continue;
         dateifunktionen.Loeschen(Api_pfad(ordner + daten.cFileName).c_str());
     } while (FindNextFileW(suche.get(), &daten));
@@ -323,29 +366,24 @@ int Win32Plattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
         });
     }
     if (fehler != ERROR_SUCCESS && fehler != ERROR_FILE_NOT_FOUND) throw Win32_fehler(fehler);
-    Reste_entfernen(pfad);
 
-    // The new file beside the old one, under a name no other file has.
-    for (int versuch = 0;; ++versuch) {
-        std::wstring temp = Neuer_Ersatzname(pfad);
-        Handle datei(dateifunktionen.Oeffnen(
-            temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
-        if (datei) {
-            offen_.try_emplace(nr, std::move(datei), std::move(ziel), std::move(temp), art);
-            ++naechste_nummer_;
-            return nr;
-        }
-        fehler = GetLastError();
-        if ((fehler != ERROR_FILE_EXISTS && fehler != ERROR_ALREADY_EXISTS) || versuch >= 100)
-            throw Win32_fehler(fehler);
-    }
+    std::wstring temp;
+    Handle datei = Neue_Datei(pfad, temp);
+    // What earlier writers left goes now. Their ages count by the clock of the file system that
+    // dated them (on a share, its server's), which has just dated the new file; the clocks of
+    // the computers that write there may differ from it by hours.
+    FILETIME jetzt;
+    if (GetFileTime(datei.get(), nullptr, nullptr, &jetzt)) Reste_entfernen(pfad, temp, jetzt);
+    offen_.try_emplace(nr, std::move(datei), std::move(ziel), std::move(temp), art);
+    ++naechste_nummer_;
+    return nr;
 }
 
 void Win32Plattform::Datei_schreiben(int nr, const std::string& bytes) {
     const auto it = offen_.find(nr);
     if (it == offen_.end()) throw Fehler(Fehlernummer::DateinameFalsch);
     Offene_Datei& datei = it->second;
+    if (datei.art == Schreibart::Ersetzen) datei.inhalt += bytes;
     const char* daten = bytes.data();
     std::size_t rest = bytes.size();
     while (rest > 0) {
@@ -376,30 +414,57 @@ void Win32Plattform::Datei_schliessen(int nr, bool uebernehmen) {
     if (datei.fehler) throw Fehler(*datei.fehler);
     if (!FlushFileBuffers(datei.datei.get())) throw Win32_fehler(GetLastError());
     if (!datei.datei.Schliessen()) throw Win32_fehler(GetLastError());
-    Uebernehmen(datei);
+    // Overtaken by another writer's file, the write is done again from what was written, so
+    // that the file holds it when the user is told so; until the user action's wait is spent,
+    // which then counts as a lasting lock.
+    while (!Uebernehmen(datei)) {
+        if (wiederholung.Frist_vorbei()) throw Fehler(Fehlernummer::ZugriffVerweigert);
+        Neu_schreiben(datei);
+    }
+}
+
+void Win32Plattform::Neu_schreiben(Offene_Datei& datei) {
+    if (!datei.temp.empty()) dateifunktionen.Loeschen(datei.temp.c_str());
+    datei.datei = Neue_Datei(Schmal(datei.ziel), datei.temp);
+    DWORD geschrieben = 0;
+    if (!WriteFile(datei.datei.get(), datei.inhalt.data(), static_cast<DWORD>(datei.inhalt.size()),
+                   &geschrieben, nullptr) ||
+        !FlushFileBuffers(datei.datei.get()) || !datei.datei.Schliessen())
+        throw Win32_fehler(GetLastError());
+    if (geschrieben != datei.inhalt.size()) throw Fehler(Fehlernummer::DatentraegerVoll);
 }
 
 // An existing target is replaced with ReplaceFileW, which keeps what the old file carried
 // (security settings, owner, creation time, alternate streams); the old file goes to a backup
 // name first, so that it survives every failure. A missing target is simply moved into place,
 // and so is every target on a file system that knows no ReplaceFileW (some network storage).
-// Either way the file has normal attributes afterwards.
-void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
+// Either way the file has normal attributes afterwards. True when the new file has become the
+// target; false when another writer's whole file has taken the target's place meanwhile. A new
+// file that another program deleted before it was in place (a clean-up of *.tmp) fails the
+// write: the target keeps its content.
+bool Win32Plattform::Uebernehmen(Offene_Datei& datei) {
     Dateifunktionen& f = dateifunktionen;
     const auto verschieben = [&](const std::wstring& von, const std::wstring& nach, DWORD art) {
         return Wiederholt(wiederholung, [&] {
             return f.Verschieben(von.c_str(), nach.c_str(), art | MOVEFILE_WRITE_THROUGH) != 0;
         });
     };
+    const auto vorhanden = [&](const std::wstring& pfad) {
+        return f.Attribute(pfad.c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    const auto fehlt = [&](const std::wstring& pfad) {
+        return f.Attribute(pfad.c_str()) == INVALID_FILE_ATTRIBUTES &&
+               GetLastError() == ERROR_FILE_NOT_FOUND;
+    };
     // The new file is the target now; the old one under the backup name goes.
     const auto uebernommen = [&](const std::wstring& sicherung) {
         datei.temp.clear();
         f.Loeschen(sicherung.c_str());
         SetFileAttributesW(datei.ziel.c_str(), FILE_ATTRIBUTE_NORMAL);
+        return true;
     };
     // A target that another writer replaces at this moment is waited for.
-    DWORD fehler = Wiederholt(
-        wiederholung, [&] { return f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    DWORD fehler = Wiederholt(wiederholung, [&] { return vorhanden(datei.ziel); });
     if (fehler == ERROR_SUCCESS) {
         const std::wstring sicherung = Neuer_Sicherungsname(Schmal(datei.ziel));
         // A replacement that stops halfway (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) leaves the old
@@ -426,27 +491,31 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
         if (zurueckgelegt) throw Win32_fehler(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
         switch (fehler) {
             case ERROR_SUCCESS:
-                uebernommen(sicherung);
-                return;
+                return uebernommen(sicherung);
             case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
-                // Halfway, and the old file could not go back: the new one takes the place, as any
-                // newer write would, and the write has succeeded.
-                if (verschieben(datei.temp, datei.ziel, MOVEFILE_REPLACE_EXISTING) ==
-                    ERROR_SUCCESS) {
-                    uebernommen(sicherung);
-                    return;
+                // Halfway, and the old file could not go back. When the target's name holds a file
+                // again, only another writer can have put it there, a whole new one, newer than
+                // the old content under the backup name, which goes: this write is done again.
+                if (vorhanden(datei.ziel)) {
+                    f.Loeschen(sicherung.c_str());
+                    return false;
                 }
-                // Else, when the target's name holds a file again, only another writer can have
-                // put it there, a whole new one: this write is overtaken by it, as if it had come
-                // first, and neither its new file nor the old content is needed any more.
-                if (f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                    f.Loeschen(datei.temp.c_str());
-                    uebernommen(sicherung);
-                    return;
+                // Else the new one takes the place, as any newer write would.
+                fehler = verschieben(datei.temp, datei.ziel, MOVEFILE_REPLACE_EXISTING);
+                if (fehler == ERROR_SUCCESS) return uebernommen(sicherung);
+                if (vorhanden(datei.ziel)) {
+                    f.Loeschen(sicherung.c_str());
+                    return false;
                 }
-                // Else the old content stays under the backup name, which no clean-up removes.
-                throw Win32_fehler(fehler);
-            case ERROR_FILE_NOT_FOUND:    // the target went away meanwhile
+                // Else the old content stays under the backup name, which no clean-up removes,
+                // unless it can go back now.
+                verschieben(sicherung, datei.ziel, 0);
+                throw Win32_fehler(
+                    fehler == ERROR_FILE_NOT_FOUND ? fehler : ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+            case ERROR_FILE_NOT_FOUND:
+                // ReplaceFileW says so for a missing new file as for a missing target.
+                if (fehlt(datei.temp)) throw Win32_fehler(ERROR_FILE_NOT_FOUND);
+                break;                    // the target went away meanwhile
             case ERROR_INVALID_FUNCTION:  // a file system without ReplaceFileW
             case ERROR_NOT_SUPPORTED:
             case ERROR_INVALID_PARAMETER:
@@ -455,16 +524,12 @@ void Win32Plattform::Uebernehmen(Offene_Datei& datei) {
                 throw Win32_fehler(fehler);
         }
     }
-    const bool ziel_fehlte = fehler == ERROR_FILE_NOT_FOUND;
+    // The new file over whatever stands in the target's place now. "File not found": the new
+    // file is gone.
     fehler = verschieben(datei.temp, datei.ziel, MOVEFILE_REPLACE_EXISTING);
-    // A target that was missing and holds a file again while the new one is gone from its name:
-    // another writer has put a whole new file there at this moment (under Wine, one at another
-    // computer, racing this one), which overtakes this write as if it had come first.
-    if (fehler == ERROR_FILE_NOT_FOUND && ziel_fehlte &&
-        f.Attribute(datei.ziel.c_str()) != INVALID_FILE_ATTRIBUTES)
-        fehler = ERROR_SUCCESS;
     if (fehler != ERROR_SUCCESS) throw Win32_fehler(fehler);
-    datei.temp.clear();  // it is the target now, or overtaken
+    datei.temp.clear();
+    return true;
 }
 
 // --- The end ---
@@ -497,7 +562,9 @@ Fenster& Win32Plattform::Hauptfenster_erstellen(const Fensterbeschreibung& besch
     if (fenster_) return *fenster_;
     // The colour dialog is part of the window; without its library the window is incomplete.
     if (!dialoge_win32::Farbdialog_vorhanden()) throw Fehler(Fehlernummer::KomponenteFehlt);
-    fenster_ = std::make_unique<Win32Fenster>(beschreibung, ereignisse);
+    fristereignisse_ =
+        std::make_unique<Ereignisse_mit_Vorlauf>(ereignisse, [this] { wiederholung.Neue_Frist(); });
+    fenster_ = std::make_unique<Win32Fenster>(beschreibung, *fristereignisse_);
     return *fenster_;
 }
 

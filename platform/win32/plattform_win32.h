@@ -27,9 +27,11 @@ class Win32Plattform : public Plattform {
     std::string Programmname() override;
     std::string Programmverzeichnis() override;
     Zeitpunkt Jetzt() override;
-    // GetACP's code page: the tables of 1252 and 1250 the program carries, others as Windows
-    // converts them.
-    const Codetabelle& Ansi_codetabelle() override;
+    // GetACP's code page: through the tables of 1252 and 1250 the program carries, or of
+    // another 8-bit code page as Windows converts it, so that every byte comes back; UTF-8
+    // as it is; double-byte code pages as Windows converts them.
+    std::string Text_nach_Ansi(const std::string& text) override;
+    std::string Text_von_Ansi(const std::string& bytes) override;
     // CharLowerBuffW, Windows' own case mapping, character by character.
     std::string Kleinbuchstaben(const std::string& text) override;
 
@@ -68,10 +70,11 @@ class Win32Plattform : public Plattform {
     };
     Dateifunktionen dateifunktionen;
 
-  private:
-    // How a file held open for a moment by another program is waited for.
-    const Wiederholung wiederholung{};
+    // How a file held open for a moment by another program is waited for; the deadline of the
+    // waits starts anew with every event of the window, a user's action.
+    Wiederholung wiederholung;
 
+  private:
     // A file open for writing. For Ersetzen the bytes go to `temp` in the target's folder;
     // until it has taken the target's place, the destructor removes it. Both paths are in
     // the form the file functions take (Api_pfad).
@@ -80,6 +83,7 @@ class Win32Plattform : public Plattform {
         std::wstring ziel;
         std::wstring temp;
         Schreibart art;
+        std::string inhalt;          // Ersetzen: all that was written, to write it again
         std::optional<long> fehler;  // a write failed: the file must not replace the target
         Offene_Datei(Handle h, std::wstring ziel_, std::wstring temp_, Schreibart art_)
             : datei(std::move(h)), ziel(std::move(ziel_)), temp(std::move(temp_)), art(art_) {}
@@ -93,16 +97,30 @@ class Win32Plattform : public Plattform {
     std::wstring Neuer_Ersatzname(const std::string& ziel);
     std::wstring Neuer_Sicherungsname(const std::string& ziel);
     // Removes the new files that writers of `ziel` left behind, as far as Rest_entfernbar
-    // lets them go and no one holds them open.
-    void Reste_entfernen(const std::string& ziel);
-    // Puts the finished new file in the target's place.
-    void Uebernehmen(Offene_Datei& datei);
+    // lets them go, at the file system's time `jetzt`, and no one holds them open; never
+    // `eigene`, this write's own.
+    void Reste_entfernen(const std::string& ziel, const std::wstring& eigene,
+                         const FILETIME& jetzt);
+    // A new file beside `ziel`, open for writing, and its name in `temp`.
+    Handle Neue_Datei(const std::string& ziel, std::wstring& temp);
+    // Puts the finished new file in the target's place: false when another writer's file has
+    // taken it meanwhile.
+    bool Uebernehmen(Offene_Datei& datei);
+    // The write once more, in a new file from the content held.
+    void Neu_schreiben(Offene_Datei& datei);
 
     std::map<int, Offene_Datei> offen_;
     int naechste_nummer_ = 1;
     unsigned temp_zaehler_ = 0;
     const std::string computername_;  // in the names of new files and backups
-    std::optional<Codetabelle> codetabelle_;
+    // The system's ANSI code page, and its table when it is an 8-bit one.
+    struct Ansi_seite {
+        UINT codepage;
+        std::optional<Codetabelle> tabelle;
+    };
+    const Ansi_seite& Ansi();
+    std::optional<Ansi_seite> ansi_;
 
+    std::unique_ptr<Ereignisse_mit_Vorlauf> fristereignisse_;
     std::unique_ptr<class Win32Fenster> fenster_;
 };

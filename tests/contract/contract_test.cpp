@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -410,26 +411,33 @@ TEST_F(Dateidienste, ErsetzenRaeumtAufWasAbgebrocheneSchreiberLiegenLiessen) {
         {"Ferientage.dat.~1f-3@.tmp", 2 * H, true},
     };
     // clang-format on
-    u->Ordner_anlegen(In("Unter"));
-    u->Datei_anlegen(In("Unter\\Ferientage.dat.~1f-3.tmp"), "rest");
-    u->Alter_setzen(In("Unter\\Ferientage.dat.~1f-3.tmp"), 2 * H);
-    Namen erwartet = {"Ferientage.dat", "Unter"};
-    for (const Rest& r : reste) {
-        u->Datei_anlegen(In(r.name), "rest");
-        u->Alter_setzen(In(r.name), r.alter);
-        if (r.bleibt) erwartet.push_back(r.name);
+    for (const long vor : {0L, 2 * H, -2 * H}) {
+        if (!u->Dateiuhr_vor(vor)) continue;
+        const std::string ordner = In("Uhr" + std::to_string(vor));
+        SCOPED_TRACE(ordner);
+        const auto im = [&](const std::string& name) { return ordner + "\\" + name; };
+        u->Ordner_anlegen(ordner);
+        u->Ordner_anlegen(im("Unter"));
+        u->Datei_anlegen(im("Unter\\Ferientage.dat.~1f-3.tmp"), "rest");
+        u->Alter_setzen(im("Unter\\Ferientage.dat.~1f-3.tmp"), 2 * H);
+        Namen erwartet = {"Ferientage.dat", "Unter"};
+        for (const Rest& r : reste) {
+            u->Datei_anlegen(im(r.name), "rest");
+            u->Alter_setzen(im(r.name), r.alter);
+            if (r.bleibt) erwartet.push_back(r.name);
+        }
+        const std::string offen = im("Ferientage.dat.~1f-8" + fremd + ".tmp");
+        u->Sperren(offen);
+        u->Datei_anlegen(im("Ferientage.dat"), "alt");
+
+        Ersetzen(im("Ferientage.dat"), "neu");
+        u->Freigeben(offen);
+
+        std::sort(erwartet.begin(), erwartet.end());
+        EXPECT_EQ(u->Namen(ordner), erwartet);
+        EXPECT_EQ(u->Namen(im("Unter")), Namen{"Ferientage.dat.~1f-3.tmp"});
+        EXPECT_EQ(u->Inhalt(im("Ferientage.dat")), "neu");
     }
-    const std::string offen = "Ferientage.dat.~1f-8" + fremd + ".tmp";
-    u->Sperren(In(offen));
-    u->Datei_anlegen(In("Ferientage.dat"), "alt");
-
-    Ersetzen(In("Ferientage.dat"), "neu");
-    u->Freigeben(In(offen));
-
-    std::sort(erwartet.begin(), erwartet.end());
-    EXPECT_EQ(u->Namen(w), erwartet);
-    EXPECT_EQ(u->Namen(In("Unter")), Namen{"Ferientage.dat.~1f-3.tmp"});
-    EXPECT_EQ(u->Inhalt(In("Ferientage.dat")), "neu");
 }
 
 // A replacement never loses the old content. One that stops halfway puts the old file back;
@@ -476,6 +484,78 @@ TEST_F(Dateidienste, ErsetzenVerliertDenAltenInhaltNie) {
     }
 }
 
+// A write counts only when its own new file has become the target. One that another program
+// deleted before it took the place fails, the old content kept (or no file, as before); one
+// that another writer's whole file overtakes at that moment is done again, so that the file
+// holds it. A backup's name is never one in use: a backup that an earlier process of the same
+// number left stays as it was.
+TEST_F(Dateidienste, ErsetzenZaehltNurMitDerEigenenNeuenDatei) {
+    using S = Umgebung::Stoerung;
+    const struct {
+        S stoerung;
+        long nummer;
+        std::optional<std::string> inhalt;
+    } faelle[] = {
+        {S::Neue_weg, Fehlernummer::DateiNichtGefunden, "alt"},
+        {S::Ueberholt, 0, "neu"},
+    };
+    int nr = 0;
+    for (const auto& fall : faelle) {
+        const std::string ordner = In("Fall" + std::to_string(++nr)),
+                          ziel = ordner + "\\Ferientage.dat";
+        SCOPED_TRACE(ordner);
+        u->Ordner_anlegen(ordner);
+        u->Datei_anlegen(ziel, "alt");
+        char name[64];
+        std::snprintf(name, sizeof name, "Ferientage.dat.~%x-", u->Prozessnummer());
+        Namen erwartet = {"Ferientage.dat"};
+        for (int n = 1; n <= 20; ++n) {
+            erwartet.push_back(name + std::to_string(n) + "@" + u->Computername() + ".bak");
+            u->Datei_anlegen(ordner + "\\" + erwartet.back(), "Sicherung " + std::to_string(n));
+        }
+        std::sort(erwartet.begin(), erwartet.end());
+        const int d = p.Datei_oeffnen(ziel, Schreibart::Ersetzen);
+        p.Datei_schreiben(d, "neu");
+        u->Kurz_stoeren(ziel, fall.stoerung);
+        EXPECT_EQ(Fehlernummer_bei([&] { p.Datei_schliessen(d, true); }), fall.nummer);
+        EXPECT_EQ(u->Inhalt(ziel), fall.inhalt);
+        EXPECT_EQ(u->Namen(ordner), erwartet);
+        for (int n = 1; n <= 20; ++n)
+            EXPECT_EQ(u->Inhalt(ordner + "\\" + name + std::to_string(n) + "@" + u->Computername() +
+                                ".bak"),
+                      "Sicherung " + std::to_string(n));
+    }
+}
+
+// The waits of one user action end after about three seconds together, however many steps meet
+// a lock that lasts (Windows greys a window that answers no messages for five as hung); the
+// next action waits anew.
+TEST_F(Dateidienste, EineBenutzeraktionWartetHoechstensDreiSekunden) {
+    const std::string pfad = In("Ferientage.dat");
+    u->Datei_anlegen(pfad, "alt");
+    u->Sperren(pfad);
+    const std::function<void()> schritte[] = {
+        [&] { p.Datei_lesen(pfad); },
+        [&] { p.Datei_oeffnen(pfad, Schreibart::Ersetzen); },
+        [&] { p.Datei_oeffnen(pfad, Schreibart::Anhaengen); },
+        [&] { p.Datei_entfernen(pfad); },
+        [&] { p.Datei_lesen(pfad); },
+    };
+    u->Neue_Benutzeraktion();
+    const std::int64_t anfang = u->Millisekunden();
+    for (const auto& schritt : schritte)
+        EXPECT_EQ(Fehlernummer_bei(schritt), Fehlernummer::ZugriffVerweigert);
+    const std::int64_t gewartet = u->Millisekunden() - anfang;
+    EXPECT_GE(gewartet, 2900);
+    EXPECT_LE(gewartet, 4000);  // five steps of a second each before
+    u->Neue_Benutzeraktion();
+    const std::int64_t neu = u->Millisekunden();
+    EXPECT_EQ(Fehlernummer_bei(schritte[0]), Fehlernummer::ZugriffVerweigert);
+    EXPECT_GE(u->Millisekunden() - neu, 900);
+    u->Freigeben(pfad);
+    EXPECT_EQ(u->Inhalt(pfad), "alt");
+}
+
 // What other programs and another writer on this computer cause for a moment is waited for,
 // at every step, and never taken for missing rights: a file held open without sharing, one
 // that is being replaced or deleted ("access denied", "delete pending"), a replacement that
@@ -508,6 +588,7 @@ TEST_F(Dateidienste, KurzeStoerungIstKeinFehler) {
             SCOPED_TRACE(ordner + " Schritt " + std::to_string(schritt));
             u->Ordner_anlegen(ordner);
             u->Datei_anlegen(pfad, "alt");
+            u->Neue_Benutzeraktion();
             const long nummer = Fehlernummer_bei([&] {
                 if (schritt == Ersetzen_schliessen) {
                     const int d = p.Datei_oeffnen(pfad, Schreibart::Ersetzen);

@@ -22,7 +22,13 @@ class Fake_Umgebung : public Umgebung {
         fake_.Loeschen_aufhalten(pfad, 0);
     }
     void Kurz_stoeren(const std::string& pfad, Stoerung art) override {
-        if (art != Stoerung::Ziel_weg) fake_.Kurz_sperren(pfad, 3);
+        if (art == Stoerung::Ueberholt) {
+            fake_.Ueberholen(pfad, 3);
+        } else if (art == Stoerung::Neue_weg) {
+            fake_.Neue_wegnehmen(pfad);
+        } else if (art != Stoerung::Ziel_weg) {
+            fake_.Kurz_sperren(pfad, 3);
+        }
     }
     void Loeschen_aufhalten(const std::string& pfad) override { fake_.Loeschen_aufhalten(pfad); }
     void Loeschen_kurz_aufhalten(const std::string& pfad) override {
@@ -42,6 +48,13 @@ class Fake_Umgebung : public Umgebung {
     void Alter_setzen(const std::string& pfad, std::int64_t sekunden) override {
         fake_.Alter_setzen(pfad, sekunden);
     }
+    bool Dateiuhr_vor(std::int64_t sekunden) override {
+        fake_.dateiuhr_vor = sekunden;
+        return true;
+    }
+    void Neue_Benutzeraktion() override { fake_.Neue_Frist(); }
+    std::int64_t Millisekunden() override { return fake_.gewartet_ms; }
+    std::uint32_t Prozessnummer() override { return fake_.prozessnummer; }
 
     std::optional<std::string> Auf_einer_Freigabe() override {
         fake_.Ordner_anlegen("\\\\server\\freigabe\\Vertrag");

@@ -38,6 +38,8 @@ class Umgebung {
                              // the file: "invalid handle", nothing moved
         Ersetzen_halb,       // ReplaceFileW under Wine then: stops halfway, the old file moved
                              // to the backup name
+        Ueberholt,  // another writer's whole file takes the target's place as it is replaced
+        Neue_weg,   // once: the replacement's new file deleted just before it takes the place
     };
     // Win32 answers the next three tries of its file functions on the file with the error;
     // the fake finds it locked for three tries (it knows no one taking it away).
@@ -58,8 +60,19 @@ class Umgebung {
         Halb_keine,    // neither can move
     };
     virtual void Ersetzen_wie(Ersetzung art) = 0;
-    // The file was last written `sekunden` ago (negative: that far ahead of the clock).
+    // The file was last written `sekunden` ago by the file system's clock (negative: that far
+    // ahead of it).
     virtual void Alter_setzen(const std::string& pfad, std::int64_t sekunden) = 0;
+    // The file system's clock (a share's server's) runs `sekunden` ahead of this computer's;
+    // false where that can't be had.
+    virtual bool Dateiuhr_vor(std::int64_t sekunden) = 0;
+
+    // A user's action begins: the deadline of its waits starts anew.
+    virtual void Neue_Benutzeraktion() = 0;
+    // A clock of milliseconds that runs while the platform waits.
+    virtual std::int64_t Millisekunden() = 0;
+    // The number of the process the platform writes into the names of its new files.
+    virtual std::uint32_t Prozessnummer() = 0;
 
     // An empty folder of this test's own on a server's share, \\server\share\...; none
     // where no share is at hand.

@@ -1,8 +1,11 @@
 // What only the Windows side of the platform has to show: the program's own name and
 // folder, the numbers of a share that can't be reached, files given up when the platform goes
 // away, what a replacement keeps, the answers of a file system without ReplaceFileW, the long
-// form of paths, the code page tables and the host's files on a Central European system.
+// form of paths, the code pages and the host's files in a system's code page.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
 
 #include "holidayfile/ferientage.h"
 #include "hostdata/konfigdaten.h"
@@ -147,51 +150,90 @@ TEST(Win32Plattform, CodetabellenWieWindowsSieKennt) {
         for (std::size_t k = 0; k < windows.size(); ++k)
             EXPECT_EQ(eigene[k], windows[k]) << codepage << " byte " << 0x80 + k;
     }
-    Win32Plattform p;
-    EXPECT_EQ(p.Ansi_codetabelle(), Codetabelle_von_Windows(GetACP()));
 }
 
-// On a Central European system the host's files are read and written in its code page, and
-// user names compare in its letters. The test command runs this once more with
-// LC_ALL=pl_PL.UTF-8, which gives Wine the ANSI code page 1250.
-TEST(Win32Plattform, HostdateienInDerCodeseite1250) {
-    if (GetACP() != 1250) GTEST_SKIP() << "the system's ANSI code page is " << GetACP();
+// Double-byte code pages, as Windows converts them: a character they lack is "?", never a
+// look-alike; a lead byte without its trail byte and every other stray byte come back as they
+// were.
+TEST(Win32Plattform, MehrbyteCodeseiten) {
+    const struct {
+        UINT codepage;
+        std::string text, bytes;
+    } faelle[] = {
+        // clang-format off
+        {932, "東京 Thüringen", "\x93\x8C\x8B\x9E Th?ringen"},
+        {936, "北京 Łódź",      "\xB1\xB1\xBE\xA9 ??d?"},
+        {949, "서울 €",         "\xBC\xAD\xBF\xEF ?"},
+        {950, "臺北",           "\xBBO\xA5_"},
+        {932, "\x93 \x93",      "\x93 \x93"},  // lead bytes without a trail byte
+        {932, "\xFF\x80",       "\xFF\x80"},   // no character in 932
+        // clang-format on
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::to_string(f.codepage) + " " + f.text);
+        EXPECT_EQ(Nach_Codeseite(f.text, f.codepage), f.bytes);
+        if (f.bytes.find('?') == std::string::npos)
+            EXPECT_EQ(Von_Codeseite(f.bytes, f.codepage), f.text);
+    }
+}
+
+// On a system of another code page the host's files are read and written in it, and user names
+// compare in its letters: the Konfigdaten.dat's identifier comes back in Ferientage.dat byte for
+// byte. The test command runs this with LC_ALL=pl_PL.UTF-8 and LC_ALL=ja_JP.UTF-8, which give
+// Wine the ANSI code pages 1250 and 932.
+TEST(Win32Plattform, HostdateienInDerCodeseiteDesSystems) {
+    const struct {
+        UINT codepage;
+        std::string ordner, ordner_bytes, benutzer, admin_bytes, kennung_bytes, land;
+    } faelle[] = {
+        // clang-format off
+        {1250, "Łódź", "\xA3\xF3d\x9F", "łukasz", "A:\xA3UKASZ", "K\xB3", "Śląsk"},
+        {932,  "東京", "\x93\x8C\x8B\x9E", "山田", "A:\x8ER\x93c", "\x8Aw\x8DZ", "東京都"},
+        // clang-format on
+    };
+    const auto fall = std::find_if(std::begin(faelle), std::end(faelle),
+                                   [](const auto& f) { return f.codepage == GetACP(); });
+    if (fall == std::end(faelle)) GTEST_SKIP() << "the system's ANSI code page is " << GetACP();
     auto u = Neue_Umgebung();
     Plattform& p = u->plattform();
-    const Codetabelle& cp1250 = *Bekannte_codetabelle(1250);
-    EXPECT_EQ(p.Ansi_codetabelle(), cp1250);
+    EXPECT_EQ(p.Text_nach_Ansi(fall->ordner), fall->ordner_bytes);
     Programm = {};
     Plattform_setzen(&p);
-    const std::string w = u->Wurzel() + "\\";
+    const std::string w = u->Wurzel() + "\";
 
-    const std::vector<std::string> zeilen = {"[Zedrano]", "data_pfad=D:\\Łódź\\",
-                                             "log_pfad=D:\\Łódź\\Dzienniki\\"};
+                          const std::vector<std::string>
+                              zeilen = {"[Zedrano]", "data_pfad=D:\\" + fall->ordner_bytes + "\\",
+                                        "log_pfad=D:\\" + fall->ordner_bytes + "\\Logs\\"};
     std::string klar;
-    for (const std::string& z : zeilen) klar += Nach_Ansi(z, cp1250) + "\r\n";
+    for (const std::string& z : zeilen) klar += z + "\r\n";
     Programm.Programmordner = w;
-    for (const std::string& bytes : {orakel::Verwuerfelt(zeilen, cp1250), klar}) {
+    for (const std::string& bytes : {orakel::Verwuerfelt_roh(zeilen), klar}) {
         u->Datei_anlegen(w + "Zedrano.dat", bytes);
         Programmpfade_lesen();
-        EXPECT_EQ(Programm.Datenordner, "D:\\Łódź\\");
-        EXPECT_EQ(Programm.Logordner, "D:\\Łódź\\Dzienniki\\");
+        EXPECT_EQ(Programm.Datenordner, "D:\\" + fall->ordner + "\\");
+        EXPECT_EQ(Programm.Logordner, "D:\\" + fall->ordner + "\\Logs\\");
         p.Datei_entfernen(w + "Zedrano.dat");
     }
 
     Programm.Datenordner = w;
-    u->Datei_anlegen(
-        w + "Konfigdaten.dat",
-        orakel::Verwuerfelt({"[Zedrano]", "K", "Velmorant Netzwerk 7.2", "[Firma]", "Szkoła", "",
-                             "[Settings]", "0", "1", "[Administratoren]", "A:ŁUKASZ"},
-                            cp1250));
-    Programm.Benutzername = "łukasz";
+    u->Datei_anlegen(w + "Konfigdaten.dat",
+                     orakel::Verwuerfelt_roh(
+                         {"[Zedrano]", fall->kennung_bytes, "Velmorant Netzwerk 7.2", "[Firma]", "",
+                          "", "[Settings]", "0", "1", "[Administratoren]", fall->admin_bytes}));
+    Programm.Benutzername = fall->benutzer;
     Konfigdaten_lesen();
     EXPECT_EQ(Programm.Rechte, Administratorrechte);
 
-    Programm.Land = "Śląsk";
+    Programm.Land = fall->land;
     Feiertage_schreiben();
+    const std::optional<std::string> datei = u->Inhalt(w + "Ferientage.dat");
+    ASSERT_TRUE(datei);
+    const std::size_t zeile2 = datei->find("\r\n") + 2;
+    EXPECT_EQ(Entwuerfeln(datei->substr(zeile2, datei->find("\r\n", zeile2) - zeile2)),
+              fall->kennung_bytes);
     Programm.Land.clear();
     Feiertage_lesen();
-    EXPECT_EQ(Programm.Land, "Śląsk");
+    EXPECT_EQ(Programm.Land, fall->land);
     Plattform_setzen(nullptr);
 }
 

@@ -23,10 +23,28 @@ Ersetzung ersetzung = Ersetzung::Normal;
 enum class Funktion { Attribute, Oeffnen, Loeschen, Verschieben, Ersetzen };
 bool Verweigert(LPCWSTR pfad, Funktion funktion);
 
+// What other programs do to a replacement, as Kurz_stoeren asks, in place of an error code:
+// another writer's whole file takes the target's place at the moment the replacement has moved
+// the old one aside; another program deletes the new file just before.
+constexpr DWORD Ueberholt_von_anderem = 0xE0000001, Neue_geloescht = 0xE0000002;
+
 // ReplaceFileW as a file system answers that knows none, or one that stops halfway.
 BOOL WINAPI Ersetzen_wie_verlangt(LPCWSTR ziel, LPCWSTR ersatz, LPCWSTR sicherung, DWORD art,
                                   LPVOID ausschluss, LPVOID reserviert) {
     if (Verweigert(ziel, Funktion::Ersetzen)) {
+        if (GetLastError() == Neue_geloescht) {
+            DeleteFileW(ersatz);
+            return ReplaceFileW(ziel, ersatz, sicherung, art, ausschluss, reserviert);
+        }
+        if (GetLastError() == Ueberholt_von_anderem) {
+            if (!MoveFileExW(ziel, sicherung, 0)) return FALSE;
+            const Handle fremd(CreateFileW(ziel, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+            DWORD geschrieben = 0;
+            WriteFile(fremd.get(), "von einem anderen Schreiber", 27, &geschrieben, nullptr);
+            SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+            return FALSE;
+        }
         // Halfway: the old file under the backup name first.
         if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && MoveFileExW(ziel, sicherung, 0))
             SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
@@ -87,7 +105,8 @@ bool Verweigert(LPCWSTR pfad, Funktion funktion) {
         const Funktion nur = fehler == ERROR_UNABLE_TO_REMOVE_REPLACED ||
                                      fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
                                      fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 ||
-                                     fehler == ERROR_INVALID_HANDLE
+                                     fehler == ERROR_INVALID_HANDLE ||
+                                     fehler == Ueberholt_von_anderem || fehler == Neue_geloescht
                                  ? Funktion::Ersetzen
                              : fehler == ERROR_FILE_NOT_FOUND ? Funktion::Oeffnen
                                                               : funktion;
@@ -215,6 +234,8 @@ class Win32_Umgebung : public Umgebung {
             {Stoerung::Ziel_weg, {ERROR_FILE_NOT_FOUND, 1}},
             {Stoerung::Ersetzen_ungueltig, {ERROR_INVALID_HANDLE, 3}},
             {Stoerung::Ersetzen_halb, {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, 3}},
+            {Stoerung::Ueberholt, {Ueberholt_von_anderem, 3}},
+            {Stoerung::Neue_weg, {Neue_geloescht, 1}},
         };
         const std::lock_guard<std::mutex> g(loeschfreigaben.sperre);
         loeschfreigaben.stoerungen[Schluessel(Api_pfad(pfad))] = fehler.at(art);
@@ -234,6 +255,11 @@ class Win32_Umgebung : public Umgebung {
     }
 
     void Ersetzen_wie(Ersetzung art) override { ersetzung = art; }
+    // This computer's clock is the file system's.
+    bool Dateiuhr_vor(std::int64_t sekunden) override { return sekunden == 0; }
+    void Neue_Benutzeraktion() override { plattform_->wiederholung.Neue_Frist(); }
+    std::int64_t Millisekunden() override { return static_cast<std::int64_t>(GetTickCount64()); }
+    std::uint32_t Prozessnummer() override { return GetCurrentProcessId(); }
     void Alter_setzen(const std::string& pfad, std::int64_t sekunden) override {
         FILETIME jetzt;
         GetSystemTimeAsFileTime(&jetzt);

@@ -33,6 +33,13 @@ std::logic_error Einrichtungsfehler(const std::string& was, const std::string& p
     return std::logic_error("FakePlattform: " + was + ": " + pfad);
 }
 
+// The table of an 8-bit code page the program knows; another is a set-up mistake.
+const Codetabelle& Tabelle(unsigned codepage) {
+    const Codetabelle* tabelle = Bekannte_codetabelle(codepage);
+    if (!tabelle) throw Einrichtungsfehler("no table of code page", std::to_string(codepage));
+    return *tabelle;
+}
+
 }  // namespace
 
 // --- Paths ---
@@ -158,7 +165,7 @@ FakePlattform::Knoten& FakePlattform::Anlegen(const Ort& ort, bool ordner) {
         neu.name = teil.Pfad();
         neu.ordner = ordner || !ist_ziel;
         neu.attribute = neu.ordner ? 0 : Attribut::Archiv;
-        neu.zeit = Jetzt_in_sekunden();
+        neu.zeit = Dateizeit();
         knoten.emplace(schluessel, std::move(neu));
     }
     return knoten.at(ort.Schluessel());
@@ -177,24 +184,43 @@ FakePlattform::FakePlattform() {
     Ordner_anlegen("C:\\");
 }
 
-const Codetabelle& FakePlattform::Ansi_codetabelle() {
-    const Codetabelle* tabelle = Bekannte_codetabelle(codepage);
-    if (!tabelle) throw Einrichtungsfehler("no table of code page", std::to_string(codepage));
-    return *tabelle;
+std::string FakePlattform::Text_nach_Ansi(const std::string& text) {
+    if (codepage == Codeseite_utf8) return text;
+    return Nach_Ansi(text, Tabelle(codepage));
+}
+
+std::string FakePlattform::Text_von_Ansi(const std::string& bytes) {
+    if (codepage == Codeseite_utf8) return bytes;
+    return Von_Ansi(bytes, Tabelle(codepage));
 }
 
 std::string FakePlattform::Kleinbuchstaben(const std::string& text) {
     return Klein(text);
 }
 
+bool FakePlattform::Pause() {
+    if (frist_ms <= 0) return false;
+    const std::int64_t pause = std::min(Pause_ms, frist_ms);
+    gewartet_ms += pause;
+    frist_ms -= pause;
+    return true;
+}
+
 bool FakePlattform::Belegt(Knoten& k) {
     if (k.loeschen_anstehend) return true;
-    for (int versuch = 0; versuch <= Wiederholungen; ++versuch) {
-        if (k.gesperrt) return true;
-        if (k.gesperrt_fuer == 0) return false;
-        --k.gesperrt_fuer;
+    for (int versuch = 0;; ++versuch) {
+        const bool belegt = k.gesperrt || k.gesperrt_fuer > 0;
+        if (k.gesperrt_fuer > 0) --k.gesperrt_fuer;
+        if (!belegt) return false;
+        if (versuch >= Wiederholungen || !Pause()) return true;
     }
-    return true;
+}
+
+Fenster& FakePlattform::Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
+                                               Fensterereignisse& ereignisse) {
+    fristereignisse =
+        std::make_unique<Ereignisse_mit_Vorlauf>(ereignisse, [this] { Neue_Frist(); });
+    return FakeOberflaeche::Hauptfenster_erstellen(beschreibung, *fristereignisse);
 }
 
 std::string FakePlattform::Umgebungsvariable(const std::string& name) {
@@ -297,19 +323,21 @@ int FakePlattform::Datei_oeffnen(const std::string& pfad, Schreibart art) {
     if (art == Schreibart::Anhaengen) {
         if (!ziel) Anlegen(ort, false);
     } else {
-        Reste_entfernen(ort);
         Ort temp = ort;
         temp.teile.back() = Ersatzname(temp.teile.back(), prozessnummer,
                                        static_cast<std::uint32_t>(nr), computername);
         o.temp = temp.Schluessel();
         if (Finden(o.temp)) throw Fehler(Fehlernummer::PfadZugriff);
-        Anlegen(temp, false);
+        const std::int64_t jetzt = Anlegen(temp, false).zeit;
+        offen.emplace(nr, std::move(o));
+        Reste_entfernen(ort, jetzt);
+        return nr;
     }
     offen.emplace(nr, std::move(o));
     return nr;
 }
 
-void FakePlattform::Reste_entfernen(const Ort& ort) {
+void FakePlattform::Reste_entfernen(const Ort& ort, std::int64_t jetzt) {
     const std::string praefix = ort.Schluessel_von(ort.teile.size() - 1) + "\\";
     for (auto it = knoten.lower_bound(praefix);
          it != knoten.end() && it->first.compare(0, praefix.size(), praefix) == 0;) {
@@ -323,8 +351,7 @@ void FakePlattform::Reste_entfernen(const Ort& ort) {
         };
         if (!darunter && !k.ordner && !k.gesperrt && k.gesperrt_fuer == 0 && !eigener &&
             !k.loeschen_anstehend && !(k.attribute & Attribut::Schreibgeschuetzt) &&
-            Rest_entfernbar(name, ort.teile.back(), computername, Jetzt_in_sekunden() - k.zeit,
-                            laeuft))
+            Rest_entfernbar(name, ort.teile.back(), computername, jetzt - k.zeit, laeuft))
             it = knoten.erase(it);
         else
             ++it;
@@ -343,7 +370,7 @@ void FakePlattform::Datei_schreiben(int nr, const std::string& bytes) {
     if (schreibgrenze) *schreibgrenze -= teil.size();
     if (datei) {
         datei->inhalt += teil;
-        datei->zeit = Jetzt_in_sekunden();
+        datei->zeit = Dateizeit();
     }
     if (voll) {
         o.fehler = Fehlernummer::DatentraegerVoll;
@@ -358,36 +385,57 @@ void FakePlattform::Datei_schliessen(int nr, bool uebernehmen) {
     offen.erase(it);
     if (o.art == Schreibart::Anhaengen) return;
 
+    const Ort ort = Aufloesen(o.pfad);
+    Knoten* gemerkt = Finden(ort.Schluessel());
+    if (gemerkt && gemerkt->neue_weg) {  // another program deletes the new file now
+        gemerkt->neue_weg = false;
+        knoten.erase(o.temp);
+    }
     const auto temp = knoten.find(o.temp);
-    std::string inhalt = temp == knoten.end() ? std::string() : temp->second.inhalt;
-    const std::int64_t zeit = temp == knoten.end() ? Jetzt_in_sekunden() : temp->second.zeit;
-    if (temp != knoten.end()) knoten.erase(temp);
+    if (temp == knoten.end()) {
+        if (uebernehmen && !o.fehler) throw Fehler(Fehlernummer::DateiNichtGefunden);
+        return;
+    }
+    const std::string inhalt = temp->second.inhalt;
+    const std::int64_t zeit = temp->second.zeit;
+    knoten.erase(temp);
     if (!uebernehmen) return;
     if (o.fehler) throw Fehler(*o.fehler);
 
     // The new file takes the old one's place, if the old one can go now.
-    const Ort ort = Aufloesen(o.pfad);
     Elternordner(ort);
-    Knoten* ziel = Finden(ort.Schluessel());
-    if (ziel && (ziel->ordner || ziel->kein_zugriff ||
-                 (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
-        throw Fehler(Fehlernummer::ZugriffVerweigert);
-    if (ziel && ersetzung != Ersetzung::Normal) {
-        // Halfway: the old file under a backup's name, the new one under its own.
-        Ort sicherung = ort;
-        sicherung.teile.back() =
-            Sicherungsname(ort.teile.back(), prozessnummer,
-                           static_cast<std::uint32_t>(naechste_nummer++), computername);
-        Umbenennen(ort, sicherung);
-        if (ersetzung == Ersetzung::Halb_zurueck) Umbenennen(sicherung, ort);
-        if (ersetzung != Ersetzung::Halb_neue) throw Fehler(Fehlernummer::PfadZugriff);
-        knoten.erase(sicherung.Schluessel());
-    } else if (ziel) {
-        knoten.erase(ort.Schluessel());
+    for (;;) {
+        Knoten* ziel = Finden(ort.Schluessel());
+        if (ziel && (ziel->ordner || ziel->kein_zugriff ||
+                     (ziel->attribute & Attribut::Schreibgeschuetzt) || Belegt(*ziel)))
+            throw Fehler(Fehlernummer::ZugriffVerweigert);
+        if (ziel && ziel->ueberholt_fuer > 0) {
+            // Another writer's whole file in the target's place at this moment: written again.
+            --ziel->ueberholt_fuer;
+            ziel->inhalt = "von einem anderen Schreiber";
+            if (!Pause()) throw Fehler(Fehlernummer::ZugriffVerweigert);
+            continue;
+        }
+        if (ziel && ersetzung != Ersetzung::Normal) {
+            // Halfway: the old file under a backup's name, the new one under its own.
+            Ort sicherung = ort;
+            do {
+                sicherung.teile.back() =
+                    Sicherungsname(ort.teile.back(), prozessnummer,
+                                   static_cast<std::uint32_t>(naechste_nummer++), computername);
+            } while (Finden(sicherung.Schluessel()));
+            Umbenennen(ort, sicherung);
+            if (ersetzung == Ersetzung::Halb_zurueck) Umbenennen(sicherung, ort);
+            if (ersetzung != Ersetzung::Halb_neue) throw Fehler(Fehlernummer::PfadZugriff);
+            knoten.erase(sicherung.Schluessel());
+        } else if (ziel) {
+            knoten.erase(ort.Schluessel());
+        }
+        Knoten& neu = Anlegen(ort, false);
+        neu.inhalt = inhalt;
+        neu.zeit = zeit;
+        return;
     }
-    Knoten& neu = Anlegen(ort, false);
-    neu.inhalt = std::move(inhalt);
-    neu.zeit = zeit;
 }
 
 // --- Set-up and inspection ---
@@ -404,7 +452,7 @@ void FakePlattform::Datei_anlegen(const std::string& pfad, const std::string& by
     Knoten& k = Anlegen(ort, false);
     k.inhalt = bytes;
     k.attribute = attribute & ~Attribut::Verzeichnis;
-    k.zeit = Jetzt_in_sekunden();
+    k.zeit = Dateizeit();
 }
 
 FakePlattform::Knoten& FakePlattform::Eintrag(const std::string& pfad) {
@@ -418,11 +466,11 @@ void FakePlattform::Attribute_setzen(const std::string& pfad, std::uint32_t attr
 }
 
 void FakePlattform::Alter_setzen(const std::string& pfad, std::int64_t sekunden) {
-    Eintrag(pfad).zeit = Jetzt_in_sekunden() - sekunden;
+    Eintrag(pfad).zeit = Dateizeit() - sekunden;
 }
 
-std::int64_t FakePlattform::Jetzt_in_sekunden() const {
-    return Sekunden(jetzt);
+std::int64_t FakePlattform::Dateizeit() const {
+    return Sekunden(jetzt) + dateiuhr_vor;
 }
 
 void FakePlattform::Sperren(const std::string& pfad, bool gesperrt) {
@@ -431,6 +479,14 @@ void FakePlattform::Sperren(const std::string& pfad, bool gesperrt) {
 
 void FakePlattform::Kurz_sperren(const std::string& pfad, int versuche) {
     Eintrag(pfad).gesperrt_fuer = versuche;
+}
+
+void FakePlattform::Ueberholen(const std::string& pfad, int mal) {
+    Eintrag(pfad).ueberholt_fuer = mal;
+}
+
+void FakePlattform::Neue_wegnehmen(const std::string& pfad) {
+    Eintrag(pfad).neue_weg = true;
 }
 
 void FakePlattform::Loeschen_aufhalten(const std::string& pfad, int blicke) {

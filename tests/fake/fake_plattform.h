@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -26,8 +27,10 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     std::string Programmname() override { return programmname; }
     std::string Programmverzeichnis() override { return programmverzeichnis; }
     Zeitpunkt Jetzt() override { return jetzt; }
-    // The table of `codepage`; one the program knows no table of is a set-up mistake.
-    const Codetabelle& Ansi_codetabelle() override;
+    // Through the table of `codepage`, or as they are for UTF-8 (65001); any other code page
+    // is a set-up mistake.
+    std::string Text_nach_Ansi(const std::string& text) override;
+    std::string Text_von_Ansi(const std::string& bytes) override;
     // From a table of the letters of Latin, Greek and Cyrillic (fake_namen.h).
     std::string Kleinbuchstaben(const std::string& text) override;
 
@@ -51,10 +54,9 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
         throw ProgrammBeendet{};
     }
 
+    // Every event of the window starts the deadline of its waits anew (Neue_Frist).
     Fenster& Hauptfenster_erstellen(const Fensterbeschreibung& beschreibung,
-                                    Fensterereignisse& ereignisse) override {
-        return FakeOberflaeche::Hauptfenster_erstellen(beschreibung, ereignisse);
-    }
+                                    Fensterereignisse& ereignisse) override;
     Fenster& Hauptfenster() override { return FakeOberflaeche::Hauptfenster(); }
     void Hauptfenster_zeigen() override { FakeOberflaeche::Hauptfenster_zeigen(); }
 
@@ -82,6 +84,17 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // Win32 side does (100 ms apart), before a lock counts as a failure.
     void Kurz_sperren(const std::string& pfad, int versuche);
     static constexpr int Wiederholungen = 10;
+    // The waits of one user action take at most Frist_ms together, a try Pause_ms, counted in
+    // gewartet_ms; once the deadline has passed, every step makes one try and no more.
+    static constexpr std::int64_t Frist_ms = 3000, Pause_ms = 100;
+    void Neue_Frist() { frist_ms = Frist_ms; }
+    std::int64_t gewartet_ms = 0;
+    // At the next `mal` replacements of the file another writer's whole file takes its place
+    // (a writer at another computer, at the same moment); each is a try.
+    void Ueberholen(const std::string& pfad, int mal);
+    // The next new file of a replacement of the file is deleted by another program after it
+    // was written and before it takes the old one's place (a clean-up of *.tmp).
+    void Neue_wegnehmen(const std::string& pfad);
     // Another program holds the file open sharing delete (a virus scanner, a reader on a
     // share): deleting it succeeds, but its name stays, the delete pending, until that program
     // lets go, after `blicke` more looks at the name (a delete looks as long as it waits for a
@@ -106,9 +119,12 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // or else the new one takes the place, or neither can move.
     enum class Ersetzung { Normal, Halb_zurueck, Halb_neue, Halb_keine };
     Ersetzung ersetzung = Ersetzung::Normal;
-    // The file was last written `sekunden` before the clock's time (negative: after it).
-    // Every entry is written at the clock's time when it is made or written to.
+    // The file was last written `sekunden` before the file system's time (negative: after
+    // it). Every entry is dated by the file system's clock when it is made or written to,
+    // `dateiuhr_vor` seconds ahead of the computer's clock `jetzt` (a share's server whose clock
+    // differs from this computer's).
     void Alter_setzen(const std::string& pfad, std::int64_t sekunden);
+    std::int64_t dateiuhr_vor = 0;
     void Schreibfehler_aufheben() { schreibgrenze.reset(); }
     bool Vorhanden(const std::string& pfad) const;  // any entry, hidden or not
     std::optional<std::string> Inhalt(const std::string& pfad) const;
@@ -142,6 +158,8 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
         std::int64_t zeit = 0;                   // last written, in seconds of the clock (Sekunden)
         int loeschen_aufgehalten = 0;            // looks until the holder lets go; Bis_zur_Freigabe
         bool loeschen_anstehend = false;
+        int ueberholt_fuer = 0;  // replacements that another writer's file overtakes
+        bool neue_weg = false;   // the next replacement's new file is deleted before it
     };
     struct Offen {
         std::string pfad;  // the target, as given to Datei_oeffnen
@@ -174,10 +192,14 @@ class FakePlattform : public Plattform, public FakeOberflaeche {
     // file's delete is pending.
     bool Belegt(Knoten& k);
     // Removes the new files that writers of the target at `ort` left behind, as far as
-    // Rest_entfernbar lets them go, unless they are held open (by another program, or by this
-    // one for a replacement in progress).
-    void Reste_entfernen(const Ort& ort);
-    std::int64_t Jetzt_in_sekunden() const;
+    // Rest_entfernbar lets them go at the file system's time `jetzt`, unless they are held open (by
+    // another program, or by this one for a replacement in progress).
+    void Reste_entfernen(const Ort& ort, std::int64_t jetzt);
+    std::int64_t Dateizeit() const;  // the file system's time, in seconds
+    // A pause before one more try, when the deadline allows it.
+    bool Pause();
+    std::int64_t frist_ms = Frist_ms;
+    std::unique_ptr<Ereignisse_mit_Vorlauf> fristereignisse;
 
     std::map<std::string, Knoten> knoten;  // key: the normalised path in upper case
     std::map<int, Offen> offen;

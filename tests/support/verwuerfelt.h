@@ -9,18 +9,27 @@
 
 namespace orakel {
 
-// Texts (UTF-8) as the host stores them: one scrambled line each in the code page of
-// `tabelle`, CR LF.
-inline std::string Verwuerfelt(const std::vector<std::string>& zeilen,
-                               const Codetabelle& tabelle = Windows_1252()) {
+// A text (UTF-8) in the bytes of an 8-bit code page the program knows, or of UTF-8.
+inline std::string In_Codeseite(const std::string& text, unsigned codepage) {
+    return codepage == Codeseite_utf8 ? text : Nach_Ansi(text, *Bekannte_codetabelle(codepage));
+}
+
+// Lines of bytes as the host stores them: one scrambled line each, CR LF.
+inline std::string Verwuerfelt_roh(const std::vector<std::string>& zeilen) {
     std::string bytes;
     unsigned schluessel = 65;
     for (const std::string& zeile : zeilen) {
-        bytes +=
-            Verwuerfeln(Nach_Ansi(zeile, tabelle), static_cast<unsigned char>(schluessel)) + "\r\n";
+        bytes += Verwuerfeln(zeile, static_cast<unsigned char>(schluessel)) + "\r\n";
         schluessel = 32 + (schluessel + 37) % 223;  // keys all over 32..254
     }
     return bytes;
+}
+
+// Texts (UTF-8) as the host stores them, in `codepage`.
+inline std::string Verwuerfelt(const std::vector<std::string>& zeilen, unsigned codepage = 1252) {
+    std::vector<std::string> bytes;
+    for (const std::string& zeile : zeilen) bytes.push_back(In_Codeseite(zeile, codepage));
+    return Verwuerfelt_roh(bytes);
 }
 
 // The plain lines (UTF-8) of a file in the scrambled line form.

@@ -179,8 +179,8 @@ TEST(FakePlattform, FehlerBeimEinrichten) {
     EXPECT_THROW(p.Datei_anlegen("C:\\D", "x"), std::logic_error);
     EXPECT_THROW(p.Sperren("C:\\D\\fehlt.dat"), std::logic_error);
     EXPECT_THROW(p.Kurz_sperren("C:\\D\\fehlt.dat", 1), std::logic_error);
-    p.codepage = 65001;
-    EXPECT_THROW(p.Ansi_codetabelle(), std::logic_error);
+    p.codepage = 932;
+    EXPECT_THROW(p.Text_nach_Ansi("x"), std::logic_error);
     EXPECT_THROW(p.Zugriff_sperren("C:\\D\\fehlt.dat"), std::logic_error);
     EXPECT_THROW(p.Attribute_setzen("C:\\fehlt", Attribut::Versteckt), std::logic_error);
 }

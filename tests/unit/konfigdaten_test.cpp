@@ -90,20 +90,21 @@ TEST_F(Konfigdaten, BenutzernameVerglichenWieDieCodeseiteDesSystemsIhnHaelt) {
         const char* eintrag;  // as written into the file, in that code page
         int rechte;
     } faelle[] = {
-        {1252, "Łukasz", "A:?ukasz", 2}, {1252, "Łukasz", "A:Lukasz", 0},
-        {1252, "Jürgen", "A:JÜRGEN", 2}, {1250, "Łukasz", "A:Łukasz", 2},
-        {1250, "Łukasz", "A:ŁUKASZ", 2}, {1250, "łukasz", "A:Łukasz", 2},
-        {1250, "Łukasz", "A:?ukasz", 0}, {1250, "Jürgen", "A:jürgen", 2},
+        {1252, "Łukasz", "A:?ukasz", 2},  {1252, "Łukasz", "A:Lukasz", 0},
+        {1252, "Jürgen", "A:JÜRGEN", 2},  {1250, "Łukasz", "A:Łukasz", 2},
+        {1250, "Łukasz", "A:ŁUKASZ", 2},  {1250, "łukasz", "A:Łukasz", 2},
+        {1250, "Łukasz", "A:?ukasz", 0},  {1250, "Jürgen", "A:jürgen", 2},
         {1250, "Søren", "A:S?ren", 2},  // 1250 has no ø
-        {1252, "Ànne", "A:àNNE", 2},
+        {1252, "Ànne", "A:àNNE", 2},      {65001, "Łukasz", "A:ŁUKASZ", 2},
+        {65001, "Łukasz", "A:?ukasz", 0},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::to_string(f.codepage) + " " + f.benutzer + " " + f.eintrag);
         fake.codepage = f.codepage;
         Programm.Benutzername = f.benutzer;
         Programm.Rechte = -1;
-        fake.Datei_anlegen(Pfad, Verwuerfelt(Konfig({"[Administratoren]", f.eintrag, "A:schulz"}),
-                                             fake.Ansi_codetabelle()));
+        fake.Datei_anlegen(
+            Pfad, Verwuerfelt(Konfig({"[Administratoren]", f.eintrag, "A:schulz"}), f.codepage));
         Konfigdaten_lesen();
         EXPECT_EQ(Programm.Rechte, f.rechte);
     }

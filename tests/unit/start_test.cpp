@@ -153,12 +153,11 @@ TEST_F(Pfadeinstellungen, KlareUndVerwuerfelteDateien) {
 // The folders are read in the system's ANSI code page, scrambled or plain.
 TEST_F(Pfadeinstellungen, InDerCodeseiteDesSystems) {
     fake.codepage = 1250;
-    const Codetabelle& cp1250 = fake.Ansi_codetabelle();
     const std::vector<std::string> zeilen = {"[Zedrano]", "data_pfad=D:\\Łódź\\",
                                              "log_pfad=D:\\Łódź\\Dzienniki\\"};
     std::string klar;
-    for (const std::string& z : zeilen) klar += Nach_Ansi(z, cp1250) + "\r\n";
-    for (const std::string& bytes : {Verwuerfelt(zeilen, cp1250), klar}) {
+    for (const std::string& z : zeilen) klar += orakel::In_Codeseite(z, 1250) + "\r\n";
+    for (const std::string& bytes : {Verwuerfelt(zeilen, 1250), klar}) {
         Programm.Datenordner = Programm.Logordner = "";
         fake.Datei_anlegen(Installiert, bytes);
         Programmpfade_lesen();
