@@ -153,8 +153,7 @@ TEST(Win32Plattform, CodetabellenWieWindowsSieKennt) {
 }
 
 // Double-byte code pages, as Windows converts them: a character they lack is "?", never a
-// look-alike; a lead byte without its trail byte and every other stray byte come back as they
-// were.
+// look-alike; a lead byte without its trail byte comes back as it was.
 TEST(Win32Plattform, MehrbyteCodeseiten) {
     const struct {
         UINT codepage;
@@ -162,18 +161,18 @@ TEST(Win32Plattform, MehrbyteCodeseiten) {
     } faelle[] = {
         // clang-format off
         {932, "東京 Thüringen", "\x93\x8C\x8B\x9E Th?ringen"},
-        {936, "北京 Łódź",      "\xB1\xB1\xBE\xA9 ??d?"},
-        {949, "서울 €",         "\xBC\xAD\xBF\xEF ?"},
+        {936, "北京 Łódź",      "\xB1\xB1\xBE\xA9 ?\xA8\xAE" "d?"},
+        {949, "서울 € Ș",       "\xBC\xAD\xBF\xEF \xA2\xE6 ?"},
         {950, "臺北",           "\xBBO\xA5_"},
         {932, "\x93 \x93",      "\x93 \x93"},  // lead bytes without a trail byte
-        {932, "\xFF\x80",       "\xFF\x80"},   // no character in 932
         // clang-format on
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::to_string(f.codepage) + " " + f.text);
         EXPECT_EQ(Nach_Codeseite(f.text, f.codepage), f.bytes);
-        if (f.bytes.find('?') == std::string::npos)
+        if (f.bytes.find('?') == std::string::npos) {
             EXPECT_EQ(Von_Codeseite(f.bytes, f.codepage), f.text);
+        }
     }
 }
 
@@ -187,8 +186,8 @@ TEST(Win32Plattform, HostdateienInDerCodeseiteDesSystems) {
         std::string ordner, ordner_bytes, benutzer, admin_bytes, kennung_bytes, land;
     } faelle[] = {
         // clang-format off
-        {1250, "Łódź", "\xA3\xF3d\x9F", "łukasz", "A:\xA3UKASZ", "K\xB3", "Śląsk"},
-        {932,  "東京", "\x93\x8C\x8B\x9E", "山田", "A:\x8ER\x93c", "\x8Aw\x8DZ", "東京都"},
+        {1250, "Łódź", "\xA3\xF3" "d\x9F", "łukasz", "A:\xA3UKASZ", "K\xB3", "Śląsk"},
+        {932,  "東京", "\x93\x8C\x8B\x9E", "山田", "A:\x8ER\x93" "c", "\x8Aw\x8DZ", "東京都"},
         // clang-format on
     };
     const auto fall = std::find_if(std::begin(faelle), std::end(faelle),
@@ -199,11 +198,10 @@ TEST(Win32Plattform, HostdateienInDerCodeseiteDesSystems) {
     EXPECT_EQ(p.Text_nach_Ansi(fall->ordner), fall->ordner_bytes);
     Programm = {};
     Plattform_setzen(&p);
-    const std::string w = u->Wurzel() + "\";
-
-                          const std::vector<std::string>
-                              zeilen = {"[Zedrano]", "data_pfad=D:\\" + fall->ordner_bytes + "\\",
-                                        "log_pfad=D:\\" + fall->ordner_bytes + "\\Logs\\"};
+    const std::string w = u->Wurzel() + "\\";
+    const std::vector<std::string> zeilen = {"[Zedrano]",
+                                             "data_pfad=D:\\" + fall->ordner_bytes + "\\",
+                                             "log_pfad=D:\\" + fall->ordner_bytes + "\\Logs\\"};
     std::string klar;
     for (const std::string& z : zeilen) klar += z + "\r\n";
     Programm.Programmordner = w;
