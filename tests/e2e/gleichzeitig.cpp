@@ -186,11 +186,9 @@ void Gleichzeitig_aktualisieren(const Demohost& host, Kanal& zweiter, int runden
             if (text.rfind(n[i].bestaetigung, 0) == 0) {
                 bestaetigt[i] = true;
                 ++z.bestaetigungen;
-            } else if (Sperrmeldung(text)) {
-                ++z.andere;
             } else {
-                ++z.fehler;
-                ADD_FAILURE() << n[i].wer << ": " << text;
+                ++(Sperrmeldung(text) ? z.andere : z.fehler);
+                ADD_FAILURE() << n[i].wer << " ohne Bestätigung: " << text;
             }
             if (kopf.back() != '1') {  // the message ended the program: started anew
                 if (i == 0) {

@@ -13,9 +13,9 @@ using namespace fernsteuerung;
 // Updates the marking of `host` (an earlier Ferientage.dat of Hessen, two administrators:
 // verwalter here and sekretariat there, the clock set to 14 March 2025, 10:00) `runden` times
 // from both sides at once, Hessen here and Sachsen-Anhalt there. Each round both users see the
-// confirmation (or at worst the message for a file that can't be opened, never an error
-// report), Ferientage.dat is whole and one of the two writes, and the log book gains both
-// entries whole; at the end nothing is left beside the file and both programs end normally.
+// confirmation (a write that another one overtook is done again, so neither waits out a lock
+// nor sees an error report), Ferientage.dat is whole and the write of one of them, and the log
+// book gains both entries whole; at the end nothing is left beside the file and both programs end normally.
 // The two sides run on two computers of different names (`zwei_computer`), or on one. Prints
 // the figures.
 void Gleichzeitig_aktualisieren(const Demohost& host, Kanal& zweiter, int runden,

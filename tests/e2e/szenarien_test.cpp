@@ -69,25 +69,22 @@ class Szenario : public testing::Test {
     void Uhr_stellen(const std::string& datum) {
         Datei_schreiben(Von_lauf_sh("FAKETIME_TIMESTAMP_FILE"), "@" + datum + "\n");
         uhr_gestellt = true;
-        std::sscanf(datum.c_str(), "%hu-%hu-%hu %hu:%hu:%hu", &uhr.wYear, &uhr.wMonth, &uhr.wDay,
-                    &uhr.wHour, &uhr.wMinute, &uhr.wSecond);
     }
 
-    // Dates the file `pfad` as last written `minuten` after the time the clock was set to.
-    void Datieren(const std::wstring& pfad, int minuten) const {
-        SYSTEMTIME utc;
-        FILETIME zeit;
-        if (!TzSpecificLocalTimeToSystemTime(nullptr, &uhr, &utc) ||
-            !SystemTimeToFileTime(&utc, &zeit))
-            throw Fehlschlag("keine Dateizeit für die gestellte Uhr");
+    // Dates the file `pfad` `minuten` after it was last written: by the share's clock, which
+    // sets the times of the files on it and which the scenario's clock leaves as it is.
+    static void Datieren(const std::wstring& pfad, int minuten) {
+        HANDLE h =
+            CreateFileW(pfad.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        FILETIME zeit{};
+        bool ok = h != INVALID_HANDLE_VALUE && GetFileTime(h, nullptr, nullptr, &zeit);
         ULARGE_INTEGER t{};
         t.LowPart = zeit.dwLowDateTime;
         t.HighPart = zeit.dwHighDateTime;
         t.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(minuten) * 60 * 10000000);
         zeit = {t.LowPart, t.HighPart};
-        HANDLE h = CreateFileW(pfad.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        const bool ok = h != INVALID_HANDLE_VALUE && SetFileTime(h, nullptr, nullptr, &zeit);
+        ok = ok && SetFileTime(h, nullptr, nullptr, &zeit);
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
         if (!ok) throw Fehlschlag("Dateizeit nicht gesetzt: " + U(pfad));
     }
@@ -199,7 +196,6 @@ class Szenario : public testing::Test {
 
   private:
     bool uhr_gestellt = false;
-    SYSTEMTIME uhr{};  // the time the clock was set to, local
     int fotos = 0;
 };
 
@@ -465,11 +461,11 @@ TEST_F(Szenario, BeschaedigteDateien) {
     Hessen_ab_schritt2(p, f, t, host);
 }
 
-// Temporary files that writers left beside Ferientage.dat, dated by the scenario's clock:
-// marking removes those written more than an hour before and one of this computer whose
-// process no longer runs (odd process ids: no process has one), unless someone holds it open;
-// another computer's young one stays, and so does one dated ahead of the clock, as a computer
-// whose clock is ahead writes it.
+// Temporary files that writers left beside Ferientage.dat, dated by the share's clock, while
+// this computer's clock stands years behind it: marking removes those written more than an
+// hour before the program's own new file and one of this computer whose process no longer runs
+// (odd process ids: no process has one), unless someone holds it open; another computer's young
+// one stays, and so does one dated ahead of the share's clock.
 TEST_F(Szenario, Reste) {
     Uhr_stellen("2025-03-14 10:00:00");
     const Demohost host = Frueher_gekennzeichnet();
@@ -479,7 +475,7 @@ TEST_F(Szenario, Reste) {
     const std::wstring hier = L"@" + std::wstring(computer, laenge), fremd = L"@ANDERER-PC";
     struct Rest {
         std::wstring name;
-        int minuten;  // written this long before the clock (negative: after it)
+        int minuten;  // written this long before now on the share (negative: after it)
         bool bleibt;
     };
     // clang-format off
