@@ -22,7 +22,8 @@ int Demo(const std::wstring& wurzel, const std::wstring& bild) {
     std::printf(
         "Demo-Host:\n  Installationsordner  %s\n  Datenordner          %s\n"
         "  Administrator        %s\n",
-        U(host.installation).c_str(), U(host.daten).c_str(), U(w.administrator).c_str());
+        Schmal(host.installation).c_str(), Schmal(host.daten).c_str(),
+        Schmal(w.administrator).c_str());
     std::fflush(stdout);
     Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, w.administrator));
     HWND f = p.Hauptfenster();
