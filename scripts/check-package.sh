@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Checks the release package of a Windows build folder: exactly its four files, sums that
-# match, both program files the same, and a guide that Notepad shows with its umlauts (UTF-8
-# with byte order mark, CRLF line ends). When the build signs (SCHULFERIEN_SIGN_PFX), both
-# program files must carry a valid SHA-256 Authenticode signature, from CERTIFICATE (a PEM
-# file: the signing certificate itself or the authority it chains to; without it, the
-# authorities the system trusts), and be the program as built once the signature is removed;
-# otherwise they must be the program as built.
+# match, both program files the same, and a guide and sums that Notepad shows line by line
+# (CRLF line ends; the guide in UTF-8 with byte order mark, for its umlauts). When the build
+# signs (SCHULFERIEN_SIGN_PFX), both program files must carry a valid SHA-256 Authenticode
+# signature, from CERTIFICATE (a PEM file: the signing certificate itself or the authority it
+# chains to; without it, the authorities the system trusts), and be the program as built once
+# the signature is removed; otherwise they must be the program as built.
 #   bash scripts/check-package.sh BUILD_FOLDER [CERTIFICATE]
 set -euo pipefail
+# The same on every system: names sorted and compared byte by byte, whatever the language.
+export LC_ALL=C
 dir=${1:?the build folder of the Windows build}
 certificate=${2:-}
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$dir/CMakeCache.txt"; }
@@ -48,8 +50,10 @@ for exe in Schulferien.exe Schulferien_deaktivieren.exe; do
 done
 [ "$(head -c 3 "$tmp/LIESMICH.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
     fail "LIESMICH.txt does not start with a UTF-8 byte order mark"
-[ "$(grep -c $'\r$' "$tmp/LIESMICH.txt")" = "$(wc -l <"$tmp/LIESMICH.txt")" ] ||
-    fail "LIESMICH.txt has lines without CRLF"
+for text in LIESMICH.txt SHA256SUMS; do
+    [ "$(grep -c $'\r$' "$tmp/$text")" = "$(wc -l <"$tmp/$text")" ] ||
+        fail "$text has lines without CRLF"
+done
 grep -q "^Version $version\( (Commit [0-9a-f]\{7\})\)\?"$'\r$' "$tmp/LIESMICH.txt" ||
     fail "LIESMICH.txt does not name version $version (and its commit)"
 unzip -l "$zip"

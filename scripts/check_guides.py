@@ -15,12 +15,20 @@ blanks; a word broken at a line end with "-" reads whole. An "&" before a letter
 key of a caption) is not shown. A text that begins with an inserted part (the sentence that
 Programm_abbrechen ends with "Das Programm wird beendet.") holds there each text that the
 code hands to that function.
-Underlines of =, - or ~ are as long as the heading above them.
+Underlines of =, - or ~ are as long as the heading above them. Every section (a heading
+underlined with -) is numbered, from 1 on in order; every "Abschnitt N" names one of them,
+and the subsection it may name after it ('Abschnitt 7, "Name"') is in that section; every
+'siehe "Name"' names a subsection.
 
 README.md: every file and folder that a table names in `backticks` (a name with a "/" or
-the extension of a source file) exists, in the checkout or in the folder of its row.
+the extension of a source file) exists, in the checkout or in the folder of its row. The
+presets table lists every configure preset of CMakePresets.json (hidden ones aside) once,
+its last column "yes" where the preset has a test preset and "no" where not; every preset
+that a command of the README names (cmake --preset, cmake --build --preset, ctest --preset,
+cmake --workflow --preset) is one of that kind.
 
 Exits 1 and names every breach; prints one line and exits 0 when the guides hold."""
+import json
 import pathlib
 import re
 import sys
@@ -275,6 +283,7 @@ def check_guide(problems):
                 and len(line) != len(lines[number - 2]):
             problems.append(f'{GUIDE}:{number}: underline of {len(line)} characters under '
                             f'a heading of {len(lines[number - 2])}')
+    check_sections(lines, problems)
     flat = '\n'.join(lines)
     quotes = list(re.finditer(r'»(?=\S)(.*?)(?<=\S)«', flat, re.S))
     opened = len(re.findall(r'»(?=\S)', flat))
@@ -291,6 +300,70 @@ def check_guide(problems):
             number = flat.count('\n', 0, m.start()) + 1
             problems.append(f'{GUIDE}:{number}: the program shows no text »{quote}«')
     return len(quotes)
+
+
+def check_sections(lines, problems):
+    """Sections numbered in order, and references that lead to them."""
+    sections = {}  # number -> (first line, last line), 0-based
+    starts = []
+    for k in range(1, len(lines)):
+        if re.fullmatch(r'-+', lines[k]) and lines[k - 1].strip():
+            heading = re.fullmatch(r'(\d+)\. \S.*', lines[k - 1])
+            if not heading or int(heading.group(1)) != len(starts) + 1:
+                problems.append(f'{GUIDE}:{k}: section "{lines[k - 1]}" is not number '
+                                f'{len(starts) + 1}')
+            starts.append((len(starts) + 1, k - 1))
+    for n, (number, start) in enumerate(starts):
+        end = starts[n + 1][1] if n + 1 < len(starts) else len(lines)
+        sections[number] = (start, end)
+    # Subsections: a label on a line of its own, or a heading underlined with ~, either
+    # perhaps with a remark in brackets.
+    flat = '\n'.join(lines)
+
+    def subsection(name, within=(0, len(lines))):
+        return any(lines[k] == name or lines[k].startswith(name + ' (') for k in range(*within))
+
+    for m in re.finditer(r'Abschnitt\s+(\d+)(?:,\s+"([^"]+)")?', flat):
+        number = flat.count('\n', 0, m.start()) + 1
+        if int(m.group(1)) not in sections:
+            problems.append(f'{GUIDE}:{number}: there is no section {m.group(1)}')
+        elif m.group(2) and not subsection(m.group(2), sections[int(m.group(1))]):
+            problems.append(f'{GUIDE}:{number}: section {m.group(1)} has no "{m.group(2)}"')
+    for m in re.finditer(r'siehe\s+"([^"]+)"', flat):
+        if not subsection(m.group(1)):
+            problems.append(f'{GUIDE}:{flat.count(chr(10), 0, m.start()) + 1}: '
+                            f'no subsection "{m.group(1)}"')
+
+
+def check_presets(text, problems):
+    """The presets table and the preset commands against CMakePresets.json."""
+    presets = json.loads((ROOT / 'CMakePresets.json').read_text(encoding='utf-8'))
+    kinds = {kind: {p['name'] for p in presets.get(f'{kind}Presets', []) if not p.get('hidden')}
+             for kind in ('configure', 'build', 'test', 'workflow')}
+    listed = {}
+    for number, line in enumerate(text.splitlines(), 1):
+        row = re.fullmatch(r'\| `([\w-]+)` \|.*\| (yes|no) \|', line)
+        if row:
+            name, tested = row.groups()
+            if name in listed:
+                problems.append(f'README.md:{number}: preset {name} listed twice')
+            listed[name] = number
+            if name not in kinds['configure']:
+                problems.append(f'README.md:{number}: there is no configure preset {name}')
+            elif (tested == 'yes') != (name in kinds['test']):
+                problems.append(f'README.md:{number}: preset {name} has '
+                                f'{"a" if name in kinds["test"] else "no"} test preset')
+    for name in sorted(kinds['configure'] - set(listed)):
+        problems.append(f'README.md: the presets table lacks {name}')
+    commands = r'(cmake --build|cmake --workflow|ctest|cmake)\s+--preset[= ]([\w-]+)'
+    kind_of = {'cmake': 'configure', 'cmake --build': 'build', 'ctest': 'test',
+               'cmake --workflow': 'workflow'}
+    for m in re.finditer(commands, text):
+        kind = kind_of[m.group(1)]
+        if m.group(2) not in kinds[kind]:
+            problems.append(f'README.md:{text.count(chr(10), 0, m.start()) + 1}: '
+                            f'there is no {kind} preset {m.group(2)}')
+    return len(listed)
 
 
 def check_readme(problems):
@@ -315,11 +388,13 @@ def main():
     problems = []
     quotes = check_guide(problems)
     names = check_readme(problems)
+    presets = check_presets((ROOT / 'README.md').read_text(encoding='utf-8'), problems)
     if problems:
         print('\n'.join(problems))
         sys.exit(1)
     print(f'check_guides: {quotes} quotes in {GUIDE} are the program\'s texts, '
-          f'{names} names in the tables of README.md exist')
+          f'{names} names in the tables of README.md exist, its {presets} presets are '
+          f'those of CMakePresets.json')
 
 
 if __name__ == '__main__':

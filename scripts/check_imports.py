@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Checks that Windows programs start on Windows 7 SP1: the loader refuses a program that
 imports a function its system libraries lack, or that asks for a newer subsystem version,
-before any of the program's code runs.
+before any of the program's code runs. Checks as well that the PE header carries the flags of
+a program made with the platform's own tools: aware of Remote Desktop servers (else they apply
+compatibility redirections to it), relocatable with high-entropy ASLR, and DEP.
 
     python3 scripts/check_imports.py OBJDUMP PROGRAM.exe...
 
@@ -10,6 +12,7 @@ exits with 1 when there is one. The lists hold what Windows 7 lacks and a Window
 built with mingw-w64 (its C and C++ runtime, winpthreads, our code) might import; functions
 of later Windows belong behind GetProcAddress.
 """
+import os
 import re
 import subprocess
 import sys
@@ -71,10 +74,20 @@ FUNCTIONS = {
 # The newest subsystem and system version Windows 7 (6.1) starts.
 WINDOWS_7 = (6, 1)
 
+# The DllCharacteristics flags every program must carry, as objdump names them.
+FLAGS = {
+    0x8000: "TERMINAL_SERVER_AWARE",
+    0x0040: "DYNAMIC_BASE",
+    0x0020: "HIGH_ENTROPY_VA",
+    0x0100: "NX_COMPAT",
+}
+
 
 def problems(objdump, program):
+    # Its own words, whatever the system's language.
     text = subprocess.run(
-        [objdump, "-p", program], check=True, capture_output=True, text=True
+        [objdump, "-p", program], check=True, capture_output=True, text=True,
+        env={**os.environ, "LC_ALL": "C"},
     ).stdout
     found = []
     versions = {
@@ -87,6 +100,13 @@ def problems(objdump, program):
         version = (versions.get((kind, "Major"), 0), versions.get((kind, "Minor"), 0))
         if version > WINDOWS_7:
             found.append(f"{kind} version {version[0]}.{version[1]} is newer than Windows 7")
+    characteristics = re.search(r"^DllCharacteristics\s+([0-9a-fA-F]+)", text, re.M)
+    if characteristics is None:
+        found.append("no DllCharacteristics read")
+    else:
+        value = int(characteristics.group(1), 16)
+        found += [f"{name} is not set in the PE header"
+                  for bit, name in FLAGS.items() if not value & bit]
     library = None
     imports = 0
     for line in text.splitlines():
@@ -119,7 +139,8 @@ def main():
             print(f"{program}: {problem}")
             failed = True
     if not failed:
-        print("No import newer than Windows 7:", ", ".join(sys.argv[2:]))
+        print("No import newer than Windows 7, and the flags", ", ".join(FLAGS.values()),
+              "set:", ", ".join(sys.argv[2:]))
     sys.exit(1 if failed else 0)
 
 

@@ -1,7 +1,8 @@
+# shellcheck shell=bash
 # The Debian packages that building and testing need.
 deps_alle=(g++ cmake make googletest libgtest-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
     wine wine64 xvfb xauth faketime imagemagick python3 clang libclang-rt-14-dev clang-tidy
-    cppcheck unzip osslsigncode openssl)
+    cppcheck shellcheck pyflakes3 unzip osslsigncode openssl locales)
 
 # Installs the given Debian packages (all of the above when none are given); quiet when all
 # are there.

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Makes the release package of a Windows build folder (cmake --build ... --target package):
 Schulferien-VERSION-win64.zip with both program files, the guide LIESMICH.txt and SHA256SUMS,
-the SHA-256 sums of those three files as sha256sum -c reads them.
+the SHA-256 sums of those three files as sha256sum -c reads them, with CRLF line ends.
 
     python3 scripts/make_package.py BUILD_FOLDER SOURCE_FOLDER VERSION GUIDE
         [--sign PFX [--password-file FILE] [--timestamp URL] [--osslsigncode PROGRAM]]
@@ -95,7 +95,8 @@ def main():
         shutil.copyfile(os.path.join(args.build, PROGRAM), program)
     shutil.copyfile(program, os.path.join(folder, FILES[1]))  # the same bytes, another name
     shutil.copyfile(args.guide, os.path.join(folder, FILES[2]))
-    with open(os.path.join(folder, "SHA256SUMS"), "w", encoding="ascii", newline="\n") as sums:
+    # CRLF, so that Notepad of every Windows shows one line per file; sha256sum -c reads it.
+    with open(os.path.join(folder, "SHA256SUMS"), "w", encoding="ascii", newline="\r\n") as sums:
         for file in FILES:
             with open(os.path.join(folder, file), "rb") as f:
                 sums.write(f"{hashlib.sha256(f.read()).hexdigest()}  {file}\n")

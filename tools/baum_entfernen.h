@@ -5,10 +5,11 @@
 
 #include <string>
 
+#include "platform/win32/besitzer_win32.h"
+
 inline void Baum_entfernen(const std::wstring& ordner) {
     WIN32_FIND_DATAW daten;
-    HANDLE suche = FindFirstFileW((ordner + L"\\*").c_str(), &daten);
-    if (suche != INVALID_HANDLE_VALUE) {
+    if (const Suchhandle suche(FindFirstFileW((ordner + L"\\*").c_str(), &daten)); suche) {
         do {
             const std::wstring name = daten.cFileName;
             if (name == L"." || name == L"..") continue;
@@ -19,8 +20,7 @@ inline void Baum_entfernen(const std::wstring& ordner) {
             } else {
                 DeleteFileW(pfad.c_str());
             }
-        } while (FindNextFileW(suche, &daten));
-        FindClose(suche);
+        } while (FindNextFileW(suche.get(), &daten));
     }
     SetFileAttributesW(ordner.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryW(ordner.c_str());

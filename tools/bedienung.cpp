@@ -44,16 +44,15 @@ std::string Lesen_sobald_da(const std::wstring& pfad, const std::string& was, do
     Warten(
         was,
         [&] {
-            HANDLE h = CreateFileW(pfad.c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, 0, nullptr);
-            if (h == INVALID_HANDLE_VALUE) return false;
+            const Handle h(CreateFileW(pfad.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr));
+            if (!h) return false;
             char puffer[4096];
             DWORD n = 0;
             inhalt.clear();
-            while (ReadFile(h, puffer, sizeof(puffer), &n, nullptr) && n > 0)
+            while (ReadFile(h.get(), puffer, sizeof(puffer), &n, nullptr) && n > 0)
                 inhalt.append(puffer, n);
-            CloseHandle(h);
             return true;
         },
         sekunden, 2);
@@ -73,9 +72,10 @@ std::string Bedienung::Ausfuehren(const std::string& auftrag) {
         if (programm_ && programm_->Laeuft()) throw Fehlschlag("das Programm läuft schon");
         programm_.reset();
         programm_ = std::make_unique<Programm>(
-            W(feld(1)),
-            std::map<std::wstring, std::optional<std::wstring>>{
-                {L"USERNAME", W(feld(2))}, {L"PUBLIC", W(feld(3))}, {L"ProgramFiles", W(feld(4))}});
+            Breit(feld(1)),
+            std::map<std::wstring, std::optional<std::wstring>>{{L"USERNAME", Breit(feld(2))},
+                                                                {L"PUBLIC", Breit(feld(3))},
+                                                                {L"ProgramFiles", Breit(feld(4))}});
         HWND fenster = programm_->Hauptfenster();
         liste_ = Steuerelement(fenster, L"ComboBox");
         schritt4_ = Steuerelement(fenster, L"Button", L"Schulferiendaten aktualisieren");
@@ -86,23 +86,22 @@ std::string Bedienung::Ausfuehren(const std::string& auftrag) {
         wchar_t name[MAX_COMPUTERNAME_LENGTH + 1];
         DWORD laenge = MAX_COMPUTERNAME_LENGTH + 1;
         if (!GetComputerNameW(name, &laenge)) throw Fehlschlag("kein Computername");
-        return U(std::wstring(name, laenge));
+        return Schmal(std::wstring(name, laenge));
     }
     if (was == "anhaengen") {
-        const std::wstring datei = W(feld(1));
+        const std::wstring datei = Breit(feld(1));
         const LONGLONG ziel = std::stoll(feld(2));
         const int anzahl = std::stoi(feld(3));
         const LONGLONG abstand = std::stoll(feld(4)) * 10000;
         const std::string zeile = feld(5) + "\r\n";
         for (int i = 0; i < anzahl; ++i) {
             Bis(ziel + i * abstand);
-            HANDLE h = CreateFileW(datei.c_str(), FILE_APPEND_DATA,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("nicht geöffnet: " + U(datei));
+            const Handle h(CreateFileW(datei.c_str(), FILE_APPEND_DATA,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!h) throw Fehlschlag("nicht geöffnet: " + Schmal(datei));
             DWORD n = 0;
-            WriteFile(h, zeile.data(), static_cast<DWORD>(zeile.size()), &n, nullptr);
-            CloseHandle(h);
+            WriteFile(h.get(), zeile.data(), static_cast<DWORD>(zeile.size()), &n, nullptr);
         }
         return "";
     }
@@ -131,7 +130,7 @@ std::string Bedienung::Ausfuehren(const std::string& auftrag) {
                 5.0);
         } catch (const Fehlschlag&) {
         }
-        return std::to_string(spaet) + (programm_->Laeuft() ? " 1\n" : " 0\n") + U(m.text);
+        return std::to_string(spaet) + (programm_->Laeuft() ? " 1\n" : " 0\n") + Schmal(m.text);
     }
     if (was == "beenden") {
         if (programm_->Laeuft()) Klicken(beenden_);
@@ -144,7 +143,7 @@ void Kanal::Senden(const std::string& auftrag) {
     const std::wstring name = ordner_ + L"\\auftrag-" + std::to_wstring(++nummer_);
     Datei_schreiben(name + L".neu", auftrag);
     if (!MoveFileExW((name + L".neu").c_str(), name.c_str(), 0))
-        throw Fehlschlag("Auftrag nicht gestellt: " + U(name));
+        throw Fehlschlag("Auftrag nicht gestellt: " + Schmal(name));
 }
 
 std::string Kanal::Antwort(double sekunden) {

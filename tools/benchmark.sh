@@ -34,8 +34,9 @@ else
   xvfb-run -a -s "-screen 0 1280x1024x24" "${messen[@]}"
 fi | tee "$out/benchmark.txt"
 echo "load after: $(uptime | sed 's/.*load average: //')"
-# The program against the yardstick (the second line) and the empty window (the first).
-awk '/ Median / { for (i = 1; i < NF; ++i) if ($i == "Median") m[NR] = $(i + 1); n[NR] = $1 }
+# The program against the yardstick (the second line) and the empty window (the first); the
+# figures read and written with a decimal point, whatever the system's language.
+LC_ALL=C awk '/ Median / { for (i = 1; i < NF; ++i) if ($i == "Median") m[NR] = $(i + 1); n[NR] = $1 }
   END { for (k = 3; k <= NR; ++k) if (n[k] ~ /Schulferien/)
           printf "%s: %.2f x yardstick, %.2f x empty window\n", n[k], m[k] / m[2], m[k] / m[1] }' \
   "$out/benchmark.txt"

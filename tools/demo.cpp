@@ -1,6 +1,7 @@
-// The demo: a demo host below ORDNER (its administrator: the user), and the program started
-// on it from this tool's folder. With BILD a screenshot of its window is saved there and the
-// program closed; otherwise the demo waits until the user closes the window.
+// The demo: a demo host below ORDNER (its administrator: the user) with both program files in
+// ORDNER itself, as an administrator unpacks them, and the program started on it from there.
+// With BILD a screenshot of its window is saved there and the program closed; otherwise the
+// demo waits until the user closes the window.
 //
 //   demo ORDNER [BILD]
 #include <cstdio>
@@ -19,12 +20,20 @@ int Demo(const std::wstring& wurzel, const std::wstring& bild) {
     w.wurzel = wurzel;
     if (*benutzer) w.administrator = benutzer;
     const Demohost host = Demohost_anlegen(w);
+    const std::wstring programm = wurzel + L"\\Schulferien.exe";
+    for (const wchar_t* name : {L"Schulferien.exe", L"Schulferien_deaktivieren.exe"}) {
+        if (!CopyFileW((Eigener_Ordner() + L"Schulferien.exe").c_str(),
+                       (wurzel + L"\\" + name).c_str(), FALSE)) {
+            throw Fehlschlag("Programm nicht kopiert: " + Schmal(name));
+        }
+    }
     std::printf(
         "Demo-Host:\n  Installationsordner  %s\n  Datenordner          %s\n"
         "  Administrator        %s\n",
-        U(host.installation).c_str(), U(host.daten).c_str(), U(w.administrator).c_str());
+        Schmal(host.installation).c_str(), Schmal(host.daten).c_str(),
+        Schmal(w.administrator).c_str());
     std::fflush(stdout);
-    Programm p(Eigener_Ordner() + L"Schulferien.exe", Umgebung(host, w.administrator));
+    Programm p(programm, Umgebung(host, w.administrator));
     HWND f = p.Hauptfenster();
     if (!bild.empty()) {
         Foto(f, bild);

@@ -22,7 +22,7 @@ void Ordner_anlegen(const std::wstring& pfad) {
     CreateDirectoryW(pfad.c_str(), nullptr);
     const DWORD a = GetFileAttributesW(pfad.c_str());
     if (a == INVALID_FILE_ATTRIBUTES || !(a & FILE_ATTRIBUTE_DIRECTORY)) {
-        throw Fehlschlag("Ordner nicht angelegt: " + U(pfad));
+        throw Fehlschlag("Ordner nicht angelegt: " + Schmal(pfad));
     }
 }
 
@@ -38,13 +38,14 @@ std::string Verwuerfelt(const std::vector<std::string>& zeilen) {
 }  // namespace
 
 void Datei_schreiben(const std::wstring& pfad, const std::string& inhalt) {
-    HANDLE h = CreateFileW(pfad.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Datei nicht angelegt: " + U(pfad));
+    Handle h(CreateFileW(pfad.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h) throw Fehlschlag("Datei nicht angelegt: " + Schmal(pfad));
     DWORD n = 0;
-    const BOOL ok = WriteFile(h, inhalt.data(), static_cast<DWORD>(inhalt.size()), &n, nullptr);
-    CloseHandle(h);
-    if (!ok || n != inhalt.size()) throw Fehlschlag("Datei nicht geschrieben: " + U(pfad));
+    const BOOL ok =
+        WriteFile(h.get(), inhalt.data(), static_cast<DWORD>(inhalt.size()), &n, nullptr);
+    if (!h.Schliessen() || !ok || n != inhalt.size())
+        throw Fehlschlag("Datei nicht geschrieben: " + Schmal(pfad));
 }
 
 std::map<std::wstring, std::optional<std::wstring>> Umgebung(const Demohost& host,
@@ -82,15 +83,15 @@ Demohost Demohost_anlegen(const Demohost_Wunsch& wunsch) {
         "[Benutzer]",
         "Verwaltung",
         "[Administratoren]",
-        "A:" + U(wunsch.administrator),
+        "A:" + Schmal(wunsch.administrator),
     };
     if (!wunsch.zweiter_administrator.empty())
-        konfiguration.push_back("A:" + U(wunsch.zweiter_administrator));
+        konfiguration.push_back("A:" + Schmal(wunsch.zweiter_administrator));
     Datei_schreiben(host.daten + L"Konfigdaten.dat", Verwuerfelt(konfiguration));
     if (wunsch.pfadeinstellungen) {
-        Datei_schreiben(
-            host.installation + L"Zedrano.dat",
-            Verwuerfelt({"[Zedrano]", "data_pfad=" + U(host.daten), "log_pfad=" + U(host.logs)}));
+        Datei_schreiben(host.installation + L"Zedrano.dat",
+                        Verwuerfelt({"[Zedrano]", "data_pfad=" + Schmal(host.daten),
+                                     "log_pfad=" + Schmal(host.logs)}));
     }
     if (wunsch.ferientage) {
         Datei_schreiben(host.daten + L"Ferientage.dat",

@@ -3,26 +3,9 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "platform/win32/fenster_win32.h"
+
 namespace fernsteuerung {
-
-std::wstring W(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring w(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-    return w;
-}
-
-std::string U(const std::wstring& utf16) {
-    if (utf16.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()),
-                                      nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), s.data(), n,
-                        nullptr, nullptr);
-    return s;
-}
 
 void Warten(const std::string& was, const std::function<bool()>& bedingung, double sekunden,
             DWORD schritt_ms) {
@@ -87,31 +70,34 @@ Programm::Programm(const std::wstring& exe,
     const std::wstring ordner = exe.substr(0, exe.find_last_of(L'\\') + 1);
     STARTUPINFOW si{};
     si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
     if (!CreateProcessW(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE,
-                        CREATE_UNICODE_ENVIRONMENT, block.data(), ordner.c_str(), &si, &prozess)) {
-        throw Fehlschlag("Programm startet nicht: " + U(exe) + " (Fehler " +
+                        CREATE_UNICODE_ENVIRONMENT, block.data(), ordner.c_str(), &si, &pi)) {
+        throw Fehlschlag("Programm startet nicht: " + Schmal(exe) + " (Fehler " +
                          std::to_string(GetLastError()) + ")");
     }
+    prozess_ = Handle(pi.hProcess);
+    thread_ = Handle(pi.hThread);
+    id_ = pi.dwProcessId;
+    thread_id_ = pi.dwThreadId;
 }
 
 Programm::~Programm() {
     if (Laeuft()) {
-        TerminateProcess(prozess.hProcess, 99);
-        WaitForSingleObject(prozess.hProcess, 5000);
+        TerminateProcess(prozess_.get(), 99);
+        WaitForSingleObject(prozess_.get(), 5000);
     }
-    CloseHandle(prozess.hThread);
-    CloseHandle(prozess.hProcess);
 }
 
 bool Programm::Laeuft() const {
-    return WaitForSingleObject(prozess.hProcess, 0) == WAIT_TIMEOUT;
+    return WaitForSingleObject(prozess_.get(), 0) == WAIT_TIMEOUT;
 }
 
 DWORD Programm::Ende_abwarten(double sekunden) {
     Warten(
         "Programmende", [&] { return !Laeuft(); }, sekunden);
     DWORD code = 0;
-    GetExitCodeProcess(prozess.hProcess, &code);
+    GetExitCodeProcess(prozess_.get(), &code);
     return code;
 }
 
@@ -120,7 +106,7 @@ std::vector<HWND> Programm::Fenster(const std::wstring& klasse) const {
         DWORD id;
         std::wstring klasse;
         std::vector<HWND> gefunden;
-    } suche{prozess.dwProcessId, klasse, {}};
+    } suche{id_, klasse, {}};
     EnumWindows(
         [](HWND h, LPARAM l) -> BOOL {
             auto* s = reinterpret_cast<Suche*>(l);
@@ -140,7 +126,12 @@ HWND Programm::Erstes_Fenster(const std::wstring& klasse, const std::string& was
     Warten(
         was,
         [&] {
-            if (!Laeuft()) throw Fehlschlag("Programm vorzeitig beendet");
+            if (!Laeuft()) {
+                DWORD code = 0;
+                GetExitCodeProcess(prozess_.get(), &code);
+                throw Fehlschlag("Programm vorzeitig beendet, Rückgabewert " +
+                                 std::to_string(code));
+            }
             const auto f = Fenster(klasse);
             h = f.empty() ? nullptr : f.front();
             return h != nullptr;
@@ -150,7 +141,7 @@ HWND Programm::Erstes_Fenster(const std::wstring& klasse, const std::string& was
 }
 
 HWND Programm::Hauptfenster(double sekunden) const {
-    return Erstes_Fenster(L"Schulferien.frmSchulferien", "Hauptfenster sichtbar", sekunden);
+    return Erstes_Fenster(fenster_win32::Fensterklasse, "Hauptfenster sichtbar", sekunden);
 }
 
 HWND Programm::Dialog(double sekunden) const {
@@ -160,7 +151,7 @@ HWND Programm::Dialog(double sekunden) const {
 HWND Programm::Fokus() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    if (!GetGUIThreadInfo(prozess.dwThreadId, &info)) return nullptr;
+    if (!GetGUIThreadInfo(thread_id_, &info)) return nullptr;
     return info.hwndFocus;
 }
 
@@ -194,14 +185,14 @@ HWND Steuerelement(HWND fenster, const std::wstring& klasse, const std::wstring&
     for (HWND h : Nachfahren(fenster)) {
         if (_wcsicmp(Klasse(h).c_str(), klasse.c_str()) == 0 && Text(h) == text) return h;
     }
-    throw Fehlschlag("kein Steuerelement " + U(klasse) + " \"" + U(text) + "\"");
+    throw Fehlschlag("kein Steuerelement " + Schmal(klasse) + " \"" + Schmal(text) + "\"");
 }
 
 HWND Steuerelement(HWND fenster, const std::wstring& klasse) {
     for (HWND h : Nachfahren(fenster)) {
         if (_wcsicmp(Klasse(h).c_str(), klasse.c_str()) == 0) return h;
     }
-    throw Fehlschlag("kein Steuerelement " + U(klasse));
+    throw Fehlschlag("kein Steuerelement " + Schmal(klasse));
 }
 
 bool Aktiv(HWND h) {
@@ -218,7 +209,8 @@ bool Sichtbar(HWND h) {
 
 void Klicken(HWND schaltflaeche) {
     if (!Sichtbar(schaltflaeche) || !Aktiv(schaltflaeche)) {
-        throw Fehlschlag("Schaltfläche \"" + U(Text(schaltflaeche)) + "\" ist nicht bedienbar");
+        throw Fehlschlag("Schaltfläche \"" + Schmal(Text(schaltflaeche)) +
+                         "\" ist nicht bedienbar");
     }
     PostMessageW(schaltflaeche, BM_CLICK, 0, 0);
 }
@@ -322,8 +314,8 @@ Bildschirmfoto Aufnehmen(const RECT& r) {
     Bildschirmfoto f;
     f.breite = r.right - r.left;
     f.hoehe = r.bottom - r.top;
-    HDC schirm = GetDC(nullptr);
-    HDC speicher = CreateCompatibleDC(schirm);
+    const Fenster_DC schirm(nullptr);
+    const Speicher_DC speicher(CreateCompatibleDC(schirm.get()));
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = f.breite;
@@ -331,9 +323,10 @@ Bildschirmfoto Aufnehmen(const RECT& r) {
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(schirm, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ alt = SelectObject(speicher, bmp);
-    BitBlt(speicher, 0, 0, f.breite, f.hoehe, schirm, r.left, r.top, SRCCOPY);
+    const Bitmap bmp(CreateDIBSection(schirm.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!schirm || !speicher || !bmp) throw Fehlschlag("Bildschirmfoto nicht aufgenommen");
+    const Gewaehlt gewaehlt(speicher.get(), bmp.get());
+    BitBlt(speicher.get(), 0, 0, f.breite, f.hoehe, schirm.get(), r.left, r.top, SRCCOPY);
     GdiFlush();
     const auto* p = static_cast<const std::uint32_t*>(bits);
     f.pixel.resize(static_cast<std::size_t>(f.breite) * f.hoehe);
@@ -341,10 +334,6 @@ Bildschirmfoto Aufnehmen(const RECT& r) {
         const std::uint32_t bgra = p[i];
         f.pixel[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
     }
-    SelectObject(speicher, alt);
-    DeleteObject(bmp);
-    DeleteDC(speicher);
-    ReleaseDC(nullptr, schirm);
     return f;
 }
 
@@ -373,12 +362,13 @@ void Bmp_schreiben(const Bildschirmfoto& f, const std::wstring& datei) {
         }
         daten += z;
     }
-    HANDLE h = CreateFileW(datei.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Bild nicht gespeichert: " + U(datei));
+    const Handle h(CreateFileW(datei.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD n = 0;
-    WriteFile(h, daten.data(), static_cast<DWORD>(daten.size()), &n, nullptr);
-    CloseHandle(h);
+    if (!h || !WriteFile(h.get(), daten.data(), static_cast<DWORD>(daten.size()), &n, nullptr) ||
+        n != daten.size()) {
+        throw Fehlschlag("Bild nicht gespeichert: " + Schmal(datei));
+    }
 }
 
 }  // namespace
@@ -401,14 +391,14 @@ Bildschirmfoto Foto(HWND fenster, const std::wstring& datei) {
 // --- Files ----------------------------------------------------------------------------------
 
 std::string Datei_lesen(const std::wstring& pfad) {
-    HANDLE h = CreateFileW(pfad.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) throw Fehlschlag("Datei fehlt: " + U(pfad));
+    const Handle h(CreateFileW(pfad.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!h) throw Fehlschlag("Datei fehlt: " + Schmal(pfad));
     std::string inhalt;
     char puffer[65536];
     DWORD n = 0;
-    while (ReadFile(h, puffer, sizeof(puffer), &n, nullptr) && n > 0) inhalt.append(puffer, n);
-    CloseHandle(h);
+    while (ReadFile(h.get(), puffer, sizeof(puffer), &n, nullptr) && n > 0)
+        inhalt.append(puffer, n);
     return inhalt;
 }
 

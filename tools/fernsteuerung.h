@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/hilfen_win32.h"  // Breit, Schmal and the handle owners
+
 namespace fernsteuerung {
 
 // Something that did not happen as expected (a window, a control, a file): what uses the
@@ -20,9 +22,6 @@ namespace fernsteuerung {
 struct Fehlschlag : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-std::wstring W(const std::string& utf8);
-std::string U(const std::wstring& utf16);
 
 // Waits until `bedingung` holds, polling every few milliseconds; throws Fehlschlag naming
 // `was` when `sekunden` pass first.
@@ -43,8 +42,8 @@ class Programm {
     Programm(const Programm&) = delete;
     Programm& operator=(const Programm&) = delete;
 
-    DWORD Id() const { return prozess.dwProcessId; }
-    HANDLE Prozess() const { return prozess.hProcess; }
+    DWORD Id() const { return id_; }
+    HANDLE Prozess() const { return prozess_.get(); }
     bool Laeuft() const;
     // Waits until the program has ended; its exit code.
     DWORD Ende_abwarten(double sekunden = 20.0);
@@ -62,7 +61,8 @@ class Programm {
     // The first of its visible top-level windows of `klasse`, once there is one.
     HWND Erstes_Fenster(const std::wstring& klasse, const std::string& was, double sekunden) const;
 
-    PROCESS_INFORMATION prozess{};
+    Handle prozess_, thread_;
+    DWORD id_ = 0, thread_id_ = 0;
 };
 
 // The descendants of `fenster` (depth first, in z order).

@@ -22,7 +22,7 @@ void Computername_setzen(const std::wstring& name) {
                             &k, nullptr) != ERROR_SUCCESS ||
             RegSetValueExW(k, L"ComputerName", 0, REG_SZ,
                            reinterpret_cast<const BYTE*>(name.c_str()), bytes) != ERROR_SUCCESS) {
-            throw Fehlschlag("Computername nicht gesetzt: " + U(pfad));
+            throw Fehlschlag("Computername nicht gesetzt: " + Schmal(pfad));
         }
         RegCloseKey(k);
     }

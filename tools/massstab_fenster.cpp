@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "calendar/schulferien_daten.h"
+#include "platform/win32/hilfen_win32.h"
 #include "tools/messfenster.h"
 #include "ui/layout.h"
 
@@ -17,10 +18,10 @@ int WINAPI wWinMain(HINSTANCE instanz, HINSTANCE, PWSTR, int) {
     HWND fenster =
         CreateWindowExW(0, L"Massstab.Fenster", L"Maßstab", stil, CW_USEDEFAULT, CW_USEDEFAULT,
                         r.right - r.left, r.bottom - r.top, nullptr, nullptr, instanz, nullptr);
-    HFONT schrift = CreateFontW(-MulDiv(Layout::Schriftgroesse_Hundertstel_Punkt, dpi, 7200), 0, 0,
-                                0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                L"Microsoft Sans Serif");
+    const Schrift schrift(CreateFontW(-MulDiv(Layout::Schriftgroesse_Hundertstel_Punkt, dpi, 7200),
+                                      0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                      DEFAULT_PITCH | FF_SWISS, L"Microsoft Sans Serif"));
     HWND handles[Layout::Anzahl] = {};
     for (const Steuerelement_Beschreibung& s : Layout::Steuerelemente) {
         if (s.art == Steuerelementart::Bildquelle) continue;
@@ -34,25 +35,20 @@ int WINAPI wWinMain(HINSTANCE instanz, HINSTANCE, PWSTR, int) {
             art |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
         }
         if (s.art == Steuerelementart::Bild) klasse = L"STATIC";
-        wchar_t text[128] = L"";
-        if (s.text) MultiByteToWideChar(CP_UTF8, 0, s.text, -1, text, 128);
+        const std::wstring text = s.text ? Breit(s.text) : L"";
         HWND eltern = s.behaelter == Kein_Steuerelement ? fenster : handles[s.behaelter];
-        HWND h = CreateWindowExW(0, klasse, text, art, Pixel(s.links, dpi), Pixel(s.oben, dpi),
-                                 Pixel(s.breite, dpi), Pixel(s.hoehe, dpi), eltern, nullptr,
-                                 instanz, nullptr);
+        HWND h = CreateWindowExW(0, klasse, text.c_str(), art, Pixel(s.links, dpi),
+                                 Pixel(s.oben, dpi), Pixel(s.breite, dpi), Pixel(s.hoehe, dpi),
+                                 eltern, nullptr, instanz, nullptr);
         handles[s.nr] = h;
-        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
+        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(schrift.get()), FALSE);
         if (s.art == Steuerelementart::Liste) {
             for (const Landesdaten& land : Schulferiendaten) {
-                wchar_t name[64];
-                MultiByteToWideChar(CP_UTF8, 0, land.Name.data(),
-                                    static_cast<int>(land.Name.size()), name, 63);
-                name[land.Name.size() < 63 ? land.Name.size() : 63] = L'\0';
-                SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+                const std::wstring name = Breit(std::string(land.Name));
+                SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
             }
         }
     }
     messfenster::Laufen_lassen(fenster);
-    DeleteObject(schrift);
     return 0;
 }

@@ -52,7 +52,7 @@ int Startzeit(int anzahl, const std::vector<std::wstring>& programme) {
         std::sort(z.begin(), z.end());
         mediane.push_back(z[z.size() / 2]);
         std::printf("%-60s Median %7.1f ms  (min %.1f, max %.1f)  Verhältnis %.2f\n",
-                    U(programme[k]).c_str(), mediane[k], z.front(), z.back(),
+                    Schmal(programme[k]).c_str(), mediane[k], z.front(), z.back(),
                     mediane[k] / mediane[0]);
     }
     return 0;

@@ -27,14 +27,14 @@ struct Nutzer {
     std::string bestaetigung;        // how the confirmation begins
     std::string logeintrag;          // the log book's entry after its time stamp
     // The length of the log book's line: the key, a byte a character, CR LF.
-    std::size_t Loglaenge() const { return 1 + 18 + W(logeintrag).size() + 2; }
+    std::size_t Loglaenge() const { return 1 + 18 + Breit(logeintrag).size() + 2; }
 };
 
 Nutzer Nutzer_von(const char* wer, const Demohost& host, const std::string& benutzer,
                   const std::string& land, const orakel::Liste& monate) {
     Nutzer n{wer, "", 0, {"[Ferientage]", host.kennung, "&H80FF80", land, "void"}, "", ""};
-    n.starten = "starten\t" + U(Eigener_Ordner()) + "Schulferien.exe\t" + benutzer + "\t" +
-                U(host.public_ordner) + "\t" + U(host.programme);
+    n.starten = "starten\t" + Schmal(Eigener_Ordner()) + "Schulferien.exe\t" + benutzer + "\t" +
+                Schmal(host.public_ordner) + "\t" + Schmal(host.programme);
     n.land = static_cast<int>(std::find(orakel::Laender.begin(), orakel::Laender.end(), land) -
                               orakel::Laender.begin());
     n.datei.insert(n.datei.end(), monate.begin(), monate.end());
@@ -118,7 +118,7 @@ void Logbuch_der_Runde(const std::string& neu, const Nutzer (&n)[2], const bool 
 // writes at the end it found a moment before, so that of two appends at once one may land
 // over the other.
 int Verlorene_Anhaenge(const std::wstring& datei, Bedienung& erster, Kanal& zweiter, int anzahl) {
-    const std::string auftrag = "anhaengen\t" + U(datei) + "\t" +
+    const std::string auftrag = "anhaengen\t" + Schmal(datei) + "\t" +
                                 std::to_string(Zeitpunkt_jetzt() + Vorlauf) + "\t" +
                                 std::to_string(anzahl) + "\t10\t";
     const std::string hier = "von hier", dort = "von der Gegenstelle";

@@ -159,7 +159,7 @@ std::vector<std::string> Zeilen_von(const std::wstring& datei) {
 }
 
 void Logbuch_pruefen(const std::wstring& datei, const std::string& zeit, const std::string& rest) {
-    ASSERT_TRUE(Datei_vorhanden(datei)) << "Logbuch fehlt: " << U(datei);
+    ASSERT_TRUE(Datei_vorhanden(datei)) << "Logbuch fehlt: " << Schmal(datei);
     const std::vector<std::string> zeilen = Zeilen_von(datei);
     EXPECT_EQ(zeilen.size(), std::size_t{1}) << "Einträge im Logbuch";
     if (zeilen.empty()) return;

@@ -15,6 +15,8 @@
 namespace e2e {
 
 using namespace fernsteuerung;
+// The remote control's function, not the platform's type of the same name.
+using fernsteuerung::Steuerelement;
 
 // --- The window -----------------------------------------------------------------------------
 

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "platform/win32/fenster_win32.h"
 #include "tests/e2e/gleichzeitig.h"
 #include "tests/e2e/pruefungen.h"
 #include "tests/support/ferien.h"
@@ -52,7 +53,7 @@ void Hessen_schritt4(Programm& p, const Teile& t, const Demohost& host,
     } else {
         Klicken(t.schritt4);
     }
-    EXPECT_EQ(U(Meldung_bestaetigen(p).text), orakel::Bestaetigung("Hessen", orakel::Hessen))
+    EXPECT_EQ(Schmal(Meldung_bestaetigen(p).text), orakel::Bestaetigung("Hessen", orakel::Hessen))
         << "Bestätigung";
     Hessen_gekennzeichnet(host);
     Klicken(t.beenden);
@@ -86,7 +87,7 @@ class Szenario : public testing::Test {
         zeit = {t.LowPart, t.HighPart};
         ok = ok && SetFileTime(h, nullptr, nullptr, &zeit);
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-        if (!ok) throw Fehlschlag("Dateizeit nicht gesetzt: " + U(pfad));
+        if (!ok) throw Fehlschlag("Dateizeit nicht gesetzt: " + Schmal(pfad));
     }
 
     // The Linux path that tests/e2e/lauf.sh gives in the environment variable `variable`, as
@@ -94,7 +95,7 @@ class Szenario : public testing::Test {
     static std::wstring Von_lauf_sh(const char* variable) {
         const char* wert = std::getenv(variable);
         if (!wert) throw Fehlschlag(std::string(variable) + " fehlt: die Tests laufen mit lauf.sh");
-        std::wstring pfad = L"Z:" + W(wert);
+        std::wstring pfad = L"Z:" + Breit(wert);
         std::replace(pfad.begin(), pfad.end(), L'/', L'\\');
         return pfad;
     }
@@ -102,7 +103,7 @@ class Szenario : public testing::Test {
     // The scenario's own folder, below the temporary folder.
     static std::wstring Wurzel() {
         return Temp() + L"sfk-e2e-" +
-               W(testing::UnitTest::GetInstance()->current_test_info()->name());
+               Breit(testing::UnitTest::GetInstance()->current_test_info()->name());
     }
     // A host in the scenario's own folder, made afresh.
     static Demohost Host(Demohost_Wunsch w = {}) {
@@ -112,7 +113,7 @@ class Szenario : public testing::Test {
     // A host in the scenario's own folder on the share \\sfk-server\e2e (tests/e2e/lauf.sh).
     static Demohost Host_auf_der_Freigabe(Demohost_Wunsch w = {}) {
         w.wurzel = L"\\\\sfk-server\\e2e\\" +
-                   W(testing::UnitTest::GetInstance()->current_test_info()->name());
+                   Breit(testing::UnitTest::GetInstance()->current_test_info()->name());
         return Demohost_anlegen(w);
     }
     // A host with an earlier Ferientage.dat of `land` in `farbe`.
@@ -139,8 +140,8 @@ class Szenario : public testing::Test {
         char n[8];
         std::snprintf(n, sizeof(n), "%02d", ++fotos);
         const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-        return fernsteuerung::Foto(fenster,
-                                   ordner + L"\\" + W(name + "-" + n + "-" + zustand) + L".bmp");
+        return fernsteuerung::Foto(
+            fenster, ordner + L"\\" + Breit(name + "-" + n + "-" + zustand) + L".bmp");
     }
 
     // A window that has its data folder but no earlier marking: steps 2 to 4 with Hessen and
@@ -180,7 +181,7 @@ class Szenario : public testing::Test {
         HWND f = p.Hauptfenster();
         Teile t = Teile_finden(f, Rahmen4_Aktualisieren, Schritt4_Aktualisieren);
         Klicken(t.schritt4);
-        const std::string meldung = U(Meldung_bestaetigen(p).text);
+        const std::string meldung = Schmal(Meldung_bestaetigen(p).text);
         EXPECT_EQ(meldung.substr(0, soll_anfang.size()), soll_anfang) << "Meldung";
         EXPECT_EQ(Datei_lesen(host.daten + L"Ferientage.dat"), vorher)
             << "Ferientage.dat unverändert";
@@ -263,7 +264,7 @@ TEST_F(Szenario, ErsteKennzeichnung) {
         << "Titel der Meldung";
     EXPECT_EQ(m.besitzer, f) << "Besitzer der Meldung";
     EXPECT_TRUE(m.symbol) << "Meldung ohne Symbol";
-    EXPECT_EQ(U(m.text), orakel::Bestaetigung("Hessen", orakel::Hessen)) << "Bestätigung";
+    EXPECT_EQ(Schmal(m.text), orakel::Bestaetigung("Hessen", orakel::Hessen)) << "Bestätigung";
     Schritte_pruefen(
         Foto(f, "fertig"), t,
         {std::nullopt, Erledigt_gesperrt, Erledigt_offen, Erledigt_offen, Erledigt_gesperrt});
@@ -295,7 +296,7 @@ TEST_F(Szenario, FruehereDatei) {
         HWND vorher = p.Fokus();
         Taste(vorher, VK_TAB);
         Warten("Tab weiter", [&] { return p.Fokus() != vorher; });
-        EXPECT_EQ(p.Fokus(), soll) << "Tab-Reihenfolge nach \"" << U(Text(vorher)) << "\"";
+        EXPECT_EQ(p.Fokus(), soll) << "Tab-Reihenfolge nach \"" << Schmal(Text(vorher)) << "\"";
     }
 
     // Space on the focused step-4 button.
@@ -303,7 +304,7 @@ TEST_F(Szenario, FruehereDatei) {
     Taste(t.schritt3, VK_TAB);
     Warten("Fokus auf Schritt 4", [&] { return p.Fokus() == t.schritt4; });
     Taste(t.schritt4, VK_SPACE);
-    const std::string meldung = U(Meldung_bestaetigen(p).text);
+    const std::string meldung = Schmal(Meldung_bestaetigen(p).text);
     const std::string anfang = "Folgende Ferienzeiten werden gekennzeichnet:\r\rLand: Bayern\r\r";
     EXPECT_EQ(meldung.substr(0, anfang.size()), anfang) << "Bestätigung für Bayern";
     const std::vector<std::string> zeilen = Zeilen_von(host.daten + L"Ferientage.dat");
@@ -342,8 +343,8 @@ TEST_F(Szenario, Entfernen) {
                    FALSE)) {
         throw Fehlschlag("Programm nicht kopiert");
     }
-    Datei_schreiben(ordner + L"Zedrano.dat", "[Zedrano]\r\ndata_pfad=" + U(host.daten) +
-                                                 "\r\nlog_pfad=" + U(protokolle) + "\r\n");
+    Datei_schreiben(ordner + L"Zedrano.dat", "[Zedrano]\r\ndata_pfad=" + Schmal(host.daten) +
+                                                 "\r\nlog_pfad=" + Schmal(protokolle) + "\r\n");
     const std::wstring ferientage = host.daten + L"Ferientage.dat";
     SetFileAttributesW(ferientage.c_str(), FILE_ATTRIBUTE_READONLY);
 
@@ -413,10 +414,10 @@ TEST_F(Szenario, Schreibgeschuetzt) {
     HWND f = p.Hauptfenster();
     Teile t = Teile_finden(f, Rahmen4_Aktualisieren, Schritt4_Aktualisieren);
     Klicken(t.schritt4);
-    const std::string ordner = U(host.daten.substr(0, host.daten.size() - 1));
+    const std::string ordner = Schmal(host.daten.substr(0, host.daten.size() - 1));
     EXPECT_EQ(
-        U(Meldung_bestaetigen(p).text),
-        "Die Datei '" + U(ferientage) +
+        Schmal(Meldung_bestaetigen(p).text),
+        "Die Datei '" + Schmal(ferientage) +
             "' konnte nicht geöffnet werden.\r\r"
             "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen für den Ordner '" +
             ordner +
@@ -449,7 +450,7 @@ TEST_F(Szenario, BeschaedigteDateien) {
     w.pfadeinstellungen = false;
     const Demohost host = Host(w);
     Datei_schreiben(host.installation + L"Zedrano.dat",
-                    "\r\n[Zedrano]\r\ndata_pfad=" + U(host.daten) + "\r\n");
+                    "\r\n[Zedrano]\r\ndata_pfad=" + Schmal(host.daten) + "\r\n");
     Datei_schreiben(host.daten + L"Ferientage.dat", orakel::Verwuerfelt({"[Ferientage]"}));
     Programm p = Starten(host);
     HWND f = p.Hauptfenster();
@@ -615,7 +616,7 @@ TEST_F(SzenarioImWegwerfpraefix, KomponenteFehlt) {
                            L"beendet."))
         << "Meldung";
     EXPECT_EQ(p.Ende_abwarten(), DWORD{3}) << "Exit-Code nach der Installationsmeldung";
-    EXPECT_TRUE(p.Fenster(L"Schulferien.frmSchulferien").empty()) << "Hauptfenster erschienen";
+    EXPECT_TRUE(p.Fenster(fenster_win32::Fensterklasse).empty()) << "Hauptfenster erschienen";
 }
 
 }  // namespace
