@@ -15,9 +15,9 @@ using namespace fernsteuerung;
 // from both sides at once, Hessen here and Sachsen-Anhalt there. Each round both users see the
 // confirmation (a write that another one overtook is done again, so neither waits out a lock
 // nor sees an error report), Ferientage.dat is whole and the write of one of them, and the log
-// book gains both entries whole; at the end nothing is left beside the file and both programs end normally.
-// The two sides run on two computers of different names (`zwei_computer`), or on one. Prints
-// the figures.
+// book gains both entries whole; at the end nothing is left beside the file and both programs end
+// normally. The two sides run on two computers of different names (`zwei_computer`), or on one.
+// Prints the figures.
 void Gleichzeitig_aktualisieren(const Demohost& host, Kanal& zweiter, int runden,
                                 bool zwei_computer);
 
