@@ -29,6 +29,13 @@ constexpr std::uint32_t Ordner = Attribut::Verzeichnis;  // in set-up tables: ma
 class Dateidienste : public ::testing::Test {
   protected:
     std::string In(const std::string& name) const { return w + "\\" + name; }
+    // A folder of its own for the next case, with a Ferientage.dat that holds "alt".
+    std::string Fall_mit_alter_Datei() {
+        const std::string ordner = In("Fall" + std::to_string(++faelle_));
+        u->Ordner_anlegen(ordner);
+        u->Datei_anlegen(ordner + "\\Ferientage.dat", "alt");
+        return ordner;
+    }
     // Writes `bytes` with Ersetzen and closes with `uebernehmen`.
     void Ersetzen(const std::string& pfad, const std::string& bytes, bool uebernehmen = true) {
         const int nr = p.Datei_oeffnen(pfad, Schreibart::Ersetzen);
@@ -39,6 +46,7 @@ class Dateidienste : public ::testing::Test {
     std::unique_ptr<Umgebung> u = Neue_Umgebung();
     Plattform& p = u->plattform();
     const std::string w = u->Wurzel();
+    int faelle_ = 0;
 };
 
 // --- Probes ---
@@ -457,13 +465,9 @@ TEST_F(Dateidienste, ErsetzenVerliertDenAltenInhaltNie) {
         {E::Halb_neue, 0, "neu", false},
         {E::Halb_keine, Fehlernummer::PfadZugriff, std::nullopt, true},
     };
-    int nr = 0;
     for (const auto& fall : faelle) {
-        const std::string ordner = In("Fall" + std::to_string(++nr)),
-                          ziel = ordner + "\\Ferientage.dat";
+        const std::string ordner = Fall_mit_alter_Datei(), ziel = ordner + "\\Ferientage.dat";
         SCOPED_TRACE(ordner);
-        u->Ordner_anlegen(ordner);
-        u->Datei_anlegen(ziel, "alt");
         u->Ersetzen_wie(fall.art);
         EXPECT_EQ(Fehlernummer_bei([&] { Ersetzen(ziel, "neu"); }), fall.nummer);
         u->Ersetzen_wie(E::Normal);
@@ -499,13 +503,9 @@ TEST_F(Dateidienste, ErsetzenZaehltNurMitDerEigenenNeuenDatei) {
         {S::Neue_weg, Fehlernummer::DateiNichtGefunden, "alt"},
         {S::Ueberholt, 0, "neu"},
     };
-    int nr = 0;
     for (const auto& fall : faelle) {
-        const std::string ordner = In("Fall" + std::to_string(++nr)),
-                          ziel = ordner + "\\Ferientage.dat";
+        const std::string ordner = Fall_mit_alter_Datei(), ziel = ordner + "\\Ferientage.dat";
         SCOPED_TRACE(ordner);
-        u->Ordner_anlegen(ordner);
-        u->Datei_anlegen(ziel, "alt");
         char name[64];
         std::snprintf(name, sizeof name, "Ferientage.dat.~%x-", u->Prozessnummer());
         Namen erwartet = {"Ferientage.dat"};
@@ -580,14 +580,10 @@ TEST_F(Dateidienste, KurzeStoerungIstKeinFehler) {
         {S::Ersetzen_ungueltig, {Ersetzen_schliessen}},
         {S::Ersetzen_halb, {Ersetzen_schliessen}},
     };
-    int nr = 0;
     for (const auto& fall : faelle) {
         for (const Schritt schritt : fall.schritte) {
-            const std::string ordner = In("Fall" + std::to_string(++nr));
-            const std::string pfad = ordner + "\\Ferientage.dat";
+            const std::string ordner = Fall_mit_alter_Datei(), pfad = ordner + "\\Ferientage.dat";
             SCOPED_TRACE(ordner + " Schritt " + std::to_string(schritt));
-            u->Ordner_anlegen(ordner);
-            u->Datei_anlegen(pfad, "alt");
             u->Neue_Benutzeraktion();
             const long nummer = Fehlernummer_bei([&] {
                 if (schritt == Ersetzen_schliessen) {
